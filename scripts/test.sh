@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native suites, the same suites
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build
+# (its suites and the end-to-end tests) under Wine and Xvfb.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+"$root/scripts/install-deps.sh" || exit 1
+
+jobs=$(nproc 2>/dev/null || echo 2)
+failed=()
+
+# configure_build_test NAME CMAKE-ARGS...
+configure_build_test() {
+  local name=$1; shift
+  echo "=== $name ==="
+  if cmake -S . -B "build/$name" "$@" >"build/$name.log" 2>&1 &&
+     cmake --build "build/$name" -j "$jobs" >>"build/$name.log" 2>&1; then
+    ctest --test-dir "build/$name" --output-on-failure || failed+=("$name")
+  else
+    tail -n 60 "build/$name.log"
+    echo "budowanie $name nie powiodło się"
+    failed+=("$name")
+  fi
+}
+
+mkdir -p build
+configure_build_test native -DCMAKE_BUILD_TYPE=RelWithDebInfo
+configure_build_test sanitize -DCMAKE_BUILD_TYPE=Debug -DSEMARION_SANITIZE=address,undefined
+configure_build_test win -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-posix.cmake"
+
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "NIEUDANE: ${failed[*]}"
+  exit 1
+fi
+echo "Wszystkie testy przeszły."
