@@ -24,7 +24,6 @@ public:
     explicit operator bool() const { return buffer_ != nullptr; }
     char* Get() const { return buffer_; }                 // null when there is no text
     const char* Text() const { return buffer_ ? buffer_ : ""; }  // never null
-    char* Release() { return std::exchange(buffer_, nullptr); }
 
 private:
     char* buffer_ = nullptr;  ///< malloc'd buffer, freed with the holder

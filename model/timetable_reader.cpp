@@ -122,7 +122,9 @@ private:
             // A train linked to itself.
             const int32_t state = t_.Field(r, kRowState);
             const int32_t link = t_.Field(r, kRowArrivalLink);
-            if ((state == 2 || state == 3) && link != 0 && link == t_.Field(r, kRowDepartureLink)) return false;
+            if ((state == 2 || state == kStateNotAdmitted) && link != 0 &&
+                link == t_.Field(r, kRowDepartureLink))
+                return false;
         }
         return true;
     }
