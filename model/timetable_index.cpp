@@ -1,0 +1,49 @@
+// Timetable: the arrival and departure indexes, the rows in time order.
+#include "model/timetable.h"
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+struct IndexKey {
+    int32_t time;   ///< expected time when drawn, else scheduled
+    int32_t digit;  ///< link digit: unlinked rows, then list heads, then members
+    int32_t row;    ///< row number, the last tie-break
+
+    bool operator<(const IndexKey& other) const
+    {
+        return std::tie(time, digit, row) < std::tie(other.time, other.digit, other.row);
+    }
+};
+
+}  // namespace
+
+void Timetable::BuildIndex(int32_t mode)
+{
+    if (mode != kArrivalMode && mode != kDepartureMode) return;
+    const bool arrival = mode == kArrivalMode;
+    Grid2D<int32_t>& entries = arrival ? arrivalIndex_ : departureIndex_;
+    const int32_t timeField = arrival ? kRowArrival : kRowDeparture;
+    const int32_t expectedField = arrival ? kRowExpectedArrival : kRowExpectedDeparture;
+    const int32_t linkField = arrival ? kRowArrivalLink : kRowDepartureLink;
+
+    // Sorting on the whole key gives the order of a stable sort by time and
+    // digit, whatever order the rows come in.
+    const int32_t count = std::min(rowCount_, static_cast<int32_t>(entries.RowCount()));
+    std::vector<IndexKey> keys(static_cast<size_t>(count));
+    for (int32_t r = 0; r < count; ++r) {
+        const int32_t expected = Field(r, expectedField);
+        keys[static_cast<size_t>(r)] = {expected != kNotDrawn ? expected : Field(r, timeField),
+                                        Field(r, linkField) % 10, r};
+    }
+    std::sort(keys.begin(), keys.end());
+    for (int32_t i = 0; i < count; ++i) {
+        int32_t* entry = entries.Row(static_cast<uint32_t>(i))->At(0);
+        const IndexKey& key = keys[static_cast<size_t>(i)];
+        entry[kIndexRow] = key.row;
+        entry[kIndexTime] = key.time;
+        entry[kIndexLinkDigit] = key.digit;
+    }
+}

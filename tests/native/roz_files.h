@@ -1,0 +1,48 @@
+// Test helpers for timetable files: fixture paths, reading a fixture, and
+// writing a timetable of given rows into the test's temporary folder.
+#pragma once
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+inline std::string TimetableFixture(const std::string& name)
+{
+    return std::string(SEMARION_FIXTURES) + "/timetables/" + name;
+}
+
+inline std::string ReadFileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Writes text to a file of the temporary folder and returns its path.
+inline std::string WriteTempFile(const std::string& name, const std::string& text)
+{
+    const std::string path = testing::TempDir() + name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+// A row of 26 fields as the file gives them: state, times, links, all else 0
+// (categories 2, "OS").
+inline std::string RozRow(int state, int arrival, int departure, int arrivalLink = 0, int departureLink = 0)
+{
+    const int fields[26] = {state, arrival, 501, 0, 0, departure, 560, 0, 0, 100, 100, arrivalLink,
+                            departureLink, 2, 2, 0, 0, -1, 1, 1, 0, 0, 0, 0, 0, 0};
+    std::string text;
+    for (int f : fields) text += std::to_string(f) + ",";
+    return text + "\n";
+}
+
+// A version-3 timetable of the given rows and nothing else, starting at 06:00.
+inline std::string RozWithRows(const std::vector<std::string>& rows)
+{
+    std::string text = "3,\nProba\n0,\n" + std::to_string(rows.size()) + ",\n";
+    for (const std::string& row : rows) text += row;
+    return text + "600,\n0,\n0,\n0,\n0,\n0,\n0,\n1,\nProba\n0,\n0,\n";
+}
