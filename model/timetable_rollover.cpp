@@ -74,7 +74,8 @@ void Timetable::MidnightShift()
 void Timetable::RearmDay()
 {
     for (int32_t r = 0; r < rowCount_; ++r) {
-        if (UnderWay(Field(r, kRowTrainState))) continue;
+        // A light engine runs once, and a train under way keeps yesterday's times.
+        if (Field(r, kRowState) == kStateLightEngine || UnderWay(Field(r, kRowTrainState))) continue;
         int32_t& arrival = FieldRef(r, kRowArrival);
         int32_t& departure = FieldRef(r, kRowDeparture);
         if (arrival >= 0 && departure >= 0) continue;
