@@ -14,9 +14,21 @@ namespace {
 
 using Access = TimetableTestAccess;
 
-// What the game part of a saved game writes before the block (CR LF line
-// ends, as a saved game written on Windows has them).
-std::string SaveHead(int version) { return std::to_string(version) + ",\r\nStacja.stc\r\n1 2 3\r\n4,5,\r\n"; }
+// What the game part of a saved game writes before the block, by default
+// with CR LF line ends, as a saved game written on Windows has them.
+std::string SaveHead(int version, const std::string& lineEnd = "\r\n")
+{
+    return std::to_string(version) + "," + lineEnd + "Stacja.stc" + lineEnd + "1 2 3" + lineEnd + "4,5," + lineEnd;
+}
+
+// A file's text with CR LF pairs made line feeds, as a text-mode read sees
+// it: the block is written in text mode.
+std::string TextOf(const std::string& path)
+{
+    std::string text = ReadFileText(path);
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) text.erase(at, 1);
+    return text;
+}
 
 struct SavedGame {
     std::string path;  ///< the saved game
@@ -88,7 +100,7 @@ TEST(TimetableSave, AnEmptyTimetableWritesEveryCountAsZero)
 {
     const Timetable empty;
     const SavedGame saved = Save(empty, "empty.sav", "6,\nPusty.stc\n");
-    const std::string block = ReadFileText(saved.path).substr(static_cast<size_t>(saved.position));
+    const std::string block = TextOf(saved.path).substr(static_cast<size_t>(saved.position));
     EXPECT_EQ(block.substr(0, 32), "0,\n0,\n0,\n0,\n\n\n0,\n\n0,0,\n0,\n\n\n4 TW");
     EXPECT_EQ(block.substr(block.size() - 3), "\n\n0");
 
@@ -109,7 +121,7 @@ TEST(TimetableSave, AnEmptyTimetableWritesEveryCountAsZero)
 TEST(TimetableSave, CategoriesAndCompositionsInTheirWrittenForm)
 {
     Timetable t = LoadFixture("malinowo.roz");
-    const std::string block = ReadFileText(Save(t, "forms.sav").path);
+    const std::string block = TextOf(Save(t, "forms.sav").path);
     EXPECT_NE(block.find("\n4,3,0,\n3,\n"), std::string::npos);  // the composition, then the place names
     EXPECT_NE(block.find(std::string("\n3 EC\0 E\n", 9)), std::string::npos);
     EXPECT_NE(block.find(std::string("\n0 SKM S\n", 9)), std::string::npos);
@@ -119,7 +131,7 @@ TEST(TimetableSave, CategoriesAndCompositionsInTheirWrittenForm)
     // A composition of 30 numbers has no 0 and no line end.
     for (int32_t i = 0; i < kCompositionLength; ++i) Access::Composition(t, 0, i) = 1;
     const SavedGame saved = Save(t, "full_composition.sav");
-    EXPECT_NE(ReadFileText(saved.path).find("1,1,1,1,3,\n"), std::string::npos);
+    EXPECT_NE(TextOf(saved.path).find("1,1,1,1,3,\n"), std::string::npos);
     Timetable loaded;
     loaded.VehicleTypeCount(t.VehicleTypeCount());
     ASSERT_EQ(loaded.LoadFromSave(saved.position, saved.path.c_str()), kSaveOk);
@@ -129,8 +141,8 @@ TEST(TimetableSave, CategoriesAndCompositionsInTheirWrittenForm)
 TEST(TimetableSave, AVersionTwoBlockEndsBeforeTheCategories)
 {
     Timetable day = PlayedDay();
-    const SavedGame saved = Save(day, "version2.sav", SaveHead(2));
-    std::string text = ReadFileText(saved.path);
+    const SavedGame saved = Save(day, "version2.sav", SaveHead(2, "\n"));
+    const std::string text = TextOf(saved.path);
     const size_t categories = text.find(std::string("\n4 TW\0 T\n", 9));
     ASSERT_NE(categories, std::string::npos);
     WriteTempFile("version2.sav", text.substr(0, categories + 1));
@@ -156,8 +168,8 @@ protected:
         reference = LoadFixture("malinowo.roz");
         reference.VehicleTypeCount(10);
         day = PlayedDay();
-        const SavedGame saved = Save(day, "damaged.sav");
-        text = ReadFileText(saved.path);
+        const SavedGame saved = Save(day, "damaged.sav", SaveHead(6, "\n"));
+        text = TextOf(saved.path);
         position = saved.position;
     }
 
