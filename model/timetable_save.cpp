@@ -88,7 +88,8 @@ int32_t Timetable::AppendToSave(const char* path) const
         }
     }
     out.Names(placeNames_, placeNameCount_);
-    for (int32_t k = 1; k <= vehicleTypeCount_; ++k) out.Raw(vehicleTypeNames_[static_cast<size_t>(k)].data(), kTypeNameLength);
+    for (int32_t k = 1; k <= vehicleTypeCount_; ++k)
+        out.Raw(vehicleTypeNames_[static_cast<size_t>(k)].data(), kTypeNameLength);
     out.LineEnd();
     for (int32_t k = 1; k <= vehicleTypeCount_; ++k) out.Number(vehicleTypeKinds_[static_cast<size_t>(k)]);
     out.Names(unitNames_, unitNameCount_);

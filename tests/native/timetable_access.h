@@ -34,20 +34,19 @@ struct TimetableTestAccess {
                          *x.At(static_cast<uint32_t>(r), static_cast<uint32_t>(c)),
                          *y.At(static_cast<uint32_t>(r), static_cast<uint32_t>(c)));
         };
-        same("rows", a.rowCount_, b.rowCount_);
-        grid("row", a.rows_, b.rows_, a.rowCount_, kRowFieldCount);
+        // A table of count rows: the counts, then the rows in use.
+        auto table = [&](const std::string& what, int32_t x, int32_t y, const auto& gx, const auto& gy, int32_t cols) {
+            if (same(what + " count", x, y)) grid(what, gx, gy, x, cols);
+        };
+        table("row", a.rowCount_, b.rowCount_, a.rows_, b.rows_, kRowFieldCount);
         grid("arrival index", a.arrivalIndex_, b.arrivalIndex_, a.rowCount_, kIndexLinkDigit);
         grid("departure index", a.departureIndex_, b.departureIndex_, a.rowCount_, kIndexLinkDigit);
-        same("units", a.unitCount_, b.unitCount_);
-        grid("unit", a.units_, b.units_, a.unitCount_, kUnitFieldCount);
-        same("compositions", a.compositionCount_, b.compositionCount_);
-        grid("composition", a.compositions_, b.compositions_, a.compositionCount_, kCompositionLength);
-        same("place names", a.placeNameCount_, b.placeNameCount_);
-        grid("place name", a.placeNames_, b.placeNames_, a.placeNameCount_, kNameLength);
-        same("unit names", a.unitNameCount_, b.unitNameCount_);
-        grid("unit name", a.unitNames_, b.unitNames_, a.unitNameCount_, kNameLength);
-        same("train names", a.trainNameCount_, b.trainNameCount_);
-        grid("train name", a.trainNames_, b.trainNames_, a.trainNameCount_, kNameLength);
+        table("unit", a.unitCount_, b.unitCount_, a.units_, b.units_, kUnitFieldCount);
+        table("composition", a.compositionCount_, b.compositionCount_, a.compositions_, b.compositions_,
+              kCompositionLength);
+        table("place name", a.placeNameCount_, b.placeNameCount_, a.placeNames_, b.placeNames_, kNameLength);
+        table("unit name", a.unitNameCount_, b.unitNameCount_, a.unitNames_, b.unitNames_, kNameLength);
+        table("train name", a.trainNameCount_, b.trainNameCount_, a.trainNames_, b.trainNames_, kNameLength);
         same("percent columns", a.percentColumns_, b.percentColumns_);
         same("percent rows", a.percentRows_, b.percentRows_);
         grid("percent", a.percentTable_, b.percentTable_, a.percentRows_, a.percentColumns_);

@@ -94,6 +94,9 @@ TEST(TimetableSave, APlayedDayReadsBackFieldByField)
     // Written again, the block is the same to the byte.
     const SavedGame again = Save(loaded, "played_again.sav");
     EXPECT_EQ(ReadFileText(again.path), ReadFileText(saved.path));
+
+    Access::Field(loaded, 55, kRowCarried) = 1;  // the comparison sees a single field
+    EXPECT_EQ(Access::Difference(day, loaded), "row[55][25]: 0 != 1");
 }
 
 TEST(TimetableSave, AnEmptyTimetableWritesEveryCountAsZero)
