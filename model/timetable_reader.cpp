@@ -73,7 +73,7 @@ public:
             !ReadPercentTable() || !ReadCompositions() || !ReadVehicleTypes() ||
             !ReadNames(t_.unitNameCount_, t_.unitNames_) || !ReadNames(t_.placeNameCount_, t_.placeNames_) ||
             !ReadNames(t_.trainNameCount_, t_.trainNames_) || (version_ >= 3 && !ReadCategories()) ||
-            !in_.OnlySpaceLeft() || !CheckRows() || !CheckUnits() || !CheckCompositions() ||
+            !CheckRows() || !CheckUnits() || !CheckCompositions() ||
             !CheckLinks(kRowArrivalLink) || !CheckLinks(kRowDepartureLink))
             return kRozDamaged;
         t_.BuildIndex(kArrivalMode);
