@@ -21,6 +21,17 @@
 
 namespace {
 
+// What a part of the status bar shows, in code page 1250.
+std::string StatusText(int part)
+{
+    LRESULT length = LOWORD(SendMessageW(gStatusBar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0));
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(gStatusBar, SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&wide[0]));
+    char text[512] = {};
+    WideCharToMultiByte(1250, 0, wide.c_str(), -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
 // A main window as start-up makes it, with fresh settings and no game; it is
 // destroyed at the end (its WM_DESTROY writes the settings nowhere: the
 // private-profile calls are not plugged in here).

@@ -38,17 +38,3 @@ void UpdateStatusBar()
     SetStatusText(kStatusClock, ClockStatusText().c_str());
     if (gUi.gameRunning) SetStatusText(kStatusScore, ScoreStatusText().c_str());
 }
-
-std::string StatusText(int part)
-{
-    if (!gStatusBar) return std::string();
-    LRESULT length = LOWORD(SendMessageW(gStatusBar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0));
-    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(gStatusBar, SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&wide[0]));
-    wide.resize(static_cast<size_t>(length));
-    int bytes = WideCharToMultiByte(1250, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(bytes > 0 ? bytes : 1), '\0');
-    WideCharToMultiByte(1250, 0, wide.c_str(), -1, &text[0], bytes, nullptr, nullptr);
-    text.resize(text.size() - 1);
-    return text;
-}

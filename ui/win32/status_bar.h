@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 extern HWND gStatusBar;  // null until the main window makes it
 
 void CreateStatusBar(HWND main);
@@ -13,4 +11,3 @@ void SetStatusBarParts();  // part edges for the main window's client width
 // Part 1 texts also go to the event log. Text is code page 1250.
 void SetStatusText(int part, const char* text);
 void UpdateStatusBar();    // the clock part, and the score while a game runs
-std::string StatusText(int part);  // what a part shows, in code page 1250
