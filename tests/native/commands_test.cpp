@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "support/fresh_ui_state.h"
 #include "ui/commands.h"
 #include "ui/game_hooks.h"
 #include "ui/pacing.h"
@@ -18,11 +19,7 @@ class Commands : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gSettings = Settings();
-        gUi = UiFlags();
-        gSelection = SelectionState();
-        gClockDriver = ClockDriver();
-        gGameHooks = kNoGameHooks;
+        FreshUiState();
     }
     void TearDown() override { gGameHooks = kNoGameHooks; }
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/fresh_ui_state.h"
 #include "ui/game_hooks.h"
 #include "ui/pacing.h"
 #include "ui/settings.h"
@@ -15,11 +16,7 @@ class Pacing : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gSettings = Settings();
-        gClockDriver = ClockDriver();
-        gUi = UiFlags();
-        gSelection = SelectionState();
-        gGameHooks = kNoGameHooks;
+        FreshUiState();
         gNow = 1000;
         saved_ = SetTickSource(FakeTicks);
     }

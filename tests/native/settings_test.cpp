@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "support/read_whole_file.h"
 #include "ui/game_hooks.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
@@ -66,14 +65,6 @@ void Write(const char* section, const char* key, const char* value, const char* 
     gIni.Set(section, key, value);
 }
 
-std::string ReadFixture(const std::string& name)
-{
-    std::ifstream in(std::string(SEMARION_FIXTURES) + "/" + name, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class SettingsFile : public ::testing::Test {
 protected:
     void SetUp() override
@@ -108,7 +99,7 @@ private:
 TEST_F(SettingsFile, FreshWriteHasEveryKeyInOrder)
 {
     std::string text = LoadAndRewrite();
-    EXPECT_EQ(text, ReadFixture("settings/fresh.ini"));
+    EXPECT_EQ(text, ReadWholeFile(std::string(SEMARION_FIXTURES) + "/settings/fresh.ini"));
     for (const std::string& path : gIni.paths) EXPECT_EQ(path, "C:\\gra\\semarion.ini");
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "support/fresh_ui_state.h"
 #include "ui/game_hooks.h"
 #include "ui/pacing.h"
 #include "ui/settings.h"
@@ -103,13 +104,9 @@ protected:
     void SetUp() override
     {
         gGame = FakeGame();
-        gSettings = Settings();
-        gUi = UiFlags();
+        FreshUiState();
         gUi.gameRunning = true;
-        gSelection = SelectionState();
-        gSectionRequest = SectionRequest();
         gGameHooks = FakeHooks();
-        gClockDriver = ClockDriver();
         gClockDriver.timerId = 1;
         gNow = 10000;
         saved_ = SetTickSource([] { return gNow; });

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/fresh_ui_state.h"
 #include "ui/commands.h"
 #include "ui/game_hooks.h"
 #include "ui/pacing.h"
@@ -39,11 +40,7 @@ class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gSettings = Settings();
-        gUi = UiFlags();
-        gSelection = SelectionState();
-        gClockDriver = ClockDriver();
-        gGameHooks = kNoGameHooks;
+        FreshUiState();
         savedServices_ = gWindowServices;
         HINSTANCE instance = GetModuleHandleA(nullptr);
         ASSERT_TRUE(RegisterPaneClasses(instance));

@@ -3,22 +3,14 @@
 #include <windows.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 
+#include "support/read_whole_file.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
 #include "ui/win32/settings_file.h"
 
 namespace {
-
-std::string ReadWhole(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // A scratch folder under the temporary folder, emptied first.
 class SettingsOnDisk : public ::testing::Test {
@@ -78,7 +70,8 @@ TEST_F(SettingsOnDisk, MissingFileIsCreatedWithEveryKey)
     Folder("gra\\Stacje");
     ReadSettingsAtStartup(game);
     EXPECT_EQ(gGameFolder, game);
-    EXPECT_EQ(ReadWhole(game + "\\semarion.ini"), ReadWhole(std::string(SEMARION_FIXTURES) + "/settings/fresh.ini"));
+    std::string fresh = ReadWholeFile(std::string(SEMARION_FIXTURES) + "/settings/fresh.ini");
+    EXPECT_EQ(ReadWholeFile(game + "\\semarion.ini"), fresh);
 }
 
 TEST_F(SettingsOnDisk, WithoutStationsTheParentIsTheGameFolder)
