@@ -61,7 +61,11 @@ protected:
     bool Checked(int id) const { return (ItemState(id) & MF_CHECKED) != 0; }
     bool Grayed(int id) const { return (ItemState(id) & (MF_GRAYED | MF_DISABLED)) != 0; }
     void Command(int id) { SendMessageA(window_, WM_COMMAND, static_cast<WPARAM>(id), 0); }
-    void OpenPopups() { SendMessageA(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(GetMenu(window_), 2)), 2); }
+    void OpenPopups()
+    {
+        HMENU shift = GetSubMenu(GetMenu(window_), 2);
+        SendMessageA(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(shift), 2);
+    }
 
     HWND window_ = nullptr;
 
