@@ -138,7 +138,7 @@ const char* RunSteamCommand(int id)
     int point = SelectedPoint();
     if (id == kCmdExtinguish)
         return gGameHooks.extinguishSteamLoco(point) ? nullptr
-                                                     : "Zaznacz najpierw stoj±cy parowóz, który ma zostać wygaszony";
+                                                     : "Zaznacz najpierw stojący parowóz, który ma zostać wygaszony";
     return gGameHooks.fireUpSteamLoco(point) ? nullptr : "Zaznacz najpierw wygaszony parowóz";
 }
 

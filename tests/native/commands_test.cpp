@@ -101,7 +101,7 @@ TEST_F(Commands, SteamCommandsNeedASelectedPoint)
         gLookedUpTile = -1;
         EXPECT_EQ(SelectedPoint(), -1);
         EXPECT_FALSE(SteamCommandEnabled(kCmdExtinguish));
-        EXPECT_STREQ(RunSteamCommand(kCmdExtinguish), "Zaznacz najpierw stoj±cy parowóz, który ma zostać wygaszony");
+        EXPECT_STREQ(RunSteamCommand(kCmdExtinguish), "Zaznacz najpierw stojący parowóz, który ma zostać wygaszony");
         EXPECT_STREQ(RunSteamCommand(kCmdFireUp), "Zaznacz najpierw wygaszony parowóz");
         EXPECT_EQ(gLookedUpTile, -1);
     }
