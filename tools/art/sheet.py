@@ -145,13 +145,13 @@ def _signals_section(cv, y, icons):
 def _stock_section(cv, y, stock_files):
     _text(cv, 10, y, "ROLLING STOCK (GAME/TABOR)", INK, 2)
     y += 20
-    x, row_height = 10, 40 * 2 + 14
+    x, row_height = 10, 40 * 2 + 20
     for name, picture in stock_files:
         w = picture.width * 2
         if x + w > cv.width - 10:
             x, y = 10, y + row_height
         cv.paste(picture.scaled(2), x, y)
-        _text(cv, x, y + 82, name, SOFT)
+        _text(cv, x, y + 83, name, SOFT, 2)
         x += w + 14
     return y + row_height
 

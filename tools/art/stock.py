@@ -86,6 +86,16 @@ class Side:
         self.rect(cx - 1, 30, cx + 1, 33, STEEL)
         self.wheel(cx)
 
+    def running_gear(self, bogies=(), axles=()):
+        """Solebar and buffers along the whole vehicle, bogies and single axles
+        at the given centres."""
+        self.underframe(2, self.width - 3)
+        self.buffers()
+        for cx in bogies:
+            self.bogie(cx)
+        for cx in axles:
+            self.axle(cx)
+
     def underframe(self, x0, x1):
         self.rect(x0, SOLEBAR_ROWS[0], x1, SOLEBAR_ROWS[1], STEEL)
 
@@ -149,10 +159,7 @@ def passenger_car(colour, stripe=None, label=None, windows=(7, 3), length=136, r
     s.door(6, 12, 13, 27, colour)
     s.door(length - 13, length - 7, 13, 27, colour)
     s.windows(16, length - 17, window_rows[0], window_rows[1], windows[0], windows[1])
-    s.underframe(2, length - 3)
-    s.buffers()
-    s.bogie(22)
-    s.bogie(length - 23)
+    s.running_gear(bogies=(22, length - 23))
     if label:
         s.text(16, 22, label, stripe or YELLOW)
     return s
@@ -171,10 +178,7 @@ def baggage_car():
     s.windows(8, 24, 15, 18, 4, 4)
     s.windows(54, 68, 15, 18, 4, 6)
     s.windows(98, 114, 15, 18, 4, 4)
-    s.underframe(2, 119)
-    s.buffers()
-    s.bogie(20)
-    s.bogie(101)
+    s.running_gear(bogies=(20, 101))
     return s
 
 
@@ -190,10 +194,7 @@ def open_wagon():
     for x in range(4, 74, 5):
         s.rect(x, 13, x + 3, 14, (36, 36, 36))
         s.rect(x + 1, 12, x + 2, 12, (36, 36, 36))
-    s.underframe(2, 75)
-    s.buffers()
-    s.bogie(15)
-    s.bogie(62)
+    s.running_gear(bogies=(15, 62))
     return s
 
 
@@ -209,10 +210,7 @@ def covered_wagon():
     s.rect(39, 19, 40, 21, STEEL)
     s.rect(8, 15, 12, 17, STEEL)
     s.rect(67, 15, 71, 17, STEEL)
-    s.underframe(2, 77)
-    s.buffers()
-    s.axle(17)
-    s.axle(62)
+    s.running_gear(axles=(17, 62))
     return s
 
 
@@ -225,10 +223,7 @@ def tank_wagon():
     s.rect(30, 8, 41, 8, STEEL)
     s.rect(20, 26, 21, 28, STEEL)
     s.rect(50, 26, 51, 28, STEEL)
-    s.underframe(2, 69)
-    s.buffers()
-    s.bogie(14)
-    s.bogie(57)
+    s.running_gear(bogies=(14, 57))
     s.rect(33, 21, 38, 23, (226, 128, 30))
     return s
 
@@ -241,10 +236,7 @@ def flat_wagon():
         s.rect(x, 24, x, 27, shade(wood, -2))
     for x in (6, 30, 54, 78, 102):
         s.rect(x, 16, x + 1, 23, STEEL)
-    s.underframe(2, 107)
-    s.buffers()
-    s.bogie(18)
-    s.bogie(91)
+    s.running_gear(bogies=(18, 91))
     return s
 
 
@@ -256,10 +248,7 @@ def hopper_wagon():
         s.rect(x, 13, x, 23, shade(colour, -2))
     s.rect(3, 12, 82, 12, shade(colour, -3))
     s.rect(3, 23, 82, 23, shade(colour, -2))
-    s.underframe(2, 83)
-    s.buffers()
-    s.bogie(15)
-    s.bogie(70)
+    s.running_gear(bogies=(15, 70))
     return s
 
 
@@ -271,10 +260,7 @@ def container_wagon():
         for x in range(x0 + 2, x1, 3):
             s.rect(x, 15, x, 24, shade(colour, -1))
         s.rect(x0, 14, x1, 14, shade(colour, -3))
-    s.underframe(2, 105)
-    s.buffers()
-    s.bogie(17)
-    s.bogie(90)
+    s.running_gear(bogies=(17, 90))
     return s
 
 
@@ -349,10 +335,7 @@ def electric_loco(length, colour, front, bogies, label, grille=None):
         s.rect(x, 14, x, 19, grille or shade(colour, -2))
     s.door(x0 + 10, x0 + 14, 14, 27, colour, window=False)
     s.door(x1 - 14, x1 - 10, 14, 27, colour, window=False)
-    s.underframe(2, length - 3)
-    s.buffers()
-    for cx in bogies:
-        s.bogie(cx)
+    s.running_gear(bogies)
     s.pantograph(x0 + 20, False, 9)
     s.pantograph(x1 - 20, True, 9)
     return Picture(s, [(length // 2, 21, label, YELLOW)])
@@ -371,10 +354,7 @@ def hood_shunter(length, colour, stripe, label, cab_at, cab_width):
     s.rect(cab_at + 2, 12, cab_at + cab_width - 2, 17, GLASS_DARK)
     s.rect(x0, 24, x1, 25, stripe)
     s.rect(x0 + 2, 13, x0 + 4, 14, STEEL)
-    s.underframe(2, length - 3)
-    s.buffers()
-    s.bogie(17)
-    s.bogie(length - 18)
+    s.running_gear(bogies=(17, length - 18))
     return Picture(s, [((x0 + cab_at) // 2, 19, label, OFF_WHITE)])
 
 
