@@ -173,7 +173,7 @@ public:
     MallocPtr ScheduledTimeText(int32_t index, int32_t mode, int32_t side);
     MallocPtr ExpectedTimeText(int32_t index, int32_t mode, int32_t side);
     MallocPtr LocoTypeName(int32_t index, int32_t side) const;  // none without a type
-    MallocPtr UnitName(int32_t index, int32_t side) const;      // side -100: name number index
+    MallocPtr UnitName(int32_t index, int32_t side) const;      // side kRawRow: unit name number index
 
     // The train state of a row; read through the departure index, a train
     // standing (1) whose expected departure has come becomes due (3) first.
