@@ -203,14 +203,6 @@ TEST_F(Testowo, ReadsTheLineSections)
     EXPECT_EQ(game.LineSectionInfo(kTestowoLine, 0), 10);  // stops at the last triple
 }
 
-TEST_F(Testowo, TileGridsClampToTheirLastCell)
-{
-    *game.tileCodes.At(14, 69) = 7;
-    *game.tileStates.At(14, 69) = kTileCandidate;
-    EXPECT_EQ(game.TileCode(99, 99), 7);
-    EXPECT_EQ(game.TileState(-1, -1), kTileCandidate);
-}
-
 TEST_F(Testowo, SlotQueriesStayInsideTheGrid)
 {
     const int32_t lastRow = kTestowoPointCount + kTestowoSubTracks - 1;
