@@ -126,9 +126,3 @@ void TextReader::Skip(int32_t count)
     pos_ += count > 0 ? std::min(static_cast<size_t>(count), left) : 0;
 }
 
-bool TextReader::OnlySpaceLeft() const
-{
-    for (size_t i = pos_; i < text_.size(); ++i)
-        if (!IsSpace(text_[i])) return false;
-    return true;
-}

@@ -37,7 +37,6 @@ public:
     int32_t Entry(uint8_t* entry, int32_t length);
     int32_t PeekChar() const;  // the next character without taking it, -1 at the end
     void Skip(int32_t count);  // stops at the end
-    bool OnlySpaceLeft() const;
 
 private:
     void SkipSpace();

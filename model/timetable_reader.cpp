@@ -66,7 +66,7 @@ public:
             !ReadVehicleTypes() || !TimetableSections::ReadNames(in_, t_.unitNameCount_, t_.unitNames_) ||
             !TimetableSections::ReadNames(in_, t_.placeNameCount_, t_.placeNames_) ||
             !TimetableSections::ReadNames(in_, t_.trainNameCount_, t_.trainNames_) ||
-            (version_ >= 3 && !ReadCategories()) || !in_.OnlySpaceLeft() || !TimetableSections::ReferencesFit(t_))
+            (version_ >= 3 && !ReadCategories()) || !TimetableSections::ReferencesFit(t_))
             return kRozDamaged;
         t_.BuildIndex(kArrivalMode);
         t_.BuildIndex(kDepartureMode);

@@ -126,7 +126,8 @@ public:
             return false;
         t_.testGame_ = 0;
         if (version_ >= kFirstVersionWithCategories && !ReadCategories()) return false;
-        return in_.OnlySpaceLeft() && TimetableSections::ReferencesFit(t_);
+        // What follows the block is not read, as in a timetable file.
+        return TimetableSections::ReferencesFit(t_);
     }
 
 private:

@@ -2,7 +2,12 @@
 // and sends them messages, as a player's desktop would.
 //   driver wait TITLE SECONDS   exit 0 once a top-level window has this title
 //   driver close TITLE          posts WM_CLOSE to it
+//   driver command TITLE ID     posts WM_COMMAND with a menu command id
+//   driver menu TITLE           exit 0 when the window shows a menu bar
+//   driver statusbar TITLE      prints the status bar's part count
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,16 +24,46 @@ HWND WaitForWindow(const char* title, int seconds)
     return nullptr;
 }
 
+// Menus live in the process that made them: from outside only the handle and
+// the room the menu bar takes in the window can be seen.
+int PrintMenu(HWND hwnd)
+{
+    HMENU bar = GetMenu(hwnd);
+    RECT window, client;
+    GetWindowRect(hwnd, &window);
+    GetClientRect(hwnd, &client);
+    int frame = (window.bottom - window.top) - client.bottom - GetSystemMetrics(SM_CYCAPTION) -
+                2 * GetSystemMetrics(SM_CYSIZEFRAME) - 2 * GetSystemMetrics(SM_CXPADDEDBORDER);
+    std::printf("menu %s, bar height %d\n", bar ? "yes" : "no", frame);
+    return bar && frame >= GetSystemMetrics(SM_CYMENU) ? 0 : 1;
+}
+
+int PrintStatusBar(HWND hwnd)
+{
+    HWND bar = FindWindowExA(hwnd, nullptr, STATUSCLASSNAMEA, nullptr);
+    if (!bar) return 1;
+    // no buffer: the count alone comes back, nothing has to cross processes
+    std::printf("parts %d\n", static_cast<int>(SendMessageA(bar, SB_GETPARTS, 0, 0)));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (argc >= 4 && std::strcmp(argv[1], "wait") == 0)
         return WaitForWindow(argv[2], std::atoi(argv[3])) ? 0 : 1;
-    if (argc >= 3 && std::strcmp(argv[1], "close") == 0) {
-        HWND hwnd = FindWindowA(nullptr, argv[2]);
-        return hwnd && PostMessageA(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: driver wait|close|command|menu|statusbar TITLE [...]\n");
+        return 2;
     }
-    std::fprintf(stderr, "usage: driver wait TITLE SECONDS | close TITLE\n");
+    HWND hwnd = FindWindowA(nullptr, argv[2]);
+    if (!hwnd) return 1;
+    if (std::strcmp(argv[1], "close") == 0) return PostMessageA(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (argc >= 4 && std::strcmp(argv[1], "command") == 0)
+        return PostMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0) ? 0 : 1;
+    if (std::strcmp(argv[1], "menu") == 0) return PrintMenu(hwnd);
+    if (std::strcmp(argv[1], "statusbar") == 0) return PrintStatusBar(hwnd);
+    std::fprintf(stderr, "unknown command %s\n", argv[1]);
     return 2;
 }

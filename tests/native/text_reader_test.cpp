@@ -66,13 +66,11 @@ TEST(TextReader, LinesAndCharacters)
     EXPECT_FALSE(in.Line(line, 6));
     in.Skip(100);
     EXPECT_EQ(in.PeekChar(), -1);
-    EXPECT_TRUE(in.OnlySpaceLeft());
 
     TextReader chars = Open("  X Y\n");
     char c = 0;
     EXPECT_TRUE(chars.VisibleChar(c));
     EXPECT_EQ(c, 'X');
-    EXPECT_FALSE(chars.OnlySpaceLeft());
     EXPECT_TRUE(chars.VisibleChar(c));
     EXPECT_EQ(c, 'Y');
     EXPECT_FALSE(chars.VisibleChar(c));

@@ -220,7 +220,6 @@ TEST_F(DamagedBlock, ValuesBeyondTheirTablesAreRefused)
     ExpectRefused(Replaced(std::string("E4K") + std::string(17, '\0'), std::string(20, 'X')), position);
     ExpectRefused(Replaced(std::string("\n4 TW\0 T\n", 9), std::string("\n7 TW\0 T\n", 9)), position);
     ExpectRefused(text.substr(0, text.size() - 1) + "2", position);  // test-game flag
-    ExpectRefused(text + "\n7,", position);                           // text after the block
 }
 
 TEST_F(DamagedBlock, ReferencesToWhatDoesNotExistAreRefused)

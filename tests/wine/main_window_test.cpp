@@ -1,45 +1,305 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <windows.h>
 
+#include <commctrl.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "support/fresh_ui_state.h"
+#include "ui/commands.h"
+#include "ui/game_hooks.h"
+#include "ui/pacing.h"
+#include "ui/settings.h"
+#include "ui/ui_state.h"
+#include "ui/win32/main_commands.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/panes.h"
+#include "ui/win32/status_bar.h"
+#include "ui/win32/text_cp1250.h"
 
 namespace {
 
-TEST(MainWindow, CreatedWithItsClassTitleAndSize)
+// What a part of the status bar shows, in code page 1250.
+std::string StatusText(int part)
 {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    ASSERT_TRUE(RegisterMainWindowClass(instance));
-    ASSERT_TRUE(RegisterMainWindowClass(instance));  // a second registration is harmless
-    HWND hwnd = CreateMainWindow(instance);
-    ASSERT_NE(hwnd, nullptr);
+    LRESULT length = LOWORD(SendMessageW(gStatusBar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0));
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(gStatusBar, SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&wide[0]));
+    char text[512] = {};
+    WideCharToMultiByte(1250, 0, wide.c_str(), -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
 
+// A main window as start-up makes it, with fresh settings and no game; it is
+// destroyed at the end (its WM_DESTROY writes the settings nowhere: the
+// private-profile calls are not plugged in here).
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FreshUiState();
+        savedServices_ = gWindowServices;
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        ASSERT_TRUE(RegisterPaneClasses(instance));
+        ASSERT_TRUE(RegisterMainWindowClass(instance));
+        window_ = CreateMainWindow(instance);
+        ASSERT_NE(window_, nullptr);
+    }
+    void TearDown() override
+    {
+        if (IsWindow(window_)) DestroyWindow(window_);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {}
+        gWindowServices = savedServices_;
+        gGameHooks = kNoGameHooks;
+        gUi = UiFlags();
+    }
+    UINT ItemState(int id) const { return GetMenuState(GetMenu(window_), static_cast<UINT>(id), MF_BYCOMMAND); }
+    bool Checked(int id) const { return (ItemState(id) & MF_CHECKED) != 0; }
+    bool Grayed(int id) const { return (ItemState(id) & (MF_GRAYED | MF_DISABLED)) != 0; }
+    void Command(int id) { SendMessageA(window_, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+    void OpenPopups()
+    {
+        HMENU shift = GetSubMenu(GetMenu(window_), 2);
+        SendMessageA(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(shift), 2);
+    }
+
+    HWND window_ = nullptr;
+
+private:
+    WindowServices savedServices_{};
+};
+
+TEST_F(MainWindow, CreatedWithItsClassTitleAndSize)
+{
     char text[128] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
+    GetWindowTextA(window_, text, sizeof text);
     EXPECT_STREQ(text, "Semarion Win32 port - Phase 1");
-    GetClassNameA(hwnd, text, sizeof text);
+    GetClassNameA(window_, text, sizeof text);
     EXPECT_STREQ(text, "SemarionMainWindow");
     RECT rect;
-    GetWindowRect(hwnd, &rect);
+    GetWindowRect(window_, &rect);
     EXPECT_EQ(rect.right - rect.left, 900);
     EXPECT_EQ(rect.bottom - rect.top, 600);
 
-    DestroyWindow(hwnd);
+    DestroyWindow(window_);
     MSG msg;
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 0u);
+    EXPECT_EQ(gMainWindow, nullptr);
 }
 
-TEST(CodePage, PolishLiteralsAreCp1250AndWidenRight)
+TEST_F(MainWindow, PanesAndStatusBarAreMadeAndLaidOut)
 {
-    EXPECT_EQ(GetACP(), 1250u);
-    const char text[] = "Dyżurny ruchu: łódź";
-    EXPECT_EQ(static_cast<unsigned char>(text[2]), 0xBF);  // ż in CP1250
-    wchar_t wide[32] = {};
-    MultiByteToWideChar(1250, 0, text, -1, wide, 32);
-    EXPECT_EQ(wide[2], L'\u017C');
-    EXPECT_EQ(wide[15], L'\u0142');
-    EXPECT_EQ(wide[16], L'\u00F3');
+    WNDCLASSEXA info = {};
+    info.cbSize = sizeof info;
+    for (int i = 0; i < kPaneClassCount; ++i) {
+        ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), kPaneClasses[i].name, &info)) << kPaneClasses[i].name;
+        EXPECT_EQ(info.style, static_cast<UINT>(CS_DBLCLKS));
+        EXPECT_EQ(info.hbrBackground, nullptr);
+    }
+    EXPECT_EQ(kPaneClassCount, 11);
+    const HWND panes[] = {gStationPane, gArrivalsBoard, gTrainPane, gDeparturesBoard};
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_NE(panes[i], nullptr);
+        EXPECT_EQ(GetParent(panes[i]), window_);
+        EXPECT_EQ(GetDlgCtrlID(panes[i]), 101 + i);
+    }
+    EXPECT_TRUE(GetWindowLongA(gTrainPane, GWL_STYLE) & WS_HSCROLL);
+
+    ASSERT_NE(gStatusBar, nullptr);
+    int edges[4] = {};
+    ASSERT_EQ(SendMessageA(gStatusBar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 3);
+    RECT client, bar, station;
+    GetClientRect(window_, &client);
+    EXPECT_EQ(edges[0], 120);
+    EXPECT_EQ(edges[1], client.right - 170);
+    EXPECT_EQ(edges[2], -1);
+
+    // no game: the station pane takes everything above the status bar
+    GetWindowRect(gStatusBar, &bar);
+    GetWindowRect(gStationPane, &station);
+    EXPECT_EQ(station.right - station.left, client.right);
+    EXPECT_EQ(station.bottom - station.top, client.bottom - (bar.bottom - bar.top));
+    GetWindowRect(gArrivalsBoard, &station);
+    EXPECT_EQ(station.right - station.left, 0);
+}
+
+TEST_F(MainWindow, MenuFollowsTheCommandTable)
+{
+    HMENU bar = GetMenu(window_);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(kMenuCount));
+    for (size_t m = 0; m < kMenuCount; ++m) {
+        wchar_t text[128] = {};
+        GetMenuStringW(bar, static_cast<UINT>(m), text, 128, MF_BYPOSITION);
+        EXPECT_EQ(std::wstring(text), Cp1250ToWide(kMenus[m].title));
+        HMENU popup = GetSubMenu(bar, static_cast<int>(m));
+        ASSERT_NE(popup, nullptr);
+        int position = 0;
+        for (size_t i = 0; i < kMenus[m].count; ++i) {
+            const MenuItem& item = kMenus[m].items[i];
+            EXPECT_EQ(GetMenuItemID(popup, position), static_cast<UINT>(item.id));
+            GetMenuStringW(popup, static_cast<UINT>(position), text, 128, MF_BYPOSITION);
+            EXPECT_EQ(std::wstring(text), Cp1250ToWide(item.text)) << item.id;
+            bool greyedAtStart = !IsCommandBuilt(item.id) || item.id == kCmdPause || item.id == kCmdRealTime ||
+                                 item.id == kCmdRemarks;
+            EXPECT_EQ(Grayed(item.id), greyedAtStart) << item.id;
+            ++position;
+            if (item.separatorAfter) {
+                EXPECT_TRUE(GetMenuState(popup, static_cast<UINT>(position), MF_BYPOSITION) & MF_SEPARATOR)
+                    << "after " << item.id;
+                ++position;
+            }
+        }
+        EXPECT_EQ(GetMenuItemCount(popup), position);
+    }
+    EXPECT_TRUE(Checked(kCmdDisruptions));
+    EXPECT_TRUE(Checked(kCmdHints));
+    EXPECT_FALSE(Checked(kCmdPause));
+}
+
+TEST_F(MainWindow, AcceleratorsFollowTheItemTexts)
+{
+    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    ASSERT_NE(table, nullptr);
+    std::vector<ACCEL> accelerators(static_cast<size_t>(CopyAcceleratorTableA(table, nullptr, 0)));
+    CopyAcceleratorTableA(table, accelerators.data(), static_cast<int>(accelerators.size()));
+    size_t expected = 0;
+    for (size_t m = 0; m < kMenuCount; ++m)
+        for (size_t i = 0; i < kMenus[m].count; ++i) {
+            AcceleratorKey key{};
+            if (!ParseAccelerator(kMenus[m].items[i].text, key)) continue;
+            ++expected;
+            bool found = false;
+            for (const ACCEL& a : accelerators)
+                found |= a.cmd == kMenus[m].items[i].id && a.key == key.key &&
+                         (a.fVirt & ~FNOINVERT) == (FVIRTKEY | (key.ctrl ? FCONTROL : 0));
+            EXPECT_TRUE(found) << kMenus[m].items[i].id;
+        }
+    EXPECT_EQ(accelerators.size(), expected);
+    DestroyAcceleratorTable(table);
+}
+
+TEST_F(MainWindow, TogglesChangeCheckMarksSettingsAndTheMessageLine)
+{
+    Command(kCmdPause);
+    EXPECT_TRUE(gUi.paused);
+    EXPECT_TRUE(Checked(kCmdPause));
+    Command(kCmdPause);
+    EXPECT_FALSE(gUi.paused);
+    EXPECT_FALSE(Checked(kCmdPause));
+
+    Command(kCmdDisruptions);
+    EXPECT_FALSE(gSettings.utrudnienia);
+    EXPECT_FALSE(Checked(kCmdDisruptions));
+    EXPECT_EQ(StatusText(1), "Utrudnienia wyłączone - dyżur bez niespodzianek.");
+    Command(kCmdDisruptions);
+    EXPECT_TRUE(gSettings.utrudnienia);
+    EXPECT_TRUE(Checked(kCmdDisruptions));
+
+    Command(kCmdHints);
+    EXPECT_FALSE(gSettings.podpowiedzi);
+    EXPECT_FALSE(Checked(kCmdHints));
+    EXPECT_EQ(StatusText(1), "Podpowiedzi wyłączone.");
+}
+
+TEST_F(MainWindow, RealTimeRunsOnlyInAGame)
+{
+    Command(kCmdRealTime);
+    EXPECT_FALSE(gSettings.czasRzeczywisty);
+    EXPECT_EQ(gSettings.interval, 780);
+    EXPECT_EQ(gClockDriver.timerId, 0u);
+
+    gUi.gameRunning = true;
+    gGameHooks.placeTrainsForTime = [](int) { return 4; };
+    Command(kCmdRealTime);
+    EXPECT_TRUE(gSettings.czasRzeczywisty);
+    EXPECT_EQ(gSettings.interval, 10000);
+    EXPECT_NE(gClockDriver.timerId, 0u);
+    std::string status = StatusText(1);
+    EXPECT_EQ(status.rfind("Godzina ", 0), 0u) << status;
+    EXPECT_NE(status.find("(składów na stacji: 4), tempo rzeczywiste."), std::string::npos) << status;
+}
+
+TEST_F(MainWindow, SteamCommandsNeedASelectedLocomotive)
+{
+    OpenPopups();
+    EXPECT_TRUE(Grayed(kCmdExtinguish));
+    EXPECT_TRUE(Grayed(kCmdFireUp));
+    Command(kCmdFireUp);
+    EXPECT_EQ(StatusText(1), "Zaznacz najpierw wygaszony parowóz");
+
+    gUi.gameRunning = true;
+    gGameHooks.findPointByTile = [](int tile) { return tile == 0 ? 0 : 3; };
+    gGameHooks.findSlotToExtinguish = [](int point) { return point == 3 ? 1 : -1; };
+    OpenPopups();
+    EXPECT_TRUE(Grayed(kCmdExtinguish));  // nothing selected: tile 0 is no point
+    gSelection.selectedTile = 512;
+    OpenPopups();
+    EXPECT_FALSE(Grayed(kCmdExtinguish));
+    EXPECT_TRUE(Grayed(kCmdFireUp));
+}
+
+int gDialogMode;
+uintptr_t gTimerWhenAsked;
+
+TEST_F(MainWindow, KeysOpenTheLineOrCancelTheRoute)
+{
+    gDialogMode = -1;
+    gWindowServices.openSectionPermissionDialog = [](HWND, int mode) { gDialogMode = mode; };
+    gGameHooks.entryTileByNumber = [](int n) { return n == 3 ? 1710 : -1; };
+    SendMessageA(window_, WM_KEYDOWN, '3', 0);
+    EXPECT_EQ(gDialogMode, -1);  // no game
+
+    gUi.gameRunning = true;
+    SendMessageA(window_, WM_KEYDOWN, '4', 0);
+    EXPECT_EQ(gDialogMode, -1);  // no such line
+    SendMessageA(window_, WM_KEYDOWN, '3', 0);
+    EXPECT_EQ(gDialogMode, 0);
+    EXPECT_EQ(gSectionRequest.entryTile, 1710);
+    EXPECT_EQ(gSectionRequest.entryNumber, 3);
+
+    SetStatusText(1, "");
+    SendMessageA(window_, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(StatusText(1), "");
+    gSelection.routeLaying = true;
+    SendMessageA(window_, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(gSelection.routeLaying);
+    EXPECT_EQ(StatusText(1), "Układanie drogi przerwane");
+}
+
+TEST_F(MainWindow, TimerDrivesTheStepsAndStopsBeforeTheSaveQuestion)
+{
+    SendMessageA(window_, WM_TIMER, 1, 0);  // no game: nothing to show
+    EXPECT_EQ(StatusText(2), "");
+
+    gUi.gameRunning = true;
+    gGameHooks.now = [] { return 1415; };
+    gGameHooks.seconds = [] { return 9; };
+    gGameHooks.penaltyPoints = [] { return 5; };
+    gWindowServices.askSaveGame = [](HWND) { gTimerWhenAsked = gClockDriver.timerId; };
+    SendMessageA(window_, WM_TIMER, 2, 0);  // not the simulation's timer
+    EXPECT_EQ(StatusText(2), "");
+    SendMessageA(window_, WM_TIMER, 1, 0);
+    EXPECT_EQ(StatusText(2), "Godzina: 14:15:09");
+    EXPECT_EQ(StatusText(0), "Punkty karne: 5");
+
+    SendMessageA(window_, WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_FALSE(gUi.appActive);
+    SendMessageA(window_, WM_TIMER, 1, 0);
+    EXPECT_EQ(StatusText(2), "Godzina: 14:15:09");  // standing still: not even repainted
+    SendMessageA(window_, WM_ACTIVATEAPP, TRUE, 0);
+
+    Command(kCmdRealTime);  // starts timer 1
+    ASSERT_NE(gClockDriver.timerId, 0u);
+    gTimerWhenAsked = 99;
+    Command(kCmdExit);
+    EXPECT_FALSE(IsWindow(window_));
+    EXPECT_EQ(gTimerWhenAsked, 0u);
 }
 
 }  // namespace

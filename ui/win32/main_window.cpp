@@ -1,51 +1,235 @@
 // The main window: class registration, creation, window procedure, message loop.
 #include "ui/win32/main_window.h"
 
+#include <windowsx.h>
+
+#include <initializer_list>
+
+#include "ui/commands.h"
+#include "ui/game_hooks.h"
+#include "ui/pacing.h"
+#include "ui/settings.h"
+#include "ui/timer_message.h"
+#include "ui/ui_state.h"
+#include "ui/win32/clock_timer.h"
+#include "ui/win32/main_commands.h"
+#include "ui/win32/panes.h"
+#include "ui/win32/sound_player.h"
+#include "ui/win32/status_bar.h"
+
 const char kMainWindowClass[] = "SemarionMainWindow";
 const char kTitleNoGame[] = "Semarion Win32 port - Phase 1";
+
+HINSTANCE gInstance = nullptr;
+HWND gMainWindow = nullptr;
+int gDraggedSplitter = 0;
 
 namespace {
 
 constexpr int kInitialWidth = 900;
 constexpr int kInitialHeight = 600;
+constexpr int kMainMenu = 1;
 
-LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+HBITMAP gSignalDownBitmap = nullptr;
+HBITMAP gSignalUpBitmap = nullptr;
+
+// Without a game the station pane takes the whole area above the status bar
+// and the boards and the train pane have no size.
+void LayoutWithoutGame()
 {
-    switch (msg) {
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (!gStationPane) return;
+    RECT client;
+    GetClientRect(gMainWindow, &client);
+    RECT bar = {};
+    if (gStatusBar) GetWindowRect(gStatusBar, &bar);
+    int height = client.bottom - (bar.bottom - bar.top);
+    SetWindowPos(gStationPane, nullptr, 0, 0, client.right, height > 0 ? height : 0, SWP_NOZORDER);
+    for (HWND pane : {gArrivalsBoard, gDeparturesBoard, gTrainPane})
+        if (pane) SetWindowPos(pane, nullptr, 0, 0, 0, 0, SWP_NOZORDER);
+    InvalidateAllPanes();
+}
+
+// Granted at once while the permission window is not built.
+void GrantSection(HWND, int) { gSectionRequest.answer = 0; }
+
+void OnCreate(HWND window)
+{
+    gMainWindow = window;
+    CreatePanes(window);
+    CreateStatusBar(window);
+    SetStatusBarParts();
+    gWindowServices.loadGraphics(window);
+    gSignalDownBitmap = LoadBitmapA(gInstance, "SEMAFOR_DOL");
+    gSignalUpBitmap = LoadBitmapA(gInstance, "SEMAFOR_GORA");
+    InitCommandMenu(window);
+    gWindowServices.layoutPanes();
+}
+
+// The timer goes first: the save question below runs a message loop of its own,
+// and no simulation step may run under it.
+void OnDestroy(HWND window)
+{
+    StopClockTimer(window);
+    gWindowServices.askSaveGame(window);
+    SaveSettings();
+    gWindowServices.freeGraphics();
+    for (HBITMAP* bitmap : {&gSignalDownBitmap, &gSignalUpBitmap}) {
+        if (*bitmap) DeleteObject(*bitmap);
+        *bitmap = nullptr;
     }
+    gStationPane = gArrivalsBoard = gTrainPane = gDeparturesBoard = nullptr;
+    gStatusBar = nullptr;
+    gMainWindow = nullptr;
+    PostQuitMessage(0);
+}
+
+void OnKeyDown(HWND window, WPARAM key)
+{
+    if (key >= '1' && key <= '9') {
+        if (!gUi.gameRunning) return;
+        int number = static_cast<int>(key - '0');
+        int tile = gGameHooks.entryTileByNumber(number);
+        if (tile < 0) return;
+        gSectionRequest.entryTile = tile;
+        gSectionRequest.entryNumber = number;
+        gWindowServices.openSectionPermissionDialog(window, 0);
+    } else if (key == VK_SPACE) {
+        gWindowServices.openPreviewDialog(window);
+    } else if (key == VK_ESCAPE && CancelRouteLaying()) {
+        SetStatusText(1, "Układanie drogi przerwane");
+        InvalidateAllPanes();
+    }
+}
+
+bool OnSetCursor(HWND window, LPARAM lParam)
+{
+    if (LOWORD(lParam) != HTCLIENT) return false;
+    int band = gDraggedSplitter;
+    if (band == 0) {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        ScreenToClient(window, &cursor);
+        band = gWindowServices.hitTestSplitter(cursor.x, cursor.y);
+    }
+    if (band == 0) return false;
+    SetCursor(LoadCursor(nullptr, band == 3 ? IDC_SIZENS : IDC_SIZEWE));
+    return true;
+}
+
+LRESULT OnMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    if (message == WM_LBUTTONDOWN) {
+        int band = gWindowServices.hitTestSplitter(x, y);
+        if (band == 0) return DefWindowProcA(window, message, wParam, lParam);
+        gDraggedSplitter = band;
+        SetCapture(window);
+    } else if (gDraggedSplitter == 0) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    } else if (message == WM_MOUSEMOVE) {
+        gWindowServices.dragSplitter(x, y);
+    } else {
+        gDraggedSplitter = 0;
+        ReleaseCapture();
+        SaveSettings();
+    }
+    return 0;
 }
 
 }  // namespace
 
+WindowServices gWindowServices = {
+    [](HWND) {},                              // loadGraphics
+    [] {},                                    // freeGraphics
+    LayoutWithoutGame,                        // layoutPanes
+    [](int, int) { return 0; },               // hitTestSplitter
+    [](int, int) {},                          // dragSplitter
+    [] {},                                    // invalidateToolPanes
+    [](HWND) {},                              // askSaveGame
+    [](HWND, const std::wstring&) {},         // startGameFromCommandLine
+    GrantSection,                             // openSectionPermissionDialog
+    [](HWND) {},                              // openPreviewDialog
+};
+
+const UiHooks kMainWindowUi = {
+    [] { StopClockTimer(gMainWindow); },
+    [] { RestartClockTimer(gMainWindow); },
+    [] { gWindowServices.openSectionPermissionDialog(gMainWindow, 1); },
+    PlayGameSound,
+    SetStatusText,
+    UpdateStatusBar,
+    [] {
+        InvalidateAllPanes();
+        gWindowServices.invalidateToolPanes();
+    },
+};
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(window);
+        return 0;
+    case WM_SIZE:
+        if (gStatusBar) SendMessageA(gStatusBar, WM_SIZE, 0, 0);
+        SetStatusBarParts();
+        gWindowServices.layoutPanes();
+        return 0;
+    case WM_DESTROY:
+        OnDestroy(window);
+        return 0;
+    case WM_ACTIVATEAPP:
+        gUi.appActive = wParam != 0;
+        if (gUi.appActive) ResetClockTickBase();
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+        return OnMouse(window, message, wParam, lParam);
+    case WM_SETCURSOR:
+        return OnSetCursor(window, lParam) ? TRUE : DefWindowProcA(window, message, wParam, lParam);
+    case WM_KEYDOWN:
+        OnKeyDown(window, wParam);
+        return 0;
+    case WM_INITMENUPOPUP:
+        UpdateCommandMenu(window);
+        return 0;
+    case WM_COMMAND:
+        RunMainCommand(window, LOWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        if (wParam == kClockTimer) RunTimerMessage(kMainWindowUi);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
 bool RegisterMainWindowClass(HINSTANCE instance)
 {
+    gInstance = instance;
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof wc;
-    wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = MainWndProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszMenuName = MAKEINTRESOURCEA(kMainMenu);
     wc.lpszClassName = kMainWindowClass;
     return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 HWND CreateMainWindow(HINSTANCE instance)
 {
-    return CreateWindowExA(0, kMainWindowClass, kTitleNoGame, WS_OVERLAPPEDWINDOW,
-                           CW_USEDEFAULT, CW_USEDEFAULT, kInitialWidth, kInitialHeight,
-                           nullptr, nullptr, instance, nullptr);
+    return CreateWindowExA(0, kMainWindowClass, kTitleNoGame, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                           kInitialWidth, kInitialHeight, nullptr, nullptr, instance, nullptr);
 }
 
-int RunMessageLoop()
+int RunMessageLoop(HACCEL accelerators)
 {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (accelerators && gMainWindow && TranslateAcceleratorA(gMainWindow, accelerators, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -1,11 +1,38 @@
-// The main window: its class, its creation and the message loop.
+// The main window: its class, creation, window procedure and the message loop.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
+
+#include "ui/ui_hooks.h"
+
 extern const char kMainWindowClass[];  ///< "SemarionMainWindow"
 extern const char kTitleNoGame[];      ///< title while no game runs
 
+extern HINSTANCE gInstance;   // the program's instance
+extern HWND gMainWindow;      // null until created
+extern int gDraggedSplitter;  // band being dragged: 0 none, 1 left, 2 right, 3 bottom
+
+// What the main window calls in the parts of the program built around it: game
+// files, graphics, layout, tool windows. Each starts as a stand-in fit for a
+// program without a game, to be replaced as the part is built.
+struct WindowServices {
+    void (*loadGraphics)(HWND main);                     ///< tile, marker bitmaps and fonts at creation
+    void (*freeGraphics)();                              ///< their release (and of the game's pictures)
+    void (*layoutPanes)();                               ///< LayoutPanes
+    int (*hitTestSplitter)(int x, int y);                ///< HitTestSplitter: band under the point, 0 none
+    void (*dragSplitter)(int x, int y);                  ///< DragSplitter: moves gDraggedSplitter
+    void (*invalidateToolPanes)();                       ///< panes of the open siding and depot windows
+    void (*askSaveGame)(HWND owner);                     ///< AskSaveGame
+    void (*startGameFromCommandLine)(HWND main, const std::wstring& path);  ///< NarrowPathFor + StartGameFromTimetable
+    void (*openSectionPermissionDialog)(HWND owner, int askMode);  ///< sets gSectionRequest.answer
+    void (*openPreviewDialog)(HWND owner);               ///< consist preview window
+};
+extern WindowServices gWindowServices;
+extern const UiHooks kMainWindowUi;  // the timer's and the commands' view of this window
+
 bool RegisterMainWindowClass(HINSTANCE instance);
 HWND CreateMainWindow(HINSTANCE instance);  // 900 x 600, not shown yet
-int RunMessageLoop();                        // until WM_QUIT; returns its exit code
+int RunMessageLoop(HACCEL accelerators);    // until WM_QUIT; returns its exit code
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

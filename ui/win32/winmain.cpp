@@ -1,12 +1,34 @@
-// The program's entry point.
+// The program's entry point: start-up in order, then the message loop.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "ui/pacing.h"
+#include "ui/startup.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/panes.h"
+#include "ui/win32/settings_file.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
-    if (!RegisterMainWindowClass(instance)) return 1;
+    InstallCrashHandlers();
+    gInstance = instance;
+    SetTickSource([] { return static_cast<uint64_t>(GetTickCount64()); });
+    ReadSettingsAtStartup(GetExeFolder());
+
+    INITCOMMONCONTROLSEX controls = {8, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    if (!RegisterPaneClasses(instance) || !RegisterMainWindowClass(instance)) return 1;
     HWND main = CreateMainWindow(instance);
     if (!main) return 1;
+    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(1));
     ShowWindow(main, showCommand);
     UpdateWindow(main);
-    return RunMessageLoop();
+
+    std::wstring timetable = TimetableArgument(GetCommandLineW());
+    if (!timetable.empty()) gWindowServices.startGameFromCommandLine(main, timetable);
+
+    RunMessageLoop(accelerators);
+    return 0;
 }

@@ -1,0 +1,117 @@
+// Pacing arithmetic of the simulation timer.
+#include "ui/pacing.h"
+
+#include <chrono>
+
+#include "ui/game_hooks.h"
+#include "ui/settings.h"
+#include "ui/ui_hooks.h"
+#include "ui/ui_state.h"
+
+ClockDriver gClockDriver;
+
+namespace {
+
+constexpr int kDefaultStepSeconds = 10;
+constexpr int kMinPeriodMs = 40;
+constexpr int kMaxPeriodMs = 1000;
+
+uint64_t SteadyMillis()
+{
+    using namespace std::chrono;
+    return static_cast<uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+TickSource gTicks = SteadyMillis;
+
+int StepSeconds() { return gClockDriver.nominalStepSeconds > 1 ? gClockDriver.nominalStepSeconds : 1; }
+
+}  // namespace
+
+TickSource SetTickSource(TickSource source)
+{
+    TickSource old = gTicks;
+    gTicks = source ? source : SteadyMillis;
+    return old;
+}
+
+int ClockStepMillis() { return StepSeconds() * 1000; }
+
+int ClockStepMillisMin5s() { return ClockStepMillis() > 5000 ? ClockStepMillis() : 5000; }
+
+double SpeedFactor()
+{
+    int interval = gSettings.interval < 2 ? 1 : gSettings.interval;
+    return 1000.0 * StepSeconds() / interval;
+}
+
+int TimerPeriodMs()
+{
+    double speed = SpeedFactor();
+    if (speed <= 0) return kMaxPeriodMs;
+    double period = 1000.0 / speed;
+    if (period < kMinPeriodMs) period = kMinPeriodMs;
+    if (period > kMaxPeriodMs) period = kMaxPeriodMs;
+    return static_cast<int>(period + 0.5);
+}
+
+void ResetClockTickBase()
+{
+    gClockDriver.tickBase = gTicks();
+    gClockDriver.stepAccumulator = 0;
+}
+
+int ClockTicksForTimer()
+{
+    ClockDriver& d = gClockDriver;
+    uint64_t now = gTicks();
+    if (d.tickBase == 0) {
+        d.tickBase = now;
+        return 1;
+    }
+    uint64_t elapsed = now - d.tickBase;
+    d.tickBase = now;
+    if (elapsed > static_cast<uint64_t>(kLongGapMs)) elapsed = static_cast<uint64_t>(TimerPeriodMs());
+    d.stepAccumulator += static_cast<double>(elapsed) * SpeedFactor() / 1000.0;
+    int n = d.stepAccumulator >= kMaxStepsPerMessage ? kMaxStepsPerMessage : static_cast<int>(d.stepAccumulator);
+    if (n < 1) n = 1;
+    d.stepAccumulator -= n;
+    if (d.stepAccumulator < 0) d.stepAccumulator = 0;
+    return n;
+}
+
+const char* PauseReason()
+{
+    if (gSettings.pauzaZaznaczanie && (gSelection.routeLaying || gSelection.candidatesShown))
+        return "układasz drogę - Esc przerywa";
+    if (gSettings.pauzaPodglad && gUi.previewOpen) return "otwarty podgląd składu";
+    if (gSettings.pauzaNieaktywne && !gUi.appActive) return "okno gry nieaktywne";
+    return nullptr;
+}
+
+bool IsAutoPaused() { return PauseReason() != nullptr; }
+
+void SyncStepFromGame()
+{
+    int stationStep = gGameHooks.clockStep();
+    gClockDriver.nominalStepSeconds = stationStep > 0 ? stationStep : kDefaultStepSeconds;
+    gGameHooks.setClockStep(1);
+    gGameHooks.setMoveDivisor(gClockDriver.nominalStepSeconds);
+    ResetClockTickBase();
+}
+
+int SyncClockToLocalTime(int localHHMM, const UiHooks& ui)
+{
+    if (!gUi.gameRunning) return 0;
+    int placed = gGameHooks.placeTrainsForTime(localHHMM);
+    gSelection = SelectionState();
+    gUi.prevDueDepartures = 0;
+    gSettings.czasRzeczywisty = true;
+    gSettings.interval = ClockStepMillis();
+    ui.restartTimer();
+    gGameHooks.updateRandomDelaysSwitch();
+    gGameHooks.resetTrainTracking();
+    ui.updateStatusBar();
+    ui.repaint();
+    return placed;
+}

@@ -1,0 +1,19 @@
+// The window-free decisions of start-up: the game folder and the timetable
+// named on the command line.
+#pragma once
+
+#include <string>
+
+extern std::string gGameFolder;  // folder of the data: INI, "Stacje", "Tabor", help, scripts
+
+// The folder part of a program path: everything before the last backslash, or
+// the whole path when it has none.
+std::string FolderOfPath(const std::string& path);
+
+// The program's own folder when it holds a "Stacje" folder, else its parent
+// (left as "\.." in the string).
+std::string ChooseGameFolder(const std::string& exeFolder, bool hasStationsFolder);
+
+// What follows the program name on the command line, trimmed of blanks and tabs
+// and of one pair of enclosing quotes: the timetable to start, or empty.
+std::wstring TimetableArgument(const std::wstring& commandLine);

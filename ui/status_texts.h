@@ -1,0 +1,22 @@
+// The texts and part edges of the main window's status bar.
+#pragma once
+
+#include <string>
+
+// Part 0 the score, part 1 the message line, part 2 the clock.
+constexpr int kStatusScore = 0;
+constexpr int kStatusMessage = 1;
+constexpr int kStatusClock = 2;
+
+// Right edges of the three parts for a client width (counted as at least 400);
+// the last is -1: to the window's end.
+struct StatusBarEdges {
+    int edges[3];  ///< right edge of each part
+};
+StatusBarEdges StatusBarPartEdges(int clientWidth);
+
+// The clock part: empty without a game, else the game time with the pause or
+// its automatic reason.
+std::string ClockStatusText();
+// The score part while a game runs: "Gra testowa" or the penalty points.
+std::string ScoreStatusText();

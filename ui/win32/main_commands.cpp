@@ -1,0 +1,121 @@
+// The handlers of the menu commands and the menu items' state.
+#include "ui/win32/main_commands.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "ui/commands.h"
+#include "ui/settings.h"
+#include "ui/startup.h"
+#include "ui/ui_state.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/panes.h"
+#include "ui/win32/status_bar.h"
+#include "ui/win32/text_cp1250.h"
+
+namespace {
+
+void SetCheck(HWND main, int id, bool checked)
+{
+    CheckMenuItem(GetMenu(main), static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void SetEnabled(HWND main, int id, bool enabled)
+{
+    EnableMenuItem(GetMenu(main), static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void Exit(HWND main) { DestroyWindow(main); }
+
+void SteamCommand(int id)
+{
+    if (const char* refusal = RunSteamCommand(id)) SetStatusText(1, refusal);
+}
+
+void Disruptions(HWND main)
+{
+    const char* text = ToggleDisruptions();
+    SetCheck(main, kCmdDisruptions, gSettings.utrudnienia);
+    SetStatusText(1, text);
+}
+
+void Hints(HWND main)
+{
+    const char* text = ToggleHints();
+    SetCheck(main, kCmdHints, gSettings.podpowiedzi);
+    SetStatusText(1, text);
+    if (gStationPane) InvalidateRect(gStationPane, nullptr, FALSE);
+}
+
+void Pause(HWND main)
+{
+    SetCheck(main, kCmdPause, TogglePause());
+    UpdateStatusBar();
+}
+
+void RealTime(HWND)
+{
+    SYSTEMTIME local;
+    GetLocalTime(&local);
+    SetStatusText(1, RealTimeFromNow(local.wHour, local.wMinute, kMainWindowUi).c_str());
+}
+
+void Help(HWND main)
+{
+    std::wstring contents = AnsiToWide(gGameFolder) + L"\\help\\spis.html";
+    if (GetFileAttributesW(contents.c_str()) != INVALID_FILE_ATTRIBUTES)
+        ShellExecuteW(main, L"open", contents.c_str(), nullptr, nullptr, SW_SHOW);
+    else
+        ShellExecuteA(main, "open", "semarion.chm", nullptr, nullptr, SW_SHOW);
+}
+
+struct CommandHandler {
+    int id;                  ///< menu command
+    void (*run)(HWND main);  ///< carries it out
+};
+
+// The commands built so far; the others stay greyed in the menu.
+const CommandHandler kHandlers[] = {
+    {kCmdExit, Exit},
+    {kCmdExtinguish, [](HWND) { SteamCommand(kCmdExtinguish); }},
+    {kCmdFireUp, [](HWND) { SteamCommand(kCmdFireUp); }},
+    {kCmdDisruptions, Disruptions},
+    {kCmdHints, Hints},
+    {kCmdPause, Pause},
+    {kCmdRealTime, RealTime},
+    {kCmdHelp, Help},
+};
+
+const CommandHandler* FindHandler(int id)
+{
+    for (const CommandHandler& handler : kHandlers)
+        if (handler.id == id) return &handler;
+    return nullptr;
+}
+
+}  // namespace
+
+bool IsCommandBuilt(int id) { return FindHandler(id) != nullptr; }
+
+void InitCommandMenu(HWND main)
+{
+    for (size_t m = 0; m < kMenuCount; ++m)
+        for (size_t i = 0; i < kMenus[m].count; ++i)
+            if (!IsCommandBuilt(kMenus[m].items[i].id)) SetEnabled(main, kMenus[m].items[i].id, false);
+    SetCheck(main, kCmdDisruptions, gSettings.utrudnienia);
+    SetCheck(main, kCmdHints, gSettings.podpowiedzi);
+}
+
+void UpdateCommandMenu(HWND main)
+{
+    SetEnabled(main, kCmdExtinguish, SteamCommandEnabled(kCmdExtinguish));
+    SetEnabled(main, kCmdFireUp, SteamCommandEnabled(kCmdFireUp));
+}
+
+void RunMainCommand(HWND main, int id)
+{
+    const MenuItem* item = FindMenuItem(id);
+    if (!item || (item->gameOnly && !gUi.gameRunning)) return;
+    if (const CommandHandler* handler = FindHandler(id)) handler->run(main);
+}

@@ -1,0 +1,76 @@
+// Pane classes, creation of the main window's panes and their repaint.
+#include "ui/win32/panes.h"
+
+#include <initializer_list>
+
+HWND gStationPane = nullptr;
+HWND gArrivalsBoard = nullptr;
+HWND gTrainPane = nullptr;
+HWND gDeparturesBoard = nullptr;
+
+const PaneClass kPaneClasses[] = {
+    {"SemarionStationPane", BlankPaneWndProc},   {"SemarionArrivalsPane", BlankPaneWndProc},
+    {"SemarionTrainPane", BlankPaneWndProc},     {"SemarionDeparturesPane", BlankPaneWndProc},
+    {"SemarionWWPane", BlankPaneWndProc},        {"SemarionMijankaPane", BlankPaneWndProc},
+    {"SemarionBocznicaPane", BlankPaneWndProc},  {"SemarionLokomPane", BlankPaneWndProc},
+    {"SemarionRozkladPane", BlankPaneWndProc},   {"SemarionPodgladPane", BlankPaneWndProc},
+    {"SemarionToryPane", BlankPaneWndProc},
+};
+const int kPaneClassCount = sizeof kPaneClasses / sizeof kPaneClasses[0];
+
+namespace {
+
+HWND CreatePane(HWND main, const char* className, int id, DWORD extraStyle)
+{
+    return CreateWindowExA(WS_EX_CLIENTEDGE, className, "", WS_CHILD | WS_VISIBLE | extraStyle, 0, 0, 0, 0, main,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(main, GWLP_HINSTANCE)), nullptr);
+}
+
+}  // namespace
+
+bool RegisterPaneClasses(HINSTANCE instance)
+{
+    for (const PaneClass& pane : kPaneClasses) {
+        WNDCLASSEXA wc = {};
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = pane.proc;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.lpszClassName = pane.name;
+        if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    }
+    return true;
+}
+
+void CreatePanes(HWND main)
+{
+    gStationPane = CreatePane(main, "SemarionStationPane", 101, 0);
+    gArrivalsBoard = CreatePane(main, "SemarionArrivalsPane", 102, 0);
+    gTrainPane = CreatePane(main, "SemarionTrainPane", 103, WS_HSCROLL);
+    gDeparturesBoard = CreatePane(main, "SemarionDeparturesPane", 104, 0);
+}
+
+void InvalidateAllPanes()
+{
+    for (HWND pane : {gStationPane, gTrainPane, gArrivalsBoard, gDeparturesBoard})
+        if (pane) InvalidateRect(pane, nullptr, FALSE);
+}
+
+LRESULT CALLBACK BlankPaneWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_WINDOW));
+        EndPaint(window, &paint);
+        return 0;
+    }
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

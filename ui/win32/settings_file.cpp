@@ -1,0 +1,54 @@
+// The private-profile side of the settings file and the game folder choice.
+#include "ui/win32/settings_file.h"
+
+#include <windows.h>
+
+#include "ui/startup.h"
+
+namespace {
+
+constexpr DWORD kProgramPathChars = 260;
+constexpr DWORD kValueBuffer = 512;
+
+std::string ReadProfile(const char* section, const char* key, const char* fallback, const char* path)
+{
+    char value[kValueBuffer] = {};
+    GetPrivateProfileStringA(section, key, fallback, value, kValueBuffer, path);
+    return value;
+}
+
+void WriteProfile(const char* section, const char* key, const char* value, const char* path)
+{
+    WritePrivateProfileStringA(section, key, value, path);
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string ProgramPath()
+{
+    char path[kProgramPathChars] = {};
+    DWORD length = GetModuleFileNameA(nullptr, path, kProgramPathChars);
+    return length > 0 && length < kProgramPathChars ? std::string(path, length) : std::string();
+}
+
+bool IsFolder(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+const IniAccess kPrivateProfile = {ReadProfile, WriteProfile};
+
+std::string GetExeFolder() { return FolderOfPath(ProgramPath()); }
+
+std::string ResolveDataPath(const std::string& file) { return ResolveDataPathFrom(file, ProgramPath(), FileExists); }
+
+void ReadSettingsAtStartup(const std::string& exeFolder)
+{
+    gGameFolder = ChooseGameFolder(exeFolder, IsFolder(exeFolder + "\\Stacje"));
+    SetIniAccess(kPrivateProfile);
+    LoadSettings();
+    if (!FileExists(GetIniPath())) SaveSettings();
+}

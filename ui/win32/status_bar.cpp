@@ -1,0 +1,40 @@
+// Status bar creation, parts and texts.
+#include "ui/win32/status_bar.h"
+
+#include <commctrl.h>
+
+#include "ui/game_hooks.h"
+#include "ui/status_texts.h"
+#include "ui/ui_state.h"
+#include "ui/win32/text_cp1250.h"
+
+HWND gStatusBar = nullptr;
+
+void CreateStatusBar(HWND main)
+{
+    gStatusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, main, nullptr,
+                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(main, GWLP_HINSTANCE)), nullptr);
+}
+
+void SetStatusBarParts()
+{
+    if (!gStatusBar) return;
+    RECT client;
+    GetClientRect(GetParent(gStatusBar), &client);
+    StatusBarEdges parts = StatusBarPartEdges(client.right - client.left);
+    SendMessageW(gStatusBar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts.edges));
+}
+
+void SetStatusText(int part, const char* text)
+{
+    if (part == kStatusMessage) gGameHooks.addLogEvent(text);
+    if (!gStatusBar) return;
+    std::wstring wide = Cp1250ToWide(text);
+    SendMessageW(gStatusBar, SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void UpdateStatusBar()
+{
+    SetStatusText(kStatusClock, ClockStatusText().c_str());
+    if (gUi.gameRunning) SetStatusText(kStatusScore, ScoreStatusText().c_str());
+}
