@@ -154,15 +154,4 @@ TEST(PaneLayout, FitGivesTheTrainPaneWhatTheStationLeaves)
     EXPECT_DOUBLE_EQ(train, 0.12);
 }
 
-TEST(PaneLayout, UiUnitsAndPixelsTruncate)
-{
-    double saved = gUiScale;
-    gUiScale = 1.35;
-    EXPECT_EQ(UiPixels(90), 121);
-    EXPECT_EQ(UiPixels(40), 54);
-    EXPECT_EQ(UiUnits(100), 74);
-    EXPECT_EQ(UiUnits(1), 0);
-    gUiScale = saved;
-}
-
 }  // namespace
