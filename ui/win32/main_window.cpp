@@ -12,6 +12,7 @@
 #include "ui/timer_message.h"
 #include "ui/ui_state.h"
 #include "ui/win32/clock_timer.h"
+#include "ui/win32/graphics.h"
 #include "ui/win32/main_commands.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/sound_player.h"
@@ -29,9 +30,6 @@ namespace {
 constexpr int kInitialWidth = 900;
 constexpr int kInitialHeight = 600;
 constexpr int kMainMenu = 1;
-
-HBITMAP gSignalDownBitmap = nullptr;
-HBITMAP gSignalUpBitmap = nullptr;
 
 // Without a game the station pane takes the whole area above the status bar
 // and the boards and the train pane have no size.
@@ -59,8 +57,6 @@ void OnCreate(HWND window)
     CreateStatusBar(window);
     SetStatusBarParts();
     gWindowServices.loadGraphics(window);
-    gSignalDownBitmap = LoadBitmapA(gInstance, "SEMAFOR_DOL");
-    gSignalUpBitmap = LoadBitmapA(gInstance, "SEMAFOR_GORA");
     InitCommandMenu(window);
     gWindowServices.layoutPanes();
 }
@@ -73,10 +69,6 @@ void OnDestroy(HWND window)
     gWindowServices.askSaveGame(window);
     SaveSettings();
     gWindowServices.freeGraphics();
-    for (HBITMAP* bitmap : {&gSignalDownBitmap, &gSignalUpBitmap}) {
-        if (*bitmap) DeleteObject(*bitmap);
-        *bitmap = nullptr;
-    }
     gStationPane = gArrivalsBoard = gTrainPane = gDeparturesBoard = nullptr;
     gStatusBar = nullptr;
     gMainWindow = nullptr;
@@ -139,8 +131,8 @@ LRESULT OnMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 }  // namespace
 
 WindowServices gWindowServices = {
-    [](HWND) {},                              // loadGraphics
-    [] {},                                    // freeGraphics
+    LoadGraphics,                             // loadGraphics
+    FreeGraphics,                             // freeGraphics
     LayoutWithoutGame,                        // layoutPanes
     [](int, int) { return 0; },               // hitTestSplitter
     [](int, int) {},                          // dragSplitter
