@@ -118,6 +118,11 @@ std::string StockFolder(const std::string& gameFolder)
     return gameFolder + "\\Tabor\\";
 }
 
+bool IsPlainPictureName(const std::string& name)
+{
+    return !name.empty() && name.find_first_of("\\/:") == std::string::npos;
+}
+
 namespace {
 
 uint32_t Read16(const uint8_t* p) { return p[0] | (p[1] << 8); }

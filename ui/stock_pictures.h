@@ -29,6 +29,11 @@ std::string PictureName(const PictureNameTable& names, int32_t type);
 // The folder of the pictures: gameFolder + "\Tabor\".
 std::string StockFolder(const std::string& gameFolder);
 
+// Whether a picture name names a file in that folder and nowhere else: not
+// empty, without "\", "/" or ":" (a timetable may not send the program to
+// another folder, a drive or a network share).
+bool IsPlainPictureName(const std::string& name);
+
 // Largest picture the program loads: a side of kMaxPictureSide pixels and
 // kMaxPicturePixels in all. Vehicles are 40 pixels high and a few hundred wide.
 constexpr int32_t kMaxPictureSide = 4096;

@@ -38,6 +38,14 @@ TEST(StockPictures, TypesAndTheTableBounds)
     EXPECT_EQ(StockFolder("C:\\Gry\\Semarion"), "C:\\Gry\\Semarion\\Tabor\\");
 }
 
+TEST(StockPictures, OnlyPlainNamesArePictureFiles)
+{
+    for (const char* plain : {"EU07_1", "Ty2", "wagon z oknem", "Łódź.1"})
+        EXPECT_TRUE(IsPlainPictureName(plain)) << plain;
+    for (const char* other : {"", "..\\..\\secret", "\\\\server\\share\\x", "C:x", "a/b", "Tabor\\x"})
+        EXPECT_FALSE(IsPlainPictureName(other)) << other;
+}
+
 TEST(StockPictures, PictureNamesStayInsideTheirEntry)
 {
     PictureNameTable names{};

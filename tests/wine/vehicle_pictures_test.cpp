@@ -121,13 +121,13 @@ bool Shows(const Pixels24& canvas, int x0, int y0, const Pixels24& picture)
 
 TEST_F(VehiclePictures, MissingAndDamagedPicturesLeaveTheirTypeEmptyAndTheRestLoaded)
 {
-    NameTypes({"EU07_1", "Brak", "Zepsuty", "SM31", "Olbrzym", ""});
+    NameTypes({"EU07_1", "Brak", "Zepsuty", "SM31", "Olbrzym", "", "..\\Tabor\\SM31"});
     std::string failed;
     EXPECT_FALSE(LoadRollingStockBitmaps(failed));
     EXPECT_EQ(failed, "Brak");
     EXPECT_EQ(BitmapSize(GetVehicleBitmap(1, false)).cx, 88);
     EXPECT_EQ(BitmapSize(GetVehicleBitmap(4, false)).cx, 92);
-    for (int32_t type : {2, 3, 5, 6, 7}) {
+    for (int32_t type : {2, 3, 5, 6, 7, 8}) {
         EXPECT_EQ(GetVehicleBitmap(type, false), nullptr) << type;
         EXPECT_EQ(GetVehicleBitmap(type, true), nullptr) << type;
     }

@@ -32,7 +32,7 @@ bool LoadRollingStockBitmaps(std::string& failedName)
     const int32_t last = LastLoadedType(game.VehicleTypeCount());
     for (int32_t type = 1; type <= last; ++type) {
         const std::string name = PictureName(game.pictureNames, type);
-        gVehicleBitmaps[type].Reset(LoadPictureFile(folder + name + ".bmp"));
+        if (IsPlainPictureName(name)) gVehicleBitmaps[type].Reset(LoadPictureFile(folder + name + ".bmp"));
         if (!gVehicleBitmaps[type] && allLoaded) {
             failedName = name;
             allLoaded = false;
