@@ -16,6 +16,11 @@ cp "$exe" "$work/gra/semarion.exe"
 ini=$work/gra/semarion.ini
 
 fail() { echo "$*"; exit 1; }
+# The program writes the INI on its own thread of events: give it a moment.
+expect_line() {
+  for _ in $(seq 50); do grep -q "$1" "$ini" 2>/dev/null && return 0; sleep 0.2; done
+  fail "$2"
+}
 pid=
 trap '[ -n "$pid" ] && kill $pid 2>/dev/null || true' EXIT
 "$run" "$work/gra/semarion.exe" &
@@ -33,9 +38,9 @@ open_dialog
 "$run" "$driver" click "$dialog" 498      # track labels off
 import -window root "$work/dialog.png"
 "$run" "$driver" click "$dialog" 1        # OK
-grep -q '^Szerokosc_tablic=25' "$ini" || fail "OK did not write the board width"
-grep -q '^Wysokosc_podgladu=30' "$ini" || fail "OK did not write the train pane height"
-grep -q '^Opisy_torow=0' "$ini" || fail "OK did not write the track labels switch"
+expect_line '^Szerokosc_tablic=25' "OK did not write the board width"
+expect_line '^Wysokosc_podgladu=30' "OK did not write the train pane height"
+expect_line '^Opisy_torow=0' "OK did not write the track labels switch"
 
 open_dialog
 "$run" "$driver" slide "$dialog" 494 8
@@ -46,7 +51,7 @@ rc=0
 wait "$pid" || rc=$?
 pid=
 [ "$rc" -eq 0 ] || fail "semarion.exe ended with $rc"
-grep -q '^Szerokosc_tablic=25' "$ini" || fail "Cancel did not put the board width back"
-grep -q '^Cale_sklady=0' "$ini" || fail "Cancel did not put the whole-consists switch back"
+expect_line '^Szerokosc_tablic=25' "Cancel did not put the board width back"
+expect_line '^Cale_sklady=0' "Cancel did not put the whole-consists switch back"
 trap - EXIT
 echo "screenshot: $work/dialog.png"

@@ -12,6 +12,7 @@
 #include "ui/timer_message.h"
 #include "ui/ui_state.h"
 #include "ui/win32/clock_timer.h"
+#include "ui/win32/graphics.h"
 #include "ui/win32/main_commands.h"
 #include "ui/win32/pane_layout.h"
 #include "ui/win32/panes.h"
@@ -31,9 +32,6 @@ constexpr int kInitialWidth = 900;
 constexpr int kInitialHeight = 600;
 constexpr int kMainMenu = 1;
 
-HBITMAP gSignalDownBitmap = nullptr;
-HBITMAP gSignalUpBitmap = nullptr;
-
 // Granted at once while the permission window is not built.
 void GrantSection(HWND, int) { gSectionRequest.answer = 0; }
 
@@ -44,8 +42,6 @@ void OnCreate(HWND window)
     CreateStatusBar(window);
     SetStatusBarParts();
     gWindowServices.loadGraphics(window);
-    gSignalDownBitmap = LoadBitmapA(gInstance, "SEMAFOR_DOL");
-    gSignalUpBitmap = LoadBitmapA(gInstance, "SEMAFOR_GORA");
     InitCommandMenu(window);
     LayoutPanes();
 }
@@ -58,10 +54,6 @@ void OnDestroy(HWND window)
     gWindowServices.askSaveGame(window);
     SaveSettings();
     gWindowServices.freeGraphics();
-    for (HBITMAP* bitmap : {&gSignalDownBitmap, &gSignalUpBitmap}) {
-        if (*bitmap) DeleteObject(*bitmap);
-        *bitmap = nullptr;
-    }
     gStationPane = gArrivalsBoard = gTrainPane = gDeparturesBoard = nullptr;
     gStatusBar = nullptr;
     gMainWindow = nullptr;
@@ -124,8 +116,8 @@ LRESULT OnMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 }  // namespace
 
 WindowServices gWindowServices = {
-    [](HWND) {},                              // loadGraphics
-    [] {},                                    // freeGraphics
+    LoadGraphics,                             // loadGraphics
+    FreeGraphics,                             // freeGraphics
     [] {},                                    // invalidateToolPanes
     [](HWND) {},                              // askSaveGame
     [](HWND, const std::wstring&) {},         // startGameFromCommandLine

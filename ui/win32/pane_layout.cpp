@@ -8,11 +8,12 @@
 #include "ui/layout.h"
 #include "ui/settings.h"
 #include "ui/ui_state.h"
+#include "ui/win32/fonts.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/status_bar.h"
 
-void (*gCreateScaledFonts)() = [] {};
+void (*gCreateScaledFonts)() = [] { CreateScaledFonts(gUiScale); };
 
 namespace {
 
