@@ -52,8 +52,9 @@ void BuildRozjazdowo(Game& game)
     tracks[kRzSidingToPlatform2] = {1, 1, {920, 819, 710}};
     BuildStation(game, 12, 40, points, 2, tracks);
     game.SetStationName("Rozjazdowo.stc");
+    game.depot.Param(kDepotParamCapacity, 4);
 
-    const std::string roz = std::string(SEMARION_FIXTURES) + "/timetables/rozjazdowo_moves.roz";
+    const std::string roz = std::string(SEMARION_FIXTURES) + "/moves/rozjazdowo.roz";
     ASSERT_EQ(game.timetable.LoadRoz(roz.c_str(), game.pictureNames), 900);
     game.clock.Set(9, 0, 0);
     game.clock.Step(1);
@@ -64,7 +65,7 @@ VehicleSlot& RzSlot(Game& game, int32_t row, int32_t slot)
     return *game.slots.At(static_cast<uint32_t>(row), static_cast<uint32_t>(slot));
 }
 
-void RzPut(Game& game, int32_t row, int32_t first, std::initializer_list<RzVehicle> vehicles)
+void RzPut(Game& game, int32_t row, int32_t first, const std::vector<RzVehicle>& vehicles)
 {
     int32_t slot = first;
     for (const RzVehicle& v : vehicles) {

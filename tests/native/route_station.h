@@ -1,5 +1,5 @@
 // Test support: Rozjazdowo, a small hand-built station for routes, moves and
-// couplings, with the timetable rozjazdowo_moves.roz (tests/fixtures).
+// couplings, with the timetable tests/fixtures/moves/rozjazdowo.roz.
 //
 // Row 5 runs from the west entry (501) over track 0 to platform 1 (510-512)
 // and on to the east exit (539) by two tracks that share their first and last
@@ -12,7 +12,7 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -50,7 +50,7 @@ enum RozjazdowoTrack : int32_t {
     kRzTrackCount = 8,
 };
 
-// Vehicle types of rozjazdowo_moves.roz.
+// Vehicle types of rozjazdowo.roz.
 enum RozjazdowoType : int32_t {
     kRzElectricLoco = 1,  ///< "EU07", kind 3
     kRzDieselLoco = 2,    ///< "SM42", kind 4
@@ -58,7 +58,7 @@ enum RozjazdowoType : int32_t {
     kRzCar = 4,           ///< "B", kind 0
 };
 
-// Timetable rows of rozjazdowo_moves.roz. Every row leaves at 10:00 by the
+// Timetable rows of rozjazdowo.roz. Every row leaves at 10:00 by the
 // east exit (539) unless it says otherwise.
 enum RozjazdowoTrain : int32_t {
     kRzOneLocoTrain = 0,  ///< unit 0: EU07 "EU07-001" (name 1)
@@ -74,7 +74,7 @@ enum RozjazdowoTrain : int32_t {
     kRzWestTrain = 10,    ///< leaves by the west entry's tile 501
 };
 
-void BuildRozjazdowo(Game& game);  // the station, its timetable, clock at 9:00
+void BuildRozjazdowo(Game& game);  // the station, a depot of 4, its timetable; 9:00, one-second steps
 
 // One vehicle to put on a row.
 struct RzVehicle {
@@ -86,7 +86,7 @@ struct RzVehicle {
 
 VehicleSlot& RzSlot(Game& game, int32_t row, int32_t slot);
 // Puts the vehicles from slot `first` up, each coupled to the next but the last.
-void RzPut(Game& game, int32_t row, int32_t first, std::initializer_list<RzVehicle> vehicles);
+void RzPut(Game& game, int32_t row, int32_t first, const std::vector<RzVehicle>& vehicles);
 int32_t RzState(const Game& game, TileCode tile);
 void RzSetState(Game& game, TileCode tile, int32_t state);
 
