@@ -45,7 +45,7 @@ std::vector<TileCode> PathTiles(const Game& game, int32_t path)
 }
 
 // Loads a variant of Testowo: its text with the replacements made.
-int32_t LoadVariant(Game& game, const std::vector<std::pair<std::string, std::string>>& changes)
+int32_t LoadVariant(Game& game, const Changes& changes)
 {
     std::string text = ReadWholeFile(TestowoFile("Testowo.stc"));
     for (const auto& change : changes) text = Replaced(text, change.first, change.second);

@@ -6,9 +6,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "model/game.h"
 #include "support/read_whole_file.h"
 
 // Testowo's points as loaded: the depot moved to the front, the line that
@@ -63,4 +66,19 @@ inline std::string WriteFileIn(const std::string& folder, const std::string& nam
     const std::string path = folder + name;
     std::ofstream(path, std::ios::binary) << text;
     return path;
+}
+
+using Changes = std::vector<std::pair<std::string, std::string>>;
+
+// A new game on Testowo's timetable and station, each with the changes made,
+// both written into the test's own folder.
+inline int32_t StartTestowoVariant(Game& game, const Changes& rozChanges, const Changes& stcChanges = {})
+{
+    std::string roz = ReadWholeFile(TestowoFile("Testowo.roz"));
+    std::string stc = ReadWholeFile(TestowoFile("Testowo.stc"));
+    for (const auto& change : rozChanges) roz = Replaced(roz, change.first, change.second);
+    for (const auto& change : stcChanges) stc = Replaced(stc, change.first, change.second);
+    const std::string folder = TestFolder();
+    WriteFileIn(folder, "Testowo.stc", stc);
+    return game.NewGameFromTimetable(WriteFileIn(folder, "Testowo.roz", roz).c_str());
 }
