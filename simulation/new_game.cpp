@@ -11,6 +11,7 @@
 #include "model/game.h"
 #include "model/random.h"
 #include "model/text_reader.h"
+#include "simulation/game_files.h"
 #include "simulation/game_rebuild.h"
 #include "simulation/station_file.h"
 
@@ -64,13 +65,6 @@ int32_t Draw(int32_t n)
 {
     const int32_t r = RandomValue() % n;
     return r < 0 ? r + n : r;
-}
-
-// The folder part of a path, its last separator included; "" for a bare name.
-std::string FolderOf(const std::string& path)
-{
-    const size_t cut = path.find_last_of("\\/");
-    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
 int32_t NewGameResultOfStation(int32_t stationResult)
