@@ -11,63 +11,16 @@
 #include "model/game.h"
 #include "model/random.h"
 #include "simulation/new_game.h"
+#include "slot_texts.h"
 #include "station_files.h"
 
 namespace {
-
-int gDraw = 100;
-int FixedDraw() { return gDraw; }
 
 int gDrawCount = 0;
 int CountedStandardDraw()
 {
     ++gDrawCount;
     return std::rand();
-}
-
-// Every draw gives `draw` while the scope lasts.
-class FixedRandom {
-public:
-    explicit FixedRandom(int draw) : old_(SetRandomSource(FixedDraw)) { gDraw = draw; }
-    ~FixedRandom() { SetRandomSource(old_); }
-
-private:
-    RandomSource old_;  ///< the source before
-};
-
-// "slot:type#number rTrain" of every vehicle of a slot row, "+" when coupled to the next.
-std::string RowText(Game& game, int32_t row)
-{
-    std::string text;
-    for (int32_t s = 0; s < kSlotsPerPoint; ++s) {
-        VehicleSlot* v = game.SlotAt(row, s);
-        if (!v || v->IsEmpty()) continue;
-        text += (text.empty() ? "" : " ") + std::to_string(s) + ":" + game.VehicleTypeName(row, s) + "#" +
-                std::to_string(v->Number()) + " r" + std::to_string(v->Train()) + (v->Coupled() ? "+" : "");
-    }
-    return text;
-}
-
-// "type.number:status" of every depot entry, in depot order.
-std::string DepotText(Game& game)
-{
-    const DepotStats& stats = game.DepotStats();
-    std::string text;
-    for (int32_t i = 0; i < stats.listed; ++i) {
-        VehicleSlot& loco = stats.table[static_cast<size_t>(i)].entry->slot;
-        text += (i ? " " : "") + std::string(game.timetable.VehicleTypeName(loco.Type())) + "." +
-                std::to_string(loco.Number()) + ":" + std::to_string(stats.table[static_cast<size_t>(i)].status);
-    }
-    return text;
-}
-
-std::vector<TileCode> OccupiedTiles(const Game& game)
-{
-    std::vector<TileCode> tiles;
-    for (int32_t r = 0; r < game.GridRows(); ++r)
-        for (int32_t c = 0; c < game.GridCols(); ++c)
-            if (game.TileState(r, c) == kTileOccupied) tiles.push_back(MakeTileCode(r, c));
-    return tiles;
 }
 
 class NewTestowo : public testing::Test {
@@ -114,10 +67,7 @@ TEST_F(NewTestowo, PlacesEveryStartGroupSlotBySlot)
 TEST_F(NewTestowo, DepotSendsItsLocomotivesOntoTheGamesOwnSlot)
 {
     ASSERT_EQ(game.depot.Release(3, 45), kDepotOk);
-    for (int32_t step = 0; step < 40 && game.SlotAt(kStcDepot, 0)->IsEmpty(); ++step) {
-        game.depot.SetExitFree(1);
-        game.depot.Tick();
-    }
+    RunDepotUntilOneLeaves(game, 40);
     EXPECT_EQ(RowText(game, kStcDepot), "0:SU45#45 r0");
     EXPECT_EQ(game.depot.Count(), 2);
 }
@@ -127,7 +77,7 @@ TEST(NewGame, DepotLocomotivesComeDamagedOnALowDrawOutsideATestGame)
     FixedRandom draws(4);
     Game game;
     ASSERT_EQ(game.NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
-    EXPECT_EQ(DepotText(game), "EU07.7:1 EU07.7:1 SU45.45:1");
+    EXPECT_EQ(DepotText(game), "EU07.7:1/360 EU07.7:1/360 SU45.45:1/360");  // waiting for a repair
 
     // The test-game flag the previous game left set keeps them whole.
     game.SetTestGame(true);
@@ -135,7 +85,7 @@ TEST(NewGame, DepotLocomotivesComeDamagedOnALowDrawOutsideATestGame)
     EXPECT_EQ(DepotText(game), "EU07.7:3 EU07.7:3 SU45.45:3");
     EXPECT_TRUE(game.IsTestGame());
 
-    gDraw = 5;
+    FixedRandom::Value() = 5;
     game.SetTestGame(false);
     ASSERT_EQ(game.NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
     EXPECT_EQ(DepotText(game), "EU07.7:3 EU07.7:3 SU45.45:3");
@@ -240,10 +190,7 @@ TEST(NewGame, AFailureLeavesTheRunningGameAsItWas)
     }
     // The depot of the game put back still sends its locomotives to the game's slot.
     ASSERT_EQ(game.depot.Release(1, 7), kDepotOk);
-    for (int32_t step = 0; step < 40 && game.SlotAt(kStcDepot, 0)->IsEmpty(); ++step) {
-        game.depot.SetExitFree(1);
-        game.depot.Tick();
-    }
+    RunDepotUntilOneLeaves(game, 40);
     EXPECT_EQ(RowText(game, kStcDepot), "0:EU07#7 r0");
 }
 
