@@ -37,6 +37,15 @@ std::string SavedText(Game& game, const std::string& path)
     return ReadWholeFile(path);
 }
 
+// A saved game as a text-mode read sees it: Windows writes its line ends as CR LF.
+std::string WithoutCarriageReturns(const std::string& text)
+{
+    std::string plain;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n') plain += text[i];
+    return plain;
+}
+
 class SavedTestowo : public testing::Test {
 protected:
     void SetUp() override
@@ -181,7 +190,8 @@ TEST(SavedGame, RefusesVersionOneAMissingFileAndAMissingStation)
 
 TEST_F(SavedTestowo, RefusesDamagedSavesAndKeepsTheRunningGame)
 {
-    const std::string good = SavedText(game, folder + "good.sav");
+    const std::string saved = SavedText(game, folder + "good.sav");
+    const std::string good = WithoutCarriageReturns(saved);
     std::vector<std::string> lines;
     for (size_t from = 0, to; from < good.size(); from = to + 1) {
         to = good.find('\n', from);
@@ -236,7 +246,7 @@ TEST_F(SavedTestowo, RefusesDamagedSavesAndKeepsTheRunningGame)
     // A damaged station beside the save is not passed over for the game folder's.
     WriteFileIn(folder, "Testowo.stc", ReadWholeFile(StationFixture("not_a_number.stc")));
     EXPECT_EQ(game.LoadGameState((folder + "good.sav").c_str(), GameFolder().c_str()), kSavedGameFileError);
-    EXPECT_EQ(SavedText(game, folder + "after.sav"), good);
+    EXPECT_EQ(SavedText(game, folder + "after.sav"), saved);
 }
 
 TEST_F(SavedTestowo, ReportsAFailedWriteAsAFailedSave)
