@@ -21,6 +21,7 @@ constexpr size_t kMaxStationNameChars = kStationNameLength - 1 - 4;  ///< room f
 constexpr int32_t kMaxLocoGroups = 1000;
 constexpr int32_t kDamageDraw = 101;   ///< a depot locomotive is damaged when its draw mod this
 constexpr int32_t kDamagedBelow = 5;   ///< ... is below this, outside a test game
+constexpr int32_t kPointTiles = 3;        ///< tile fields of a point
 constexpr int32_t kRandomPlaceSlots = 3;  ///< a train placed at random takes one of slots 0..2
 constexpr int32_t kFreightClass = 4;   ///< category class "Towarowy"
 constexpr int32_t kUnitsSide = 1;      ///< the side whose units a start train stands with
@@ -91,6 +92,8 @@ public:
         if (!head.Line(name, kMaxStationNameChars)) return kNewGameTimetableUnreadable;
         name += ".stc";
         game_.SetStationName(name.c_str());
+        // The station lies beside the timetable: in the current folder when
+        // the timetable is given by its bare name.
         int32_t result = NewGameResultOfStation(game_.LoadStationFile((FolderOf(path) + name).c_str()));
         if (result != kNewGameStarted) return result;
 
@@ -150,27 +153,32 @@ private:
         return game_.depot.Add(loco) == kDepotOk ? kNewGameStarted : kNewGameDepotFull;
     }
 
+    // A siding takes the locomotive on a sub-track row and leaves the grid
+    // alone; a platform shows it on all its tiles; a locomotive track takes it
+    // in slot 0 only; any other point only behind a vehicle coupled to it.
     int32_t PutLocoOnPoint(const LocoGroup& group, TileCode tile, int32_t coupled)
     {
         const int32_t p = game_.FindPointByTile(tile);
         if (p < 0 || group.slot < 0 || group.slot >= kSlotsPerPoint) return kNewGameBadLocoPlace;
-        const int32_t kind = game_.PointKind(p);
         int32_t row = p;
-        int32_t tilesTaken = 1;  // how many of the point's tiles become occupied
-        if (kind == kPointSiding) {
+        int32_t tilesTaken = 1;
+        bool behindCoupled = false;
+        switch (game_.PointKind(p)) {
+        case kPointSiding:
             if (group.subTrack < 0 || group.subTrack >= SubTrackCountOf(p)) return kNewGameBadLocoPlace;
             row = SidingFirstRow(p) + group.subTrack;
             tilesTaken = 0;
-        } else if (kind == kPointPlatform || kind == kPointFreightPlatform) {
-            tilesTaken = 3;
-        } else if (kind == kPointLocoTrack && group.slot != 0) {
-            return kNewGameBadLocoPlace;
+            break;
+        case kPointPlatform:
+        case kPointFreightPlatform: tilesTaken = kPointTiles; break;
+        case kPointLocoTrack:
+            if (group.slot != 0) return kNewGameBadLocoPlace;
+            break;
+        default: behindCoupled = true; break;
         }
         VehicleSlot* slot = game_.SlotAt(row, group.slot);
         if (!slot->IsEmpty()) return kNewGameLocoPlaceTaken;
-        const bool openEnd = kind != kPointSiding && kind != kPointPlatform && kind != kPointFreightPlatform &&
-                             kind != kPointLocoTrack;
-        if (openEnd && group.slot > 0 && !game_.SlotCoupled(row, group.slot - 1)) return kNewGameBadLocoPlace;
+        if (behindCoupled && group.slot > 0 && !game_.SlotCoupled(row, group.slot - 1)) return kNewGameBadLocoPlace;
         slot->Fill(0, group.type, t_.VehicleTypeKind(group.type), group.number, 1, coupled, kMotionStanding);
         MarkPointTiles(p, tilesTaken);
         return kNewGameStarted;
@@ -241,7 +249,7 @@ private:
         VehicleSlot* slot = game_.SlotAt(row, t_.StartSlot(train.row));
         if (!slot || !slot->IsEmpty()) return kNewGameTrainPlaceTaken;
         FillWithTrain(*slot, train.row, train.coupled);
-        if (row < game_.pointCount) MarkPointTiles(row, 3);
+        if (row < game_.pointCount) MarkPointTiles(row, kPointTiles);
         return kNewGameStarted;
     }
 
@@ -287,7 +295,7 @@ private:
             const int32_t slot = FirstEmptySlot(platform);
             if (slot >= 0) {
                 FillWithTrain(*game_.SlotAt(platform, slot), train.row, train.coupled);
-                MarkPointTiles(platform, 3);
+                MarkPointTiles(platform, kPointTiles);
             }
             if (slot < 0 || slot == kRandomPlaceSlots - 1) platform = -1;  // no room left
             if (slot >= 0) return kNewGameStarted;
