@@ -180,6 +180,7 @@ public:
     int32_t RowTime(int32_t row, int32_t side) const;
     int32_t DelayChance(int32_t cls, int32_t sign, int32_t value = kReadValue);
     int32_t LookAhead(int32_t value = kReadValue);
+    int32_t Delay(int32_t index, int32_t mode, int32_t side);  // minutes late, nothing moved
     bool HasCompositions() const;
     int32_t VehicleTypeCount();
     bool IsTestGame() const;

@@ -13,6 +13,7 @@
 #include "ui/ui_state.h"
 #include "ui/win32/clock_timer.h"
 #include "ui/win32/main_commands.h"
+#include "ui/win32/pane_layout.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/sound_player.h"
 #include "ui/win32/status_bar.h"
@@ -33,22 +34,6 @@ constexpr int kMainMenu = 1;
 HBITMAP gSignalDownBitmap = nullptr;
 HBITMAP gSignalUpBitmap = nullptr;
 
-// Without a game the station pane takes the whole area above the status bar
-// and the boards and the train pane have no size.
-void LayoutWithoutGame()
-{
-    if (!gStationPane) return;
-    RECT client;
-    GetClientRect(gMainWindow, &client);
-    RECT bar = {};
-    if (gStatusBar) GetWindowRect(gStatusBar, &bar);
-    int height = client.bottom - (bar.bottom - bar.top);
-    SetWindowPos(gStationPane, nullptr, 0, 0, client.right, height > 0 ? height : 0, SWP_NOZORDER);
-    for (HWND pane : {gArrivalsBoard, gDeparturesBoard, gTrainPane})
-        if (pane) SetWindowPos(pane, nullptr, 0, 0, 0, 0, SWP_NOZORDER);
-    InvalidateAllPanes();
-}
-
 // Granted at once while the permission window is not built.
 void GrantSection(HWND, int) { gSectionRequest.answer = 0; }
 
@@ -62,7 +47,7 @@ void OnCreate(HWND window)
     gSignalDownBitmap = LoadBitmapA(gInstance, "SEMAFOR_DOL");
     gSignalUpBitmap = LoadBitmapA(gInstance, "SEMAFOR_GORA");
     InitCommandMenu(window);
-    gWindowServices.layoutPanes();
+    LayoutPanes();
 }
 
 // The timer goes first: the save question below runs a message loop of its own,
@@ -109,7 +94,7 @@ bool OnSetCursor(HWND window, LPARAM lParam)
         POINT cursor;
         GetCursorPos(&cursor);
         ScreenToClient(window, &cursor);
-        band = gWindowServices.hitTestSplitter(cursor.x, cursor.y);
+        band = HitTestSplitter(cursor.x, cursor.y);
     }
     if (band == 0) return false;
     SetCursor(LoadCursor(nullptr, band == 3 ? IDC_SIZENS : IDC_SIZEWE));
@@ -120,14 +105,14 @@ LRESULT OnMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
     if (message == WM_LBUTTONDOWN) {
-        int band = gWindowServices.hitTestSplitter(x, y);
+        int band = HitTestSplitter(x, y);
         if (band == 0) return DefWindowProcA(window, message, wParam, lParam);
         gDraggedSplitter = band;
         SetCapture(window);
     } else if (gDraggedSplitter == 0) {
         return DefWindowProcA(window, message, wParam, lParam);
     } else if (message == WM_MOUSEMOVE) {
-        gWindowServices.dragSplitter(x, y);
+        DragSplitter(x, y);
     } else {
         gDraggedSplitter = 0;
         ReleaseCapture();
@@ -141,9 +126,6 @@ LRESULT OnMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 WindowServices gWindowServices = {
     [](HWND) {},                              // loadGraphics
     [] {},                                    // freeGraphics
-    LayoutWithoutGame,                        // layoutPanes
-    [](int, int) { return 0; },               // hitTestSplitter
-    [](int, int) {},                          // dragSplitter
     [] {},                                    // invalidateToolPanes
     [](HWND) {},                              // askSaveGame
     [](HWND, const std::wstring&) {},         // startGameFromCommandLine
@@ -173,7 +155,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_SIZE:
         if (gStatusBar) SendMessageA(gStatusBar, WM_SIZE, 0, 0);
         SetStatusBarParts();
-        gWindowServices.layoutPanes();
+        LayoutPanes();
         return 0;
     case WM_DESTROY:
         OnDestroy(window);
