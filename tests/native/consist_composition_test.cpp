@@ -11,17 +11,17 @@ namespace {
 
 struct CompositionCase {
     const char* name;                 ///< what the case shows
-    std::vector<RzVehicle> vehicles;  ///< front first, from slot 0 of platform 1
+    std::vector<SceneVehicle> vehicles;  ///< front first, from slot 0 of platform 1
     bool shedTransfers;               ///< Game::AllowShedTransfers
     int32_t result;                   ///< CompositionResult
 };
 
 constexpr int32_t kDamaged = 0;
-const RzVehicle kEu07{kRzElectricLoco, 0};
-const RzVehicle kSm42{kRzDieselLoco, 0};
+const SceneVehicle kEu07{kRzElectricLoco, 0};
+const SceneVehicle kSm42{kRzDieselLoco, 0};
 
-RzVehicle Car(int32_t train) { return {kRzCar, train}; }
-RzVehicle Loco(int32_t type, int32_t number, int32_t operational = 1) { return {type, 0, number, operational}; }
+SceneVehicle Car(int32_t train) { return {kRzCar, train}; }
+SceneVehicle Loco(int32_t type, int32_t number, int32_t operational = 1) { return {type, 0, number, operational}; }
 
 // Cars of rows A, B and C stand where the digits 1, 2, 3 of their departure links ask.
 const CompositionCase kCases[] = {
@@ -109,8 +109,8 @@ TEST_F(Composition, EveryRuleOnItsCase)
 {
     for (const CompositionCase& c : kCases) {
         SCOPED_TRACE(c.name);
-        for (int32_t s = 0; s < kSlotsPerPoint; ++s) RzSlot(game, kRzPlatform1, s) = VehicleSlot();
-        RzPut(game, kRzPlatform1, 0, c.vehicles);
+        for (int32_t s = 0; s < kSlotsPerPoint; ++s) SceneSlot(game, kRzPlatform1, s) = VehicleSlot();
+        PutVehicles(game, kRzPlatform1, 0, c.vehicles);
         game.AllowShedTransfers(c.shedTransfers);
         EXPECT_EQ(game.CheckConsistComposition(kRzPlatform1, 510), c.result);
     }
@@ -119,11 +119,11 @@ TEST_F(Composition, EveryRuleOnItsCase)
 TEST_F(Composition, IsReadFromTheEndTheConsistLeavesBy)
 {
     // Seen from the east end the locomotive is behind its cars.
-    RzPut(game, kRzPlatform1, 0, {kEu07, Car(kRzCarsA), Car(kRzCarsB)});
+    PutVehicles(game, kRzPlatform1, 0, {kEu07, Car(kRzCarsA), Car(kRzCarsB)});
     EXPECT_EQ(game.CheckConsistComposition(kRzPlatform1, 510), kCompositionRight);
     EXPECT_EQ(game.CheckConsistComposition(kRzPlatform1, 512), kNoLocomotiveInFront);
     // A train from a line is not checked.
-    RzPut(game, kRzWestEntry, 0, {Car(kRzCarsA)});
+    PutVehicles(game, kRzWestEntry, 0, {Car(kRzCarsA)});
     EXPECT_EQ(game.CheckConsistComposition(kRzWestEntry, 501), kCompositionFromLine);
 }
 

@@ -9,6 +9,7 @@
 
 #include "model/game.h"
 #include "simulation/event_log.h"
+#include "station_files.h"
 
 namespace {
 
@@ -16,15 +17,6 @@ std::string ReadText(const std::string& path)
 {
     std::ifstream in(path);  // text mode, as the file was written
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// A fresh folder of its own under the test's temporary folder.
-std::string FreshFolder(const std::string& name)
-{
-    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder.string();
 }
 
 TEST(EventLog, RepeatOfTheNewestIsDroppedWhateverItsTime)
@@ -71,7 +63,7 @@ TEST(EventLog, ExportsTheKeptEntriesOldestFirst)
     for (int32_t i = 0; i < kLogCapacity; ++i) log.Add(1200, std::to_string(i).c_str());
     log.Add(5, "Północ - nowa doba");
     log.Add(1759, "Ostatni");
-    const std::string path = FreshFolder("log_export") + "/dziennik.txt";
+    const std::string path = TestFolder() + "dziennik.txt";
     ASSERT_TRUE(log.Export(path, "Rozjazdowo.stc"));
     const std::string text = ReadText(path);
     EXPECT_EQ(text.substr(0, text.find("12:00  2\n")),
@@ -89,10 +81,10 @@ TEST(EventLog, ExportReportsAFileThatCannotBeCreatedOrWritten)
 {
     EventLog log;
     log.Add(900, "A");
-    EXPECT_FALSE(log.Export(FreshFolder("log_missing") + "/no/such/folder/dziennik.txt", ""));
+    EXPECT_FALSE(log.Export(TestFolder() + "no/such/folder/dziennik.txt", ""));
 #ifndef _WIN32
     // A full disk: every write to /dev/full fails.
-    const std::string path = FreshFolder("log_full") + "/dziennik.txt";
+    const std::string path = TestFolder() + "dziennik.txt";
     std::filesystem::create_symlink("/dev/full", path);
     EXPECT_FALSE(log.Export(path, ""));
 #endif
@@ -113,14 +105,15 @@ TEST(EventLog, ProgramLogTakesMessagesOnlyWhileAGameRuns)
     EXPECT_EQ(GetLogEvent(0).time, 5);
     EXPECT_EQ(GetLogEventNewestFirst(0).text, "kept");
 
-    const std::string folder = FreshFolder("log_program");
-    EXPECT_EQ(LogExportPath(folder), folder + "/dziennik.txt");
+    std::string folder = TestFolder();
+    folder.pop_back();  // as the program names its folder, without the separator
+    EXPECT_EQ(LogExportPath("/gra"), "/gra/dziennik.txt");
     EXPECT_EQ(LogExportPath("C:\\Gra"), "C:\\Gra\\dziennik.txt");
     EXPECT_EQ(LogExportPath("C:\\Gra\\"), "C:\\Gra\\dziennik.txt");
     ASSERT_TRUE(ExportLog(&game, folder));
-    EXPECT_EQ(ReadText(folder + "/dziennik.txt"), "# Dziennik zdarzen - Rozjazdowo.stc\n00:05  kept\n");
+    EXPECT_EQ(ReadText(LogExportPath(folder)), "# Dziennik zdarzen - Rozjazdowo.stc\n00:05  kept\n");
     ASSERT_TRUE(ExportLog(nullptr, folder));
-    EXPECT_EQ(ReadText(folder + "/dziennik.txt"), "# Dziennik zdarzen - \n00:05  kept\n");
+    EXPECT_EQ(ReadText(LogExportPath(folder)), "# Dziennik zdarzen - \n00:05  kept\n");
     ClearLog();
     EXPECT_EQ(LogCount() + LogTotal(), 0);
 }

@@ -1,38 +1,49 @@
-// Move validation on Rozjazdowo: every rule with its refusal, in the order the
-// rules are tested, and the predicates behind them.
-#include <string>
-
-#include "route_station.h"
+// Move validation on the sample station Testowo: every rule with its refusal,
+// in the order the rules are tested, and the predicates behind them.
 #include "simulation/move_validation.h"
+#include "testowo_game.h"
+#include "timetable_access.h"
 
 namespace {
 
-// A train ready to leave platform 1 eastwards: its car (train kRzCarsA, due
-// out at 10:00 by the east exit) in slot 0, its electric locomotive at the
-// east end in slot 1. At 9:40 the move 512 -> 539 is allowed.
-void ReadyTrain(Game& game)
+// Platform 1 turned round: the car of row 0 in slot 0, EU07 #8 at the east end.
+void LocoEast(Game& g)
 {
-    RzPut(game, kRzPlatform1, 0, {{kRzCar, kRzCarsA}, {kRzElectricLoco, 0}});
-    game.clock.Set(9, 40, 0);
+    EmptyRow(g, kStcPlatform1);
+    PutVehicles(g, kStcPlatform1, 0, {{kTwCarB, kTwCarOfEu07}, {kTwEu07, 0, 8}});
 }
 
-void LightLoco(Game& game)
+void LightLocoEast(Game& g)
 {
-    ReadyTrain(game);
-    RzSlot(game, kRzPlatform1, 0).Coupled(0);
+    LocoEast(g);
+    SceneSlot(g, kStcPlatform1, 0).Coupled(0);
 }
 
-// A train of the given row standing on the west entry, its car in slot 0 and
-// its locomotive at the high end (the entry's side is odd).
-void AtWestEntry(Game& game, int32_t train)
+// A car of the given row with an SM42 on the point, the head where the side puts it.
+void OnLine(Game& g, int32_t train)
 {
-    RzPut(game, kRzWestEntry, 0, {{kRzCar, train}, {kRzDieselLoco, 0}});
-    game.clock.Set(9, 40, 0);
+    PutVehicles(g, kStcLine, 0, {{kTwCarB, train}, {kTwSm42, 0}});
+    EmptyRow(g, kStcFreight);
 }
+
+void OnEastEntry(Game& g)
+{
+    PutVehicles(g, kStcEastEntry, 0, {{kTwSm42, 0}, {kTwCarB, kTwEastbound}});
+    g.clock.Set(6, 50, 0);
+}
+
+// The car of the arriving row 6 behind EU07 at platform 1's east end.
+void JustArrived(Game& g)
+{
+    EmptyRow(g, kStcPlatform1);
+    PutVehicles(g, kStcPlatform1, 0, {{kTwCarB, kTwArriving}, {kTwEu07, 0}});
+}
+
+void Moving(Game& g) { SceneSlot(g, kStcPlatform1, 1).Motion(kMotionMoving); }
 
 struct MoveCase {
     const char* name;            ///< what the case shows
-    void (*setup)(Game& game);   ///< the scene on a fresh Rozjazdowo
+    void (*setup)(Game& game);   ///< the scene on a fresh start at Testowo
     TileCode from;               ///< the consist's tile
     TileCode to;                 ///< the destination tile
     int32_t subTrackRow;         ///< -1, or the sub-track chosen for a siding
@@ -41,78 +52,77 @@ struct MoveCase {
 
 // Each refusal, and where two rules are broken, the earlier one's.
 const MoveCase kMoveCases[] = {
-    {"ready train", ReadyTrain, 512, 539, -1, nullptr},
-    {"same point twice, though the train moves", [](Game& g) { ReadyTrain(g); RzSlot(g, kRzPlatform1, 1).Motion(1); },
-     512, 512, -1, "Wskazano dwa razy ten sam punkt"},
+    {"train turned round to leave east", LocoEast, 414, 542, -1, nullptr},
+    {"same point twice, though the train moves", [](Game& g) { LocoEast(g); Moving(g); }, 414, 414, -1,
+     "Wskazano dwa razy ten sam punkt"},
     {"exit occupied, though the train moves",
-     [](Game& g) { ReadyTrain(g); RzPut(g, kRzEastExit, 0, {{kRzDieselLoco, 0}}); RzSlot(g, kRzPlatform1, 1).Motion(1); },
-     512, 539, -1, "Brak wolnego miejsca w punkcie docelowym"},
-    {"tile of no point", ReadyTrain, 512, 530, -1, "Brak wolnego miejsca w punkcie docelowym"},
+     [](Game& g) { LocoEast(g); Moving(g); PutVehicles(g, kStcEastExit, 0, {{kTwSm42, 0}}); }, 414, 542, -1,
+     "Brak wolnego miejsca w punkcie docelowym"},
+    {"tile of no point", LocoEast, 414, 300, -1, "Brak wolnego miejsca w punkcie docelowym"},
     {"moving, while coupling too",
-     [](Game& g) { ReadyTrain(g); RzSlot(g, kRzPlatform1, 1).Motion(1); RzSlot(g, kRzPlatform1, 0).Countdown(5); },
-     512, 539, -1, "Ten pociąg jeszcze jedzie"},
-    {"car coupled to a moving locomotive", [](Game& g) { ReadyTrain(g); RzSlot(g, kRzPlatform1, 1).Motion(2); },
-     510, 320, -1, "Ten pociąg jeszcze jedzie"},
-    {"train to the depot", ReadyTrain, 512, 1030, -1, "Tylko pojedyńcza lokomotywa może pojechać do lokomotywowni"},
-    {"light locomotive to the depot", LightLoco, 512, 1030, -1, nullptr},
-    {"train to the locomotive track", ReadyTrain, 512, 1020, -1,
+     [](Game& g) { LocoEast(g); Moving(g); SceneSlot(g, kStcPlatform1, 0).Countdown(5); }, 414, 542, -1,
+     "Ten pociąg jeszcze jedzie"},
+    {"car coupled to a moving locomotive", [](Game& g) { SceneSlot(g, kStcPlatform1, 0).Motion(kMotionRouted); },
+     414, 512, -1, "Ten pociąg jeszcze jedzie"},
+    {"train to the depot", LocoEast, 414, 937, -1, "Tylko pojedyńcza lokomotywa może pojechać do lokomotywowni"},
+    {"light locomotive to the depot", LightLocoEast, 414, 937, -1, nullptr},
+    {"train to the locomotive track", [](Game& g) { LocoEast(g); EmptyRow(g, kStcLocoTrack); }, 414, 933, -1,
      "Tylko pojedyńcza lokomotywa może wjechać na ten punkt"},
-    {"light locomotive to the locomotive track", LightLoco, 512, 1020, -1, nullptr},
-    {"car in front, from the wrong exit too",
-     [](Game& g) { ReadyTrain(g); RzSlot(g, kRzPlatform1, 0).Train(kRzWestTrain); }, 510, 539, -1,
-     "Brak lokomotywy na początku składu"},
-    {"wrong exit, too early too",
-     [](Game& g) { ReadyTrain(g); RzSlot(g, kRzPlatform1, 0).Train(kRzWestTrain); g.clock.Set(9, 0, 0); }, 512, 539,
-     -1, "Zły punkt wyjazdowy dla tego pociągu"},
-    {"light locomotive to an exit", LightLoco, 512, 139, -1, "Sama lokomotywa nie może opuścić stacji"},
-    {"at 9:29 for 10:00", [](Game& g) { ReadyTrain(g); g.clock.Set(9, 29, 0); }, 512, 539, -1,
+    {"light locomotive to the locomotive track", [](Game& g) { LightLocoEast(g); EmptyRow(g, kStcLocoTrack); }, 414,
+     933, -1, nullptr},
+    {"locomotive track taken", LightLocoEast, 414, 933, -1, "Brak wolnego miejsca w punkcie docelowym"},
+    {"car in front, bound elsewhere too", [](Game& g) { SceneSlot(g, kStcPlatform1, 1).Train(kTwFreight); }, 414,
+     542, -1, "Brak lokomotywy na początku składu"},
+    {"wrong exit, too early too", [](Game& g) { LocoEast(g); g.clock.Set(4, 40, 0); }, 414, 401, -1,
+     "Zły punkt wyjazdowy dla tego pociągu"},
+    {"light locomotive to an exit", LightLocoEast, 414, 542, -1, "Sama lokomotywa nie może opuścić stacji"},
+    {"at 4:49 for 5:20", [](Game& g) { LocoEast(g); g.clock.Set(4, 49, 0); }, 414, 542, -1,
      "Za wcześnie na zaznaczenie wyjazdu"},
-    {"at 9:30 for 10:00", [](Game& g) { ReadyTrain(g); g.clock.Set(9, 30, 0); }, 512, 539, -1, nullptr},
-    {"straight through from the entry", [](Game& g) { AtWestEntry(g, kRzCarsA); }, 501, 539, -1,
-     "Pociag musi sie zatrzymac przy peronie"},
-    {"straight through, need not stop", [](Game& g) { AtWestEntry(g, kRzNoStopTrain); }, 501, 539, -1, nullptr},
+    {"at 4:50 for 5:20", [](Game& g) { LocoEast(g); g.clock.Set(4, 50, 0); }, 414, 542, -1, nullptr},
+    {"straight through from the entry", OnEastEntry, 442, 542, -1, "Pociag musi sie zatrzymac przy peronie"},
+    {"straight through, need not stop",
+     [](Game& g) { OnEastEntry(g); g.timetable.RowState(kTwEastbound, kRawRow, 5); }, 442, 542, -1, nullptr},
     {"damaged locomotive pulling, coupling too",
-     [](Game& g) {
-         RzPut(g, kRzPlatform1, 0, {{kRzElectricLoco, 0, 0, 0}, {kRzCar, kRzCarsA}});
-         RzSlot(g, kRzPlatform1, 1).Countdown(5);
-     },
-     510, 320, -1, "Uszkodzona lokomotywa nie może ciągnąć składu."},
-    {"damaged unit alone", [](Game& g) { RzPut(g, kRzPlatform1, 0, {{kRzUnit, kRzUnitTrain, 0, 0}}); }, 510, 320, -1,
+     [](Game& g) { SceneSlot(g, kStcPlatform1, 0).Operational(0); SceneSlot(g, kStcPlatform1, 1).Countdown(5); },
+     412, 512, -1, "Uszkodzona lokomotywa nie może ciągnąć składu."},
+    {"damaged unit alone", [](Game& g) { SceneSlot(g, kStcPlatform2, 0).Operational(0); }, 512, 412, -1,
      "Uszkodzona jednostka nie może się samodzielnie poruszać."},
-    {"damaged light locomotive",
-     [](Game& g) { RzPut(g, kRzPlatform1, 0, {{kRzElectricLoco, 0, 0, 0}}); }, 510, 320, -1, nullptr},
-    {"arrived less than 5 minutes ago",
-     [](Game& g) { RzPut(g, kRzPlatform1, 0, {{kRzCar, kRzArrivingTrain}, {kRzDieselLoco, 0}}); }, 512, 320, -1,
-     "Ten pociąg musi postać 5 min. przy peronie."},
+    {"damaged light locomotive", [](Game& g) { LightLocoEast(g); SceneSlot(g, kStcPlatform1, 1).Operational(0); },
+     414, 937, -1, nullptr},
+    {"arrived less than 5 minutes ago", JustArrived, 414, 512, -1, "Ten pociąg musi postać 5 min. przy peronie."},
     {"special train need not wait",
-     [](Game& g) { RzPut(g, kRzPlatform1, 0, {{kRzCar, kRzSpecialTrain}, {kRzDieselLoco, 0}}); }, 512, 320, -1,
-     nullptr},
-    {"light locomotive need not wait",
-     [](Game& g) { RzPut(g, kRzPlatform1, 0, {{kRzCar, kRzArrivingTrain}, {kRzDieselLoco, 0}});
-                   RzSlot(g, kRzPlatform1, 0).Coupled(0); },
-     512, 320, -1, nullptr},
-    {"coupling under way", [](Game& g) { ReadyTrain(g); RzSlot(g, kRzPlatform1, 0).Countdown(5); }, 512, 320, -1,
+     [](Game& g) {
+         JustArrived(g);
+         TimetableTestAccess::Field(g.timetable, kTwArriving, kRowArrivalCategory) = kLightEngineCategory;
+     },
+     414, 512, -1, nullptr},
+    {"light locomotive need not wait", [](Game& g) { JustArrived(g); SceneSlot(g, kStcPlatform1, 0).Coupled(0); },
+     414, 512, -1, nullptr},
+    {"coupling under way", [](Game& g) { LocoEast(g); SceneSlot(g, kStcPlatform1, 0).Countdown(5); }, 414, 512, -1,
      "Trwa łączenie/rozłączanie"},
-    {"coupling at the other end", [](Game& g) { LightLoco(g); RzSlot(g, kRzPlatform1, 0).Countdown(5); }, 512, 320,
-     -1, nullptr},
-    {"passenger train from the entry to goods",
-     [](Game& g) { AtWestEntry(g, kRzCarsA); }, 501, 315, -1, "Pociąg pasażerski nie może wjechać na tory towarowe"},
-    {"freight train from the entry to goods", [](Game& g) { AtWestEntry(g, kRzFreightTrain); }, 501, 315, -1,
-     nullptr},
-    {"passenger train from a platform to goods", ReadyTrain, 510, 315, -1, nullptr},
-    {"sub-track with room", ReadyTrain, 510, 920, kRzSubTrack1, nullptr},
+    {"coupling at the other end", [](Game& g) { LightLocoEast(g); SceneSlot(g, kStcPlatform1, 0).Countdown(5); },
+     414, 937, -1, nullptr},
+    {"passenger train from the line to goods", [](Game& g) { OnLine(g, kTwPassenger); }, 401, 213, -1,
+     "Pociąg pasażerski nie może wjechać na tory towarowe"},
+    {"freight train from the line to goods", [](Game& g) { OnLine(g, kTwFreightIn); }, 401, 213, -1, nullptr},
+    {"passenger train from a platform to goods", LocoEast, 412, 213, -1, nullptr},
+    {"sub-track with room", LocoEast, 412, 713, kStcSubTrack1, nullptr},
     {"full sub-track",
-     [](Game& g) { ReadyTrain(g); for (int32_t s = 0; s < 9; ++s) RzPut(g, kRzSubTrack1, s, {{kRzCar, kRzCarsB}}); },
-     510, 920, kRzSubTrack1, "Brak wolnego miejsca w punkcie docelowym"},
-    {"a row that is not the siding's", ReadyTrain, 510, 920, kRzPlatform2, "Brak wolnego miejsca w punkcie docelowym"},
+     [](Game& g) {
+         LocoEast(g);
+         for (int32_t s = 0; s < 9; ++s) PutVehicles(g, kStcSubTrack1, s, {{kTwEaos, kTwFreight}});
+     },
+     412, 713, kStcSubTrack1, "Brak wolnego miejsca w punkcie docelowym"},
+    {"a row that is not the siding's", LocoEast, 412, 713, kStcPlatform2, "Brak wolnego miejsca w punkcie docelowym"},
 };
 
 TEST(MoveValidation, RulesInTheirOrder)
 {
+    FixedRandom draws(100);
     for (const MoveCase& c : kMoveCases) {
         SCOPED_TRACE(c.name);
         Game game;
-        BuildRozjazdowo(game);
+        ASSERT_EQ(game.NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
         c.setup(game);
         const char* refusal = game.ValidateMove(c.from, c.to, c.subTrackRow);
         if (c.refusal)
@@ -122,74 +132,83 @@ TEST(MoveValidation, RulesInTheirOrder)
     }
 }
 
-class MoveRules : public RozjazdowoTest {};
+using MoveRules = TestowoGame;
 
 TEST_F(MoveRules, SidingLinkNamesTheSubTrackWithTheDirection)
 {
-    ReadyTrain(game);
-    EXPECT_EQ(game.ValidateMove(510, 920, kRzSubTrack2), nullptr);
-    EXPECT_EQ(RzSlot(game, kRzSiding, 0).Link(), -kRzSubTrack2);  // towards higher columns: in front
-    RzSlot(game, kRzDepot, 0).Fill(0, kRzDieselLoco, kKindDieselLoco, 0, 1, 0, kMotionStanding);
-    game.ValidateMove(1030, 920, kRzSubTrack1);
-    EXPECT_EQ(RzSlot(game, kRzSiding, 0).Link(), kRzSubTrack1);  // appended
+    LocoEast(game);
+    EXPECT_EQ(game.ValidateMove(412, 713, kStcSubTrack1 + 2), nullptr);
+    EXPECT_EQ(SceneSlot(game, kStcSiding, 0).Link(), -(kStcSubTrack1 + 2));  // towards higher columns: in front
+    PutVehicles(game, kStcDepot, 0, {{kTwSm42, 0}});
+    EXPECT_EQ(game.ValidateMove(937, 713, kStcSubTrack1), nullptr);
+    EXPECT_EQ(SceneSlot(game, kStcSiding, 0).Link(), kStcSubTrack1);  // appended
 
     // A refused row leaves the link alone.
-    EXPECT_STREQ(game.ValidateMove(1030, 920, kRzStabling), "Brak wolnego miejsca w punkcie docelowym");
-    EXPECT_EQ(RzSlot(game, kRzSiding, 0).Link(), kRzSubTrack1);
+    EXPECT_STREQ(game.ValidateMove(937, 713, kStcStabling), "Brak wolnego miejsca w punkcie docelowym");
+    EXPECT_EQ(SceneSlot(game, kStcSiding, 0).Link(), kStcSubTrack1);
 }
 
 TEST_F(MoveRules, PlatformTakesATrainFromTheLineOnlyWhenEmpty)
 {
-    AtWestEntry(game, kRzCarsA);
-    EXPECT_EQ(game.ValidateMove(501, 510, -1), nullptr);
-    RzPut(game, kRzPlatform1, 0, {{kRzCar, kRzCarsB}});
-    EXPECT_STREQ(game.ValidateMove(501, 510, -1), "Brak wolnego miejsca w punkcie docelowym");
+    OnLine(game, kTwPassenger);
+    EXPECT_STREQ(game.ValidateMove(401, 412, -1), "Brak wolnego miejsca w punkcie docelowym");
+    EmptyRow(game, kStcPlatform1);
+    EXPECT_EQ(game.ValidateMove(401, 412, -1), nullptr);
+
     // From inside the station, as long as the whole run fits.
-    RzPut(game, kRzPlatform2, 0, {{kRzCar, kRzCarsC}, {kRzDieselLoco, 0}});
-    RzPut(game, kRzPlatform1, 0, {{kRzCar, kRzCarsB}, {kRzCar, kRzCarsB}, {kRzCar, kRzCarsB}, {kRzCar, kRzCarsB},
-                                  {kRzCar, kRzCarsB}, {kRzCar, kRzCarsB}, {kRzCar, kRzCarsB}, {kRzCar, kRzCarsB}});
-    EXPECT_EQ(game.ValidateMove(710, 512, -1), nullptr);
-    RzPut(game, kRzPlatform1, 8, {{kRzCar, kRzCarsB}});
-    EXPECT_STREQ(game.ValidateMove(710, 512, -1), "Brak wolnego miejsca w punkcie docelowym");
+    for (int32_t s = 0; s < 9; ++s) PutVehicles(game, kStcPlatform1, s, {{kTwCarB, kTwCarOfEu07}});
+    EXPECT_EQ(game.ValidateMove(512, 414, -1), nullptr);
+    PutVehicles(game, kStcPlatform1, 9, {{kTwCarB, kTwCarOfEu07}});
+    EXPECT_STREQ(game.ValidateMove(512, 414, -1), "Brak wolnego miejsca w punkcie docelowym");
 }
 
 TEST_F(MoveRules, CarMovesWithAnyMovingVehicleOfItsRun)
 {
-    RzPut(game, kRzPlatform1, 0, {{kRzDieselLoco, 0}, {kRzCar, kRzCarsA}, {kRzCar, kRzCarsB}});
-    RzPut(game, kRzPlatform1, 3, {{kRzCar, kRzCarsC}});
-    RzSlot(game, kRzPlatform1, 0).Motion(1);
-    EXPECT_TRUE(game.IsSlotConsistMoving(kRzPlatform1, 2));
-    EXPECT_FALSE(game.IsSlotConsistMoving(kRzPlatform1, 3));  // not coupled to the run
-    RzSlot(game, kRzPlatform1, 0).Motion(0);
-    RzSlot(game, kRzPlatform1, 3).Fill(kRzCarsC, kRzDieselLoco, kKindDieselLoco, 0, 1, 0, kMotionRouted);
-    RzSlot(game, kRzPlatform1, 2).Coupled(1);
-    EXPECT_TRUE(game.IsSlotConsistMoving(kRzPlatform1, 1));  // up the run
-    EXPECT_FALSE(game.IsSlotConsistMoving(kRzPlatform1, 0));  // a standing locomotive
+    EmptyRow(game, kStcPlatform1);
+    PutVehicles(game, kStcPlatform1, 0, {{kTwSm42, 0}, {kTwCarB, kTwCarOfEu07}, {kTwCarB, kTwCarOfEu07}});
+    PutVehicles(game, kStcPlatform1, 3, {{kTwCarB, kTwCarOfEu07}});
+    SceneSlot(game, kStcPlatform1, 0).Motion(kMotionMoving);
+    EXPECT_TRUE(game.IsSlotConsistMoving(kStcPlatform1, 2));
+    EXPECT_FALSE(game.IsSlotConsistMoving(kStcPlatform1, 3));  // not coupled to the run
+    SceneSlot(game, kStcPlatform1, 0).Motion(kMotionStanding);
+    PutVehicles(game, kStcPlatform1, 3, {{kTwSm42, 0}});
+    SceneSlot(game, kStcPlatform1, 3).Motion(kMotionRouted);
+    SceneSlot(game, kStcPlatform1, 2).Coupled(1);
+    EXPECT_TRUE(game.IsSlotConsistMoving(kStcPlatform1, 1));   // up the run
+    EXPECT_FALSE(game.IsSlotConsistMoving(kStcPlatform1, 0));  // a standing locomotive
 }
 
 TEST_F(MoveRules, ArrivingTrainTurnsIntoADepartingOneAndMayLeave)
 {
-    RzPut(game, kRzPlatform1, 0, {{kRzCar, kRzArrivingTrain}, {kRzDieselLoco, 0}});
-    EXPECT_FALSE(game.IsSlotLocoOrSpecial(kRzPlatform1, 0));
-    EXPECT_TRUE(game.IsSlotLocoOrSpecial(kRzPlatform1, 1));
-    game.timetable.RowState(kRzArrivingTrain, kRawRow, kStateDeparting);
-    EXPECT_TRUE(game.IsSlotLocoOrSpecial(kRzPlatform1, 0));
-    EXPECT_EQ(game.ValidateMove(512, 320, -1), nullptr);
-    EXPECT_FALSE(game.IsSlotLocoOrSpecial(kRzPlatform1, 5));  // empty
+    JustArrived(game);
+    EXPECT_FALSE(game.IsSlotLocoOrSpecial(kStcPlatform1, 0));
+    EXPECT_TRUE(game.IsSlotLocoOrSpecial(kStcPlatform1, 1));
+    EXPECT_FALSE(game.IsSlotLocoOrSpecial(kStcPlatform1, 5));  // empty
+    game.timetable.RowState(kTwArriving, kRawRow, kStateDeparting);
+    EXPECT_TRUE(game.IsSlotLocoOrSpecial(kStcPlatform1, 0));
+    EXPECT_EQ(game.ValidateMove(414, 512, -1), nullptr);
 }
 
 TEST_F(MoveRules, SidingIsMovedFromTheSubTrackItsLinkNames)
 {
-    RzPut(game, kRzSubTrack2, 0, {{kRzDieselLoco, 0}, {kRzCar, kRzCarsA}});
-    RzSlot(game, kRzSiding, 0).Link(kRzSubTrack2);
-    // Towards lower columns the leading vehicle, a locomotive coupled to its car.
-    EXPECT_FALSE(game.IsSingleLocomotive(kRzSiding, 20, 10, 920));
-    RzSlot(game, kRzSubTrack2, 0).Coupled(0);
-    EXPECT_TRUE(game.IsSingleLocomotive(kRzSiding, 20, 10, 920));
-    EXPECT_FALSE(game.IsSingleLocomotive(kRzSiding, 20, 30, 920));  // the car at the other end
-    RzSlot(game, kRzSubTrack2, 1).Countdown(60);
-    EXPECT_TRUE(game.IsCouplingInProgress(kRzSiding, 20, 30));
-    EXPECT_FALSE(game.IsCouplingInProgress(kRzSiding, 20, 10));
+    const int32_t subTrack = kStcSubTrack1 + 1;  // SM42 #44 and two cars at the start
+    SceneSlot(game, subTrack, 0).Coupled(1);
+    SceneSlot(game, kStcSiding, 0).Link(subTrack);
+    // Towards lower columns the leading vehicle: a locomotive, coupled to its car.
+    EXPECT_FALSE(game.IsSingleLocomotive(kStcSiding, 13, 1, 713));
+    SceneSlot(game, subTrack, 0).Coupled(0);
+    EXPECT_TRUE(game.IsSingleLocomotive(kStcSiding, 13, 1, 713));
+    EXPECT_FALSE(game.IsSingleLocomotive(kStcSiding, 13, 20, 713));  // a car at the other end
+    SceneSlot(game, subTrack, 0).Coupled(1);
+    SceneSlot(game, subTrack, 1).Countdown(60);
+    EXPECT_TRUE(game.IsCouplingInProgress(kStcSiding, 13, 1));
+    SceneSlot(game, subTrack, 1).Countdown(0);
+    SceneSlot(game, subTrack, 0).Countdown(60);
+    EXPECT_FALSE(game.IsCouplingInProgress(kStcSiding, 13, 20));  // the run at the high end is the last car
+    // A link that names no sub-track of this siding reads no other point's
+    // row: not the locomotive track's single Ol49.
+    SceneSlot(game, kStcSiding, 0).Link(kStcLocoTrack);
+    EXPECT_FALSE(game.IsSingleLocomotive(kStcSiding, 13, 1, 713));
 }
 
 }  // namespace

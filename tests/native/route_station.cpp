@@ -59,25 +59,3 @@ void BuildRozjazdowo(Game& game)
     game.clock.Set(9, 0, 0);
     game.clock.Step(1);
 }
-
-VehicleSlot& RzSlot(Game& game, int32_t row, int32_t slot)
-{
-    return *game.slots.At(static_cast<uint32_t>(row), static_cast<uint32_t>(slot));
-}
-
-void RzPut(Game& game, int32_t row, int32_t first, const std::vector<RzVehicle>& vehicles)
-{
-    int32_t slot = first;
-    for (const RzVehicle& v : vehicles) {
-        const bool last = slot == first + static_cast<int32_t>(vehicles.size()) - 1;
-        RzSlot(game, row, slot++).Fill(v.train, v.type, game.timetable.VehicleTypeKind(v.type), v.number,
-                                       v.operational, last ? 0 : 1, kMotionStanding);
-    }
-}
-
-int32_t RzState(const Game& game, TileCode tile) { return game.TileState(TileRow(tile), TileColumn(tile)); }
-
-void RzSetState(Game& game, TileCode tile, int32_t state)
-{
-    *game.tileStates.At(static_cast<uint32_t>(TileRow(tile)), static_cast<uint32_t>(TileColumn(tile))) = state;
-}

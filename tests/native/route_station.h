@@ -12,11 +12,10 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
-
 #include <gtest/gtest.h>
 
 #include "model/game.h"
+#include "vehicle_scenes.h"
 
 enum RozjazdowoPoint : int32_t {
     kRzDepot = 0,        ///< kind 8, tile 1030
@@ -75,20 +74,6 @@ enum RozjazdowoTrain : int32_t {
 };
 
 void BuildRozjazdowo(Game& game);  // the station, a depot of 4, its timetable; 9:00, one-second steps
-
-// One vehicle to put on a row.
-struct RzVehicle {
-    int32_t type = kRzCar;       ///< RozjazdowoType; the kind follows it
-    int32_t train = kRzCarsA;    ///< timetable row
-    int32_t number = 0;          ///< unit-name index with shed transfers, 0 = unnamed
-    int32_t operational = 1;     ///< 0: damaged
-};
-
-VehicleSlot& RzSlot(Game& game, int32_t row, int32_t slot);
-// Puts the vehicles from slot `first` up, each coupled to the next but the last.
-void RzPut(Game& game, int32_t row, int32_t first, const std::vector<RzVehicle>& vehicles);
-int32_t RzState(const Game& game, TileCode tile);
-void RzSetState(Game& game, TileCode tile, int32_t state);
 
 // Each test on a fresh Rozjazdowo.
 class RozjazdowoTest : public testing::Test {
