@@ -27,10 +27,9 @@ ConsistEnd HighEnd(Game& game, int32_t row)
 bool IsSidingSubTrack(const Game& game, int32_t point, int32_t row)
 {
     if (game.PointKind(point) != kPointSiding) return false;
-    // Wide: the siding's values come from the station file.
-    const int64_t first = int64_t{game.PointCount()} + *game.points.At(static_cast<uint32_t>(point), kPointFieldSixth);
-    const int64_t count = *game.points.At(static_cast<uint32_t>(point), kPointFieldParam);
-    return row >= first && row < first + count && row < game.PointCount() + game.SubTrackCount();
+    const TileCode tile = game.PointTile(point);
+    return row >= game.SidingSubTrackRow(tile, 55) && row <= game.SidingSubTrackRow(tile, 60) &&
+           row < game.PointCount() + game.SubTrackCount();
 }
 
 int32_t SourceRow(Game& game, int32_t point)

@@ -42,11 +42,7 @@ int32_t MovingRunLength(Game& game, int32_t row, bool towardsHigherColumns)
 {
     const ConsistEnd end = towardsHigherColumns ? HighEnd(game, row) : LowEnd(row);
     int32_t length = 1;
-    for (int32_t slot = end.slot; slot + end.step >= 0 && slot + end.step < kSlotsPerPoint &&
-                                  CoupledInward(game, end, slot);
-         slot += end.step) {
-        ++length;
-    }
+    for (int32_t slot = NextInRun(game, end, end.slot); slot >= 0; slot = NextInRun(game, end, slot)) ++length;
     return length;
 }
 
