@@ -58,8 +58,8 @@ std::string VehicleNounPhrase(Game& game, int32_t point, int32_t pos, int32_t no
     static const char* const kTrain[] = {"pociąg", "pociągu", "pociągiem"};
     static const char* const kCars[] = {"wagony", "wagonów", "wagonami"};
     const int32_t c = nounCase == kGenitive || nounCase == kInstrumental ? nounCase : kNominative;
-    if (!SlotOccupied(game, point, pos)) return std::string();
-    const std::string name = SlotTypeName(game, point, pos);
+    if (game.SlotVehicleType(point, pos) == 0) return std::string();
+    const std::string name = game.VehicleTypeName(point, pos);
     if (game.SlotKind(point, pos) >= kKindElectricLoco) return name;
     const int32_t train = game.SlotTrain(point, pos);
     if (train >= 0 && train < game.TrainCount()) {

@@ -12,7 +12,7 @@ std::unordered_map<int32_t, bool> gFrontRaised;  // by vehicle serial: true whil
 
 bool IsElectricLoco(Game& game, int32_t point, int32_t slot)
 {
-    return NotifyGameRunning() && SlotOccupied(game, point, slot) && game.SlotKind(point, slot) == kKindElectricLoco;
+    return NotifyGameRunning() && game.SlotKind(point, slot) == kKindElectricLoco;  // an empty slot has kind 0
 }
 
 bool IsRearPantographRaised(Game& game, int32_t point, int32_t slot)

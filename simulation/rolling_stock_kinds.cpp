@@ -1,9 +1,8 @@
 // Rolling-stock kinds read from the ".rodz" file beside the timetable.
 #include "simulation/rolling_stock_kinds.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <algorithm>
+#include <cstdio>
 #include <map>
 
 namespace {

@@ -26,34 +26,21 @@ bool SlotConsistMoving(Game& game, int32_t row, int32_t slot)
     return false;
 }
 
-const char* SlotTypeName(Game& game, int32_t row, int32_t slot)
-{
-    VehicleSlot* s = game.SlotAt(row, slot);
-    return s ? game.timetable.VehicleTypeName(s->Type()) : "";
-}
-
-bool SlotOccupied(Game& game, int32_t row, int32_t slot)
-{
-    VehicleSlot* s = game.SlotAt(row, slot);
-    return s && !s->IsEmpty();
-}
-
 int32_t OccupiedRun(Game& game, int32_t row)
 {
     int32_t n = 0;
-    while (n < kSlotsPerPoint && SlotOccupied(game, row, n)) ++n;
+    while (n < kSlotsPerPoint && game.SlotVehicleType(row, n) != 0) ++n;
     return n;
 }
 
 SubTrackRows SidingRows(Game& game, int32_t point)
 {
     if (game.PointKind(point) != kPointSiding) return {};
-    const int32_t pointCount = game.PointCount();
-    const int64_t first = int64_t{pointCount} + *game.points.At(static_cast<uint32_t>(point), kPointFieldSixth);
-    const int64_t last = first + *game.points.At(static_cast<uint32_t>(point), kPointFieldParam) - 1;
-    const int64_t lastRow = int64_t{pointCount} + game.SubTrackCount() - 1;
-    if (first < pointCount || first > lastRow) return {};
-    return {static_cast<int32_t>(first), static_cast<int32_t>(std::min(last, lastRow))};
+    const TileCode tile = game.PointTile(point);
+    const int32_t first = game.SidingSubTrackRow(tile, 55);
+    const int32_t lastRow = game.PointCount() + game.SubTrackCount() - 1;
+    if (first < game.PointCount() || first > lastRow) return {};
+    return {first, std::min(game.SidingSubTrackRow(tile, 60), lastRow)};
 }
 
 bool IsTrainVehicleOf(Game& game, int32_t row, int32_t slot, int32_t train)

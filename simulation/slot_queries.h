@@ -1,6 +1,6 @@
 // Slot and siding queries that the dispatching services share: whether a
-// vehicle's consist moves, its type name, the run of occupied slots and the
-// sub-track rows of a siding.
+// vehicle's consist moves, the run of occupied slots, the sub-track rows of
+// a siding and the vehicles of a train.
 #pragma once
 
 #include <cstdint>
@@ -11,11 +11,6 @@
 // coupled run (up from the slot while coupled, then down while the lower slot
 // is coupled). False for a standing powered vehicle and outside the grid.
 bool SlotConsistMoving(Game& game, int32_t row, int32_t slot);
-
-// The timetable's name of the slot's vehicle type; "" for an empty slot.
-const char* SlotTypeName(Game& game, int32_t row, int32_t slot);
-
-bool SlotOccupied(Game& game, int32_t row, int32_t slot);
 
 // Number of slots from 0 up to the first empty one.
 int32_t OccupiedRun(Game& game, int32_t row);

@@ -3,7 +3,6 @@
 #include "simulation/supplies.h"
 
 #include <cctype>
-#include <cstring>
 #include <unordered_map>
 #include <vector>
 
@@ -142,14 +141,13 @@ bool StationHasLocoTrack(const Game& game) { return StationHasKind(game, kPointL
 
 bool IsSteamLoco(Game& game, int32_t point, int32_t slot)
 {
-    return NotifyGameRunning() && SlotOccupied(game, point, slot) && game.SlotKind(point, slot) == kKindSteamLoco;
+    return NotifyGameRunning() && game.SlotKind(point, slot) == kKindSteamLoco;  // an empty slot has kind 0
 }
 
 bool UsesFuel(Game& game, int32_t point, int32_t slot)
 {
-    if (!NotifyGameRunning() || !SlotOccupied(game, point, slot)) return false;
     const int32_t kind = game.SlotKind(point, slot);
-    return kind == kKindDieselUnit || kind == kKindDieselLoco;
+    return NotifyGameRunning() && (kind == kKindDieselUnit || kind == kKindDieselLoco);
 }
 
 int32_t SteamWaterPercent(Game& game, int32_t point, int32_t slot)
@@ -200,7 +198,7 @@ int32_t FuelSecondsToFull(Game& game, int32_t point, int32_t slot)
 int32_t FuelTankLitres(Game& game, int32_t point, int32_t slot)
 {
     if (!UsesFuel(game, point, slot)) return 0;
-    const char* name = SlotTypeName(game, point, slot);
+    const char* name = game.VehicleTypeName(point, slot);
     for (const FuelTank& tank : kFuelTanks)
         if (StartsWithNoCase(name, tank.prefix)) return tank.litres;
     return 0;

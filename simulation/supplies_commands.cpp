@@ -39,7 +39,7 @@ bool StartFireChange(Game& game, int32_t point, int32_t slot, int32_t state, con
     SteamSupplies& r = *GetSupplies(game, point, slot);
     r.fireState = state;
     r.heatRemainder = 0;  // heat stays: a change may be reversed half-way
-    const std::string text = what + std::string(SlotTypeName(game, point, slot)) + PointAtText(game, point) +
+    const std::string text = what + std::string(game.VehicleTypeName(point, slot)) + PointAtText(game, point) +
                              DurationText(SteamFireSecondsLeft(game, point, slot));
     NotifyStatusText(text.c_str());
     NotifyRepaint();

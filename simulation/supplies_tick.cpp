@@ -35,7 +35,7 @@ void StepSupplyLevel(int32_t& level, int32_t& remainder, int32_t dt, bool refill
 
 void ReportSupplyEvent(Game& game, int32_t point, int32_t slot, const char* prefix, const char* suffix)
 {
-    const std::string text = prefix + std::string(SlotTypeName(game, point, slot)) + suffix + PointAtText(game, point);
+    const std::string text = prefix + std::string(game.VehicleTypeName(point, slot)) + suffix + PointAtText(game, point);
     NotifyStatusText(text.c_str());
     NotifyRepaint();
 }

@@ -74,13 +74,13 @@ void AppendListItem(std::string& list, const std::string& item)
 
 bool IsPoweredVehicle(Game& game, int32_t row, int32_t slot)
 {
-    return SlotOccupied(game, row, slot) && game.SlotKind(row, slot) >= kKindElectricUnit;
+    return game.SlotKind(row, slot) >= kKindElectricUnit;  // an empty slot has kind 0
 }
 
 bool IsMultipleUnit(Game& game, int32_t row, int32_t slot)
 {
     const int32_t kind = game.SlotKind(row, slot);
-    return SlotOccupied(game, row, slot) && (kind == kKindElectricUnit || kind == kKindDieselUnit);
+    return kind == kKindElectricUnit || kind == kKindDieselUnit;
 }
 
 std::vector<VehicleStatus> BuildVehicleStatusList(Game& game, int32_t point, const std::vector<int32_t>& slots)
@@ -91,7 +91,7 @@ std::vector<VehicleStatus> BuildVehicleStatusList(Game& game, int32_t point, con
     for (size_t k = 0; k < slots.size(); ++k) {
         const int32_t s = slots[k];
         VehicleStatus status;
-        status.name = SlotTypeName(game, point, s);
+        status.name = game.VehicleTypeName(point, s);
         status.frontPart = k < front;
         const int32_t pair = CouplingPairIndex(game, point, s);
         if (pair >= 0) {
@@ -111,7 +111,7 @@ std::vector<VehicleStatus> BuildVehicleStatusList(Game& game, int32_t point, con
         const int32_t fuel = FuelPercent(game, point, s);
         AddLevelRemark(status, fuel, FuelSecondsToFull(game, point, s), "brak paliwa",
                        FuelLowText(game, point, s, fuel), "tankowanie");
-        if (SlotOccupied(game, point, s) && !game.SlotOperational(point, s)) {
+        if (game.SlotVehicleType(point, s) != 0 && !game.SlotOperational(point, s)) {
             AppendStatusPart(status, "uszkodzony");
             status.notReady = 1;
             RaiseStatusSeverity(status, kSeverityAlarm);
@@ -129,9 +129,11 @@ void JoinConsistLocoNames(Game& game, int32_t point, const std::vector<int32_t>&
     size_t endRun = slots.size();
     while (endRun > startRun && IsPoweredVehicle(game, point, slots[endRun - 1])) --endRun;
     for (size_t k = endRun; k < slots.size(); ++k)
-        if (IsMultipleUnit(game, point, slots[k])) AppendListItem(front, SlotTypeName(game, point, slots[k]) + std::string("+"));
+        if (IsMultipleUnit(game, point, slots[k]))
+            AppendListItem(front, std::string(game.VehicleTypeName(point, slots[k])) + "+");
     for (size_t k = startRun; k-- > 0;)
-        if (IsMultipleUnit(game, point, slots[k])) AppendListItem(rear, "+" + std::string(SlotTypeName(game, point, slots[k])));
+        if (IsMultipleUnit(game, point, slots[k]))
+            AppendListItem(rear, "+" + std::string(game.VehicleTypeName(point, slots[k])));
 }
 
 void FinishConsistInfo(ConsistInfo& info)

@@ -52,11 +52,11 @@ TEST_F(RollingStockKindsTest, AnotherGameNeverShowsTheOldKinds)
 
 TEST_F(RollingStockKindsTest, AFileWithoutLineEndOrLines)
 {
-    WriteTempFile("kinds_last.rodz", "5 EN57");
-    EXPECT_EQ(LoadRollingStockKinds(testing::TempDir() + "kinds_last.roz"), 1);
+    // The timetable beside the written side file: its name up to ".rodz", then ".roz".
+    auto timetableOf = [](const std::string& kindsPath) { return kindsPath.substr(0, kindsPath.size() - 2) + "z"; };
+    EXPECT_EQ(LoadRollingStockKinds(timetableOf(WriteTempFile("last.rodz", "5 EN57"))), 1);
     EXPECT_EQ(GetTrainKindName(5, ""), "EN57");
-    WriteTempFile("kinds_empty.rodz", "");
-    EXPECT_EQ(LoadRollingStockKinds(testing::TempDir() + "kinds_empty.roz"), 0);
+    EXPECT_EQ(LoadRollingStockKinds(timetableOf(WriteTempFile("empty.rodz", ""))), 0);
 }
 
 }  // namespace
