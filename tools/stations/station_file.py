@@ -123,11 +123,12 @@ class Station:
         for c in range(c0, c1 + 1):
             self.lay(r, c, family, electric)
 
-    def diagonal(self, r, c, steps, down, family=None, electric=True):
-        """Diagonal tiles from (r, c), one row down (or up) per column east."""
+    def diagonal(self, r, c, families, down, electric=True):
+        """Tiles of the given families from (r, c), one row down (or up) for
+        each column east: a diagonal track, a ladder of switches, a fan."""
         dr = 1 if down else -1
-        for i in range(steps):
-            self.lay(r + dr * i, c + i, family or (13 if down else 12), electric)
+        for i, family in enumerate(families):
+            self.lay(r + dr * i, c + i, family, electric)
 
     def mark(self, r, c, code):
         """A digit (1..9) or letter (-1..-37) marker. On a track tile the marker

@@ -67,25 +67,17 @@ def _west_throat(s):
     s.run(11, 13, 19)
     s.lay(11, 20, 24)
     s.run(11, 21, 22)
-    s.lay(11, 23, 23)                # the ladder to tracks 4..12 and the goods yard
-    s.lay(12, 24, 28)
-    s.lay(13, 25, 28)
-    s.lay(14, 26, 28)
-    s.lay(15, 27, 13)
-    s.lay(16, 28, 28)
-    s.lay(17, 29, 28)
+    # The ladder to tracks 4, 6, 8, 10, 12 and the goods yard.
+    s.diagonal(11, 23, [23, 28, 28, 28, 13, 28, 28], down=True)
     s.run(11, 24, 31)
 
 
 def _emu_sidings(s):
     """B1: three electrified sub-tracks in the north-west, reached by trains
     running west on track 1's side."""
-    s.lay(9, 15, 13)
-    s.lay(8, 14, 15)
+    s.diagonal(8, 14, [15, 13], down=True)
     s.run(8, 13, 13)
-    s.lay(8, 12, 24)
-    s.lay(7, 11, 29)
-    s.lay(6, 10, 15)
+    s.diagonal(6, 10, [15, 29, 24], down=True)
     s.run(8, 4, 11)
     s.lay(8, 3, 59)
     s.run(7, 5, 10)
@@ -131,19 +123,14 @@ def _freight_tracks(s):
 
 def _goods_yard(s):
     """The goods ramp (Pt3) and the sawmill siding (B2), without catenary."""
-    s.lay(18, 30, 13, electric=False)
-    s.lay(19, 31, 28, electric=False)
-    s.lay(20, 32, 16, electric=False)
+    s.diagonal(18, 30, [13, 28, 16], down=True, electric=False)
     s.run(19, 32, 37, electric=False)
     s.run(19, 38, 52, 66, electric=False)
     s.run(19, 53, 53, electric=False)
     s.lay(19, 54, 58, electric=False)
     s.run(18, 38, 52, 69, electric=False)
     s.run(20, 33, 35, electric=False)
-    s.lay(20, 36, 23, electric=False)
-    s.lay(21, 37, 28, electric=False)
-    s.lay(22, 38, 28, electric=False)
-    s.lay(23, 39, 16, electric=False)
+    s.diagonal(20, 36, [23, 28, 28, 16], down=True, electric=False)
     for r, c0, c1 in ((20, 37, 52), (21, 38, 51), (22, 39, 50), (23, 40, 49)):
         s.run(r, c0, c1, electric=False)
         s.lay(r, c1 + 1, 58, electric=False)
@@ -157,13 +144,7 @@ def _east_throat(s):
     s.run(12, 57, 64)
     s.run(13, 55, 63)
     s.run(14, 55, 62)
-    s.lay(17, 60, 14)
-    s.lay(16, 61, 27)
-    s.lay(15, 62, 12)
-    s.lay(14, 63, 27)
-    s.lay(13, 64, 27)
-    s.lay(12, 65, 27)
-    s.lay(11, 66, 25)
+    s.diagonal(17, 60, [14, 27, 12, 27, 27, 27, 25], down=False)
     s.run(11, 57, 65)
     s.run(10, 59, 60)
     s.lay(10, 61, 24)                # from the bay
@@ -193,9 +174,7 @@ def _east_throat(s):
 
 def _branch(s):
     """Line 3 to Jemiołowo, single track without catenary."""
-    s.lay(9, 79, 12, electric=False)
-    s.lay(8, 80, 12, electric=False)
-    s.lay(7, 81, 17, electric=False)
+    s.diagonal(9, 79, [12, 12, 17], down=False, electric=False)
     s.run(7, 82, 85, electric=False)
     s.lay(7, 86, 53, electric=False)  # level crossing
     s.run(7, 87, 88, electric=False)
@@ -207,12 +186,9 @@ def _branch(s):
 def _depot(s):
     """Depot lead from track 2's east end, the east headshunt, the shed behind
     the turntable and two locomotive tracks, the second without catenary."""
-    s.diagonal(12, 77, 2, down=True)
-    s.lay(14, 79, 28)
-    s.diagonal(15, 80, 3, down=True)
+    s.diagonal(12, 77, [13, 13, 28, 13, 13, 13, 16], down=True)
     s.run(14, 80, 88)                # headshunt T2
     s.lay(14, 89, 58)
-    s.lay(18, 83, 16)
     s.lay(18, 84, 23)
     s.run(18, 85, 85)
     s.lay(18, 86, 70)                # turntable
