@@ -102,8 +102,9 @@ def _electric(tt, row):
     return bool(kinds) and all(k in (1, 3) for k in kinds)
 
 
-def check_points(day, station):
-    """Entries, exits and start places name points of the right kinds."""
+def check_points(day, station, depot_capacity):
+    """Entries, exits and start places name points of the right kinds, and no
+    two things stand on one slot when the shift begins."""
     problems = []
     kind_at = {}
     for p in station.points:
@@ -116,9 +117,20 @@ def check_points(day, station):
             problems.append("row %d: exit tile %d is no exit" % (row.departure_number, row.exit))
         if row.train_state == 1 and kind_at.get(row.start_tile) not in (PLATFORM, FREIGHT, SIDING):
             problems.append("row %d: stands at the start on no platform or siding" % row.departure_number)
+    taken = set()
     for g in day.tt.groups:
         if g.tile and g.tile not in kind_at:
             problems.append("engine %s: tile %d belongs to no point" % (g.loco, g.tile))
+        if g.tile:
+            taken.add((station.point_at(divmod(g.tile, 100)).name, g.sub_track, g.slot))
+    if sum(g.count for g in day.tt.groups if not g.tile) > depot_capacity:
+        problems.append("more engines in the depot than it holds")
+    for row in day.tt.rows:
+        if row.train_state == 1:
+            place = (row.start_place, row.start_sub_track, row.start_slot)
+            if place in taken:
+                problems.append("row %d: its place is taken" % row.departure_number)
+            taken.add(place)
     return problems
 
 

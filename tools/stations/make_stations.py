@@ -43,7 +43,7 @@ def build():
                                    tarninowo_layout.DEPOT_VALUES)
     day = tarninowo_timetable.build(station, points)
     problems = (day_checks.check_station(station, tracks, tarninowo_layout.DEPOT_VALUES)
-                + day_checks.check_points(day, station)
+                + day_checks.check_points(day, station, tarninowo_layout.DEPOT_VALUES[0])
                 + day_checks.check_routes(day, station, tracks)
                 + day_checks.check_schedule(day))
     with open(os.path.join(HERE, "tarninowo_remarks.txt"), encoding="utf-8") as f:
