@@ -34,7 +34,7 @@ def check_station(station, tracks, depot_values):
             a, b = divmod(p.param, 100)
             if a == 0 or b == 0 or 10 * a < b:
                 problems.append("line %s: bad block definition %d" % (p.name, p.param))
-        if p.kind in (ENTRY, EXIT, LINE) and not 0 <= p.third <= 9:
+        if p.kind in (ENTRY, EXIT, LINE) and not 0 <= p.digit <= 9:
             problems.append("%s: the digit after the tile is not one digit" % p.name)
         if p.kind in (ENTRY, EXIT, LINE) and not 1 <= p.sixth // 10 <= 9:
             problems.append("%s: line number outside 1..9" % p.name)
@@ -161,7 +161,7 @@ def check_schedule(day):
     # Minutes before its arrival that a train is placed at its entry, or let
     # onto the single-track line.
     entry_lead = {p.tiles[0][0] * 100 + p.tiles[0][1]: (p.param % 100 if p.kind == LINE else p.param)
-                  + p.third for p in points.values() if p.kind in (ENTRY, LINE)}
+                  + p.digit for p in points.values() if p.kind in (ENTRY, LINE)}
     branch = points["branch"].tiles[0][0] * 100 + points["branch"].tiles[0][1]
     problems = []
 

@@ -21,7 +21,7 @@ def points_table(station, points):
         values = p.values()
         tiles = ", ".join(str(tile_code(*t)) for t in p.tiles)
         if p.kind in (ENTRY, EXIT, LINE):
-            tiles += " (digit %d)" % p.third
+            tiles += " (digit %d)" % p.digit
         electric = all(station.cells[t].electric for t in p.tiles)
         rows.append("| %d | %s | %d %s | %s | %s | %d | %d | %s |" % (
             i, station.short_code(p) or "-", p.kind, KIND_NAMES[p.kind], names[id(p)], tiles,

@@ -26,8 +26,6 @@ KIND_NAMES = {ENTRY: "wjazd", EXIT: "wyjazd", LINE: "wjazd/wyjazd", PLATFORM: "p
 CODE_PREFIX = {PLATFORM: "P", SIDING: "B", STABLING: "T", LOCO_TRACK: "L", FREIGHT: "Pt"}
 # A train may run through the tiles of these points on its way elsewhere.
 PASSABLE_KINDS = (PLATFORM, STABLING, FREIGHT)
-# Points whose two end tiles the game picks by the side a move goes to.
-END_PICKED_KINDS = (PLATFORM, FREIGHT)
 
 MAX_PATH_TILES = 196  # a TrackPath row holds 200 cells: two flags, the end tile, the tiles, 0
 LONGEST_DETOUR = 14   # tiles a candidate track may be longer than the shortest one
@@ -56,15 +54,15 @@ class Cell:
 
 
 class Point:
-    """A StationPoint: kind, parameter, up to three tiles as (row, column),
-    the value shown after the tiles for entries (or the tile list's second
-    place for the others), and the sixth value."""
+    """A StationPoint: kind, parameter, its tiles as (row, column) (up to
+    three; an entry or exit has one), for an entry or exit the digit that
+    stands in the place of a second tile, and the sixth value."""
 
-    def __init__(self, kind, tiles, param=0, third=0, sixth=0, name=""):
+    def __init__(self, kind, tiles, param=0, digit=0, sixth=0, name=""):
         self.kind = kind
         self.tiles = tiles
         self.param = param
-        self.third = third
+        self.digit = digit
         self.sixth = sixth
         self.name = name
 
@@ -72,7 +70,7 @@ class Point:
         codes = [tile_code(r, c) for r, c in self.tiles]
         if self.kind in (ENTRY, EXIT, LINE):
             # An entry or exit has one tile and keeps a digit in the second place.
-            return [codes[0], self.third, 0]
+            return [codes[0], self.digit, 0]
         return codes + [0] * (3 - len(codes))
 
     def values(self):

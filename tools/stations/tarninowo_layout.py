@@ -231,11 +231,11 @@ def build():
     # The depot first: the game keeps it as point 0.
     point("depot", DEPOT, [(18, 88)])
     # Lines: entry number x 10 + side; odd sides lie on the west edge.
-    point("entry_w", ENTRY, [(11, 1)], param=3, third=7, sixth=11)
+    point("entry_w", ENTRY, [(11, 1)], param=3, digit=7, sixth=11)
     point("exit_w", EXIT, [(10, 1)], param=2, sixth=11)
-    point("entry_e", ENTRY, [(10, EAST)], param=3, third=8, sixth=22)
+    point("entry_e", ENTRY, [(10, EAST)], param=3, digit=8, sixth=22)
     point("exit_e", EXIT, [(11, EAST)], param=2, sixth=22)
-    point("branch", LINE, [(7, EAST)], param=307, third=7, sixth=32)
+    point("branch", LINE, [(7, EAST)], param=307, digit=7, sixth=32)
     # Platform tracks in the order of their track numbers: P1 is track 1 and so on.
     point("track1", PLATFORM, [(10, 43), (10, 44), (10, 45)])
     point("track2", PLATFORM, [(11, 43), (11, 44), (11, 45)])

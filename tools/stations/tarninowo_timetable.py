@@ -85,12 +85,13 @@ class Day:
 
     def stay(self, track, arrive=None, leave=None, numbers=(0, 0), category=OS, loco=None,
              loco_name=None, vehicle=None, cars=None, names=(None, None), state=0,
-             departure_track=None, categories=None):
+             departure_track=None):
         """One row: arrive = (time, from side, origin), leave = (time, to side,
-        destination); the track is where the timetable puts the train."""
+        destination); the track is where the timetable puts the train when it
+        comes in, departure_track where it leaves from when that is another."""
         row = self.tt.train(state=state, loco=loco, loco_name=loco_name, vehicle=vehicle,
                             composition=cars, arrival_name=names[0], departure_name=names[1])
-        row.arrival_category, row.departure_category = categories or (category, category)
+        row.arrival_category = row.departure_category = category
         row.arrival_number, row.departure_number = numbers
         row.track = track
         row.departure_track = departure_track or track
@@ -99,13 +100,11 @@ class Day:
             row.arrival, row.origin = hhmm(time), origin
             row.entry = self.tile(self.entries[side].name)
             row.arrival_platform = self.peron(track)
-            row.side_in = side
         if leave:
             time, side, destination = leave
             row.departure, row.destination = hhmm(time), destination
             row.exit = self.tile(self.exits[side].name)
             row.departure_platform = self.peron(row.departure_track)
-            row.side_out = side
         return row
 
     def standing(self, row, track, slot=0, sub_track=0, coupled=False):
