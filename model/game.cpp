@@ -105,6 +105,8 @@ int32_t Game::DelayChance(int32_t cls, int32_t sign, int32_t value)
 
 int32_t Game::LookAhead(int32_t value) { return timetable.LookAhead(value); }
 
+int32_t Game::Delay(int32_t index, int32_t mode, int32_t side) { return timetable.Delay(index, mode, 0, side); }
+
 bool Game::HasCompositions() const { return timetable.HasCompositions(); }
 
 int32_t Game::VehicleTypeCount() { return timetable.VehicleTypeCount(); }

@@ -132,6 +132,23 @@ public:
     const char* StationName() const { return stationName.data(); }
     int32_t AllowShedTransfers(int32_t v = -1);  // -1 reads
 
+    // What stands at a point's tile (simulation/point_queries.cpp).
+    int32_t PointKindAtTile(::TileCode tile) const;          // 0 when no point has the tile
+    bool PointHasVehicle(::TileCode tile);
+    int32_t FindFirstPoweredVehicleAtTile(::TileCode tile);  // point * 100 + slot; 0 when none
+    int32_t SidingSubTrackRow(::TileCode tile, int32_t which) const;  // -1 when no siding has the tile
+    int32_t SlotVehicleType(int32_t row, int32_t slot);      // 0 for an empty slot
+    const char* VehicleTypeName(int32_t a, int32_t b);       // points into a name table
+    Composition SlotComposition(int32_t row, int32_t slot);  // zeros when the train has none
+
+    // Starting, saving and loading a game (simulation/). Each returns the
+    // result code of its own header; a new or loaded game that fails leaves
+    // the game as it was.
+    int32_t LoadStationFile(const char* path);       // StationFileResult
+    int32_t NewGameFromTimetable(const char* path);  // NewGameResult
+    int32_t SaveGameState(const char* path);         // SavedGameResult
+    int32_t LoadGameState(const char* path, const char* gameFolder = "");  // SavedGameResult
+
     // Slot queries (row, slot); outside the slot grid they answer as an empty
     // slot and write nothing.
     VehicleSlot* SlotAt(int32_t row, int32_t slot);  // null outside the grid
@@ -163,6 +180,7 @@ public:
     int32_t RowTime(int32_t row, int32_t side) const;
     int32_t DelayChance(int32_t cls, int32_t sign, int32_t value = kReadValue);
     int32_t LookAhead(int32_t value = kReadValue);
+    int32_t Delay(int32_t index, int32_t mode, int32_t side);  // minutes late, nothing moved
     bool HasCompositions() const;
     int32_t VehicleTypeCount();
     bool IsTestGame() const;

@@ -15,24 +15,37 @@ struct FileCloser {
 
 }  // namespace
 
-bool TextReader::Open(const char* path)
+bool TextReader::Open(const char* path, size_t from)
 {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
     if (!file) return false;
     text_.clear();
     pos_ = 0;
+    from_ = from;
+    droppedCr_.clear();
     char buffer[16384];
     size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) text_.append(buffer, got);
-    if (std::ferror(file.get())) return false;
+    if (std::ferror(file.get()) || from > text_.size()) return false;
+    text_.erase(0, from);
 
     size_t out = 0;
     for (size_t in = 0; in < text_.size(); ++in) {
-        if (text_[in] == '\r' && in + 1 < text_.size() && text_[in + 1] == '\n') continue;
+        if (text_[in] == '\r' && in + 1 < text_.size() && text_[in + 1] == '\n') {
+            droppedCr_.push_back(out);
+            continue;
+        }
         text_[out++] = text_[in];
     }
     text_.resize(out);
     return true;
+}
+
+size_t TextReader::FilePosition() const
+{
+    // A line feed not yet read still has its CR before it.
+    const auto crsBefore = std::lower_bound(droppedCr_.begin(), droppedCr_.end(), pos_) - droppedCr_.begin();
+    return from_ + pos_ + static_cast<size_t>(crsBefore);
 }
 
 void TextReader::SkipSpace()
@@ -89,6 +102,17 @@ int32_t TextReader::RawChar()
 {
     if (pos_ >= text_.size()) return -1;
     return static_cast<unsigned char>(text_[pos_++]);
+}
+
+int32_t TextReader::Entry(uint8_t* entry, int32_t length)
+{
+    for (int32_t n = 0; n < length; ++n) {
+        const int32_t c = RawChar();
+        if (c < 0) return -1;
+        if (c == '\n') return n;
+        entry[n] = static_cast<uint8_t>(c);
+    }
+    return length;
 }
 
 int32_t TextReader::PeekChar() const

@@ -6,12 +6,19 @@
 // a text-mode read on Windows sees it, so a file reads the same with either.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class TextReader {
 public:
-    bool Open(const char* path);  // false when the file cannot be read
+    // False when the file cannot be read or is shorter than from. Reading
+    // begins at byte offset from of the file as stored.
+    bool Open(const char* path, size_t from = 0);
+    // Byte offset in the file as stored of the next character, as ftell
+    // gives it: a CR LF pair counts two here.
+    size_t FilePosition() const;
 
     // A decimal number after any white space, then skip characters skipped
     // unread. False when no number stands there or it does not fit 32 bits.
@@ -24,12 +31,18 @@ public:
     bool VisibleChar(char& c);
     // The next character as it stands, -1 at the end.
     int32_t RawChar();
+    // Up to length characters into entry, ended early by a line feed, which
+    // is taken and not stored. The characters stored, or -1 when the text
+    // ended first.
+    int32_t Entry(uint8_t* entry, int32_t length);
     int32_t PeekChar() const;  // the next character without taking it, -1 at the end
     void Skip(int32_t count);  // stops at the end
 
 private:
     void SkipSpace();
 
-    std::string text_;  ///< the file's bytes, CR LF pairs made single line feeds
+    std::string text_;  ///< the file's bytes from `from_`, CR LF pairs made single line feeds
     size_t pos_ = 0;    ///< next character to read
+    size_t from_ = 0;   ///< offset in the file of text_[0]
+    std::vector<size_t> droppedCr_;  ///< ascending: positions in text_ of line feeds that lost their CR
 };

@@ -13,10 +13,6 @@ int32_t SideField(int32_t side, int32_t arrivalField, int32_t departureField)
     return side == kArrivalSide ? arrivalField : departureField;
 }
 
-bool IsDepartingRole(int32_t state) { return state == kStateDeparting || state == kStateDepartingNotAdmitted; }
-
-bool IsArrivingRole(int32_t state) { return state == kStateArriving || state == kStateArrivingNotAdmitted; }
-
 // A name-table entry as a terminated text of at most maxChars characters.
 MallocPtr NameText(const Grid2D<uint8_t>& table, int32_t entry, int32_t maxChars)
 {
@@ -41,6 +37,16 @@ Timetable::Timetable(NoSeed)
 Timetable::Timetable() : Timetable(NoSeed{})
 {
     SeedRandom(static_cast<unsigned>(std::time(nullptr)));
+}
+
+Timetable Timetable::FreshKeepingSettings() const
+{
+    Timetable fresh{NoSeed{}};
+    fresh.lookAhead_ = lookAhead_;
+    fresh.randomDelays_ = randomDelays_;
+    fresh.delayChances_ = delayChances_;
+    fresh.categories_ = categories_;
+    return fresh;
 }
 
 int32_t Timetable::RowOf(int32_t index, int32_t mode) const

@@ -14,6 +14,7 @@
 
 #include "model/grid2d.h"
 #include "model/malloc_ptr.h"
+#include "model/time_arithmetic.h"
 #include "model/train_category.h"
 
 // Fields of a TimetableRow.
@@ -79,10 +80,16 @@ enum RowState : int32_t {
     kStateLightEngine = 7,           ///< light-engine row appended at run time
 };
 
+// States 0 and 4: the train comes in here and turns round.
+inline bool IsArrivingRole(int32_t state) { return state == kStateArriving || state == kStateArrivingNotAdmitted; }
+// States 1 and 6: the same train leaving again.
+inline bool IsDepartingRole(int32_t state) { return state == kStateDeparting || state == kStateDepartingNotAdmitted; }
+
 constexpr int32_t kRawRow = -100;        ///< mode: index is a row number
 constexpr int32_t kArrivalMode = 2;      ///< mode: an entry of the arrival index
 constexpr int32_t kDepartureMode = 1;    ///< mode: an entry of the departure index
 constexpr int32_t kArrivalSide = 2;      ///< side: arrival; any other value departure
+constexpr int32_t kDepartureSide = 1;    ///< side: departure
 constexpr int32_t kReadValue = -100;     ///< accessor sentinel: read, do not write
 constexpr int32_t kNotDrawn = -100;      ///< expected time not drawn yet
 constexpr int32_t kNoUnitsBase = 1000;   ///< a unit reference from here on is type * 1000
@@ -94,6 +101,21 @@ constexpr int32_t kPictureNameLength = 50;  ///< bytes of a picture name
 constexpr int32_t kDefaultLookAhead = 45;   ///< minutes
 constexpr int32_t kRozCannotOpen = -1;      ///< LoadRoz: the file cannot be opened
 constexpr int32_t kRozDamaged = -2;         ///< LoadRoz: a train linked to itself, or a damaged file
+constexpr int32_t kRemoveRow = -100;        ///< AddOrRemoveRow: the type that removes a row
+constexpr int32_t kLightEngineDeparture = 9999;  ///< expected departure of a light-engine row
+
+// Results of AddOrRemoveRow.
+enum RowChange : int32_t {
+    kRowChanged = 0,  ///< the row was added or removed
+    kRowRefused = 1,  ///< no room for another row, or no such row to remove
+};
+
+// Results of the saved-game block.
+enum SaveResult : int32_t {
+    kSaveOk = 0,            ///< written or read
+    kSaveFileError = 1,     ///< the file cannot be opened, or the block not written whole
+    kSaveBlockDamaged = 2,  ///< LoadFromSave: block refused, the timetable is as it was
+};
 
 // Picture names of the vehicle types, numbered from 1; held by the Game.
 using PictureNameTable = std::array<std::array<char, kPictureNameLength>, kVehicleTypeSlots>;
@@ -168,11 +190,36 @@ public:
     MallocPtr CategoryLetterText(int32_t index, int32_t mode) const;  // letter, line feed
     int32_t DelayChance(int32_t cls, int32_t sign, int32_t value = kReadValue);
 
+    // The day's run: expected times drawn as trains come near, real delays,
+    // and light-engine rows.
+    int32_t Update(int32_t now);  // 1 when an early, late or heavy delay was drawn, else 0
+    void ApplyDelays(int32_t row, int32_t arrivalDelay, int32_t departureDelay);
+    int32_t Delay(int32_t index, int32_t mode, int32_t addMinutes, int32_t side);  // minutes late
+    int32_t AddOrRemoveRow(int32_t row, int32_t type, int32_t tile);  // RowChange
+    static int32_t AddMinutesClamped(int32_t t, int32_t minutes) { return ::AddMinutesClamped(t, minutes); }
+
+    // Midnight: RollOverMidnight runs the other three in their order.
+    void RollOverMidnight();
+    bool HasTimesPastMidnight() const;
+    void MidnightShift();
+    void RearmDay();
+
+    // The timetable block at the end of a saved game. position is the byte
+    // offset in the file where the block begins, as ftell gives it.
+    int32_t AppendToSave(const char* path) const;             // kSaveOk or kSaveFileError
+    int32_t LoadFromSave(long position, const char* path);    // SaveResult
+
 private:
-    friend class TimetableReader;  // fills a fresh timetable from a ".roz" file
+    friend class TimetableReader;      // fills a fresh timetable from a ".roz" file
+    friend class TimetableSaveReader;  // fills a fresh timetable from a saved game
+    friend class TimetableSections;    // what both readers share
+    friend struct TimetableTestAccess; // lets the tests compare whole timetables
 
     struct NoSeed {};
     explicit Timetable(NoSeed);  // default tables, the generator left alone
+    // Empty, for a reader to fill: keeps the look-ahead, the random-delays
+    // switch, the delay chances and the categories, which no file resets.
+    Timetable FreshKeepingSettings() const;
 
     int32_t RowOf(int32_t index, int32_t mode) const;
     int32_t& FieldRef(int32_t row, int32_t field) { return *rows_.At(row, field); }
@@ -183,6 +230,18 @@ private:
     bool UnitOverridden(int32_t unit) const { return *units_.At(unit, kUnitOverrideType) != 0; }
     const TrainCategory& CategoryEntry(int32_t number) const;
     MallocPtr PlaceNameText(int32_t entry) const;
+
+    // The update's steps for one row.
+    enum class DrawOutcome { kNoClass, kOnTime, kDelayed };
+    bool DueForDraw(int32_t row, int32_t now) const;
+    DrawOutcome DrawExpectedTimes(int32_t row);
+    int32_t DepartureAfter(int32_t row, int32_t expectedArrival) const;
+    void SetExpected(int32_t row, int32_t side, int32_t value);  // 0 for a side the row lacks
+    void ShareArrival(int32_t row);
+    void ShareLatestDeparture(int32_t row);
+    void DrawUnitTypes(int32_t row);
+    bool UnitTypeIsDrawn(int32_t unit) const;
+    void DrawUnitType(int32_t unit);
 
     // Calls visit(member) for every other member of row's list through
     // linkField, in list order. Bounded by the row count, so a list that does

@@ -8,24 +8,16 @@
 
 #include "model/text_reader.h"
 #include "model/timetable.h"
+#include "model/timetable_sections.h"
 #include "model/vehicle_slot.h"
 
 namespace {
 
-constexpr int32_t kMaxRows = 10000;          ///< rows of a day, far above any real station
 constexpr int32_t kMaxGroups = 1000;         ///< standing-stock groups of the head
-constexpr int32_t kMaxUnits = 1000;          ///< a unit index must fit three digits
-constexpr int32_t kMaxPercentRows = 1000;    ///< rows of the percent table
-constexpr int32_t kMaxTableEntries = 10000;  ///< compositions and names
-constexpr int32_t kMaxVehicleTypes = kVehicleTypeSlots - 1;  ///< types 1..299
-constexpr int32_t kMaxCompositionVehicles = 99;  ///< vehicles of one type in a composition
 constexpr size_t kMaxStationLine = 29;       ///< characters of the station line
 constexpr size_t kMaxTypeLine = 98;          ///< characters of a vehicle-type or picture line
 constexpr int32_t kFileRowFields = 26;       ///< fields [0]..[25] of a row come from the file
 constexpr int32_t kFileUnitFields = 5;       ///< fields [0]..[4] of a unit come from the file
-
-// An index into a table of count entries; 0 also stands for "none" in an empty table.
-bool IndexFits(int32_t index, int32_t count) { return index == 0 || (index >= 0 && index < count); }
 
 bool IsClockTime(int32_t hhmm) { return hhmm >= 0 && hhmm / 100 < 24 && hhmm % 100 < 60; }
 
@@ -70,11 +62,11 @@ public:
     {
         int32_t start = 0;
         if (!ReadHead() || !ReadRows() || !in_.Number(start, 1) || !IsClockTime(start) || !ReadUnits() ||
-            !ReadPercentTable() || !ReadCompositions() || !ReadVehicleTypes() ||
-            !ReadNames(t_.unitNameCount_, t_.unitNames_) || !ReadNames(t_.placeNameCount_, t_.placeNames_) ||
-            !ReadNames(t_.trainNameCount_, t_.trainNames_) || (version_ >= 3 && !ReadCategories()) ||
-            !CheckRows() || !CheckUnits() || !CheckCompositions() ||
-            !CheckLinks(kRowArrivalLink) || !CheckLinks(kRowDepartureLink))
+            !TimetableSections::ReadPercentTable(in_, t_) || !TimetableSections::ReadCompositions(in_, t_) ||
+            !ReadVehicleTypes() || !TimetableSections::ReadNames(in_, t_.unitNameCount_, t_.unitNames_) ||
+            !TimetableSections::ReadNames(in_, t_.placeNameCount_, t_.placeNames_) ||
+            !TimetableSections::ReadNames(in_, t_.trainNameCount_, t_.trainNames_) ||
+            (version_ >= 3 && !ReadCategories()) || !TimetableSections::ReferencesFit(t_))
             return kRozDamaged;
         t_.BuildIndex(kArrivalMode);
         t_.BuildIndex(kDepartureMode);
@@ -175,33 +167,6 @@ private:
         return true;
     }
 
-    bool ReadPercentTable()
-    {
-        if (!in_.NumberIn(t_.percentColumns_, 0, kMaxVehicleTypes, 1) ||
-            !in_.NumberIn(t_.percentRows_, 0, kMaxPercentRows, 1))
-            return false;
-        t_.percentTable_.Create(t_.percentRows_, t_.percentColumns_);
-        for (int32_t r = 0; r < t_.percentRows_; ++r)
-            for (int32_t c = 0; c < t_.percentColumns_; ++c)
-                if (!in_.NumberIn(*t_.percentTable_.At(static_cast<uint32_t>(r), static_cast<uint32_t>(c)), 0, 100, 1))
-                    return false;
-        return true;
-    }
-
-    bool ReadCompositions()
-    {
-        if (!in_.NumberIn(t_.compositionCount_, 0, kMaxTableEntries, 1)) return false;
-        t_.compositions_.Create(t_.compositionCount_, kCompositionLength);
-        for (int32_t p = 0; p < t_.compositionCount_; ++p) {
-            int32_t* numbers = t_.compositions_.Row(static_cast<uint32_t>(p))->At(0);
-            for (int32_t i = 0; i < kCompositionLength; ++i) {
-                if (!in_.Number(numbers[i], 1)) return false;
-                if (numbers[i] == 0) break;
-            }
-        }
-        return true;
-    }
-
     bool ReadVehicleTypes()
     {
         const int32_t named = t_.percentColumns_;
@@ -222,30 +187,6 @@ private:
             if (kind < '0' || kind > '0' + kKindSteamLoco || digit < '0' || digit > '9') return false;
             t_.vehicleTypeKinds_[type] = kind - '0';
             *t_.typeDigits_.At(static_cast<uint32_t>(k - 1), 0) = digit - '0';
-        }
-        return true;
-    }
-
-    // A name table: the count, then entries of at most 30 characters, each
-    // ended by a line feed. A longer text runs on into the next entry.
-    bool ReadNames(int32_t& count, Grid2D<uint8_t>& table)
-    {
-        if (!in_.NumberIn(count, 0, kMaxTableEntries, 2)) return false;
-        table.Create(count, kNameLength);
-        for (int32_t e = 0; e < count; ++e) {
-            uint8_t* name = table.Row(static_cast<uint32_t>(e))->At(0);
-            int32_t length = 0;
-            for (; length < kNameLength; ++length) {
-                const int32_t c = in_.RawChar();
-                if (c == '\n') break;
-                if (c < 0) {
-                    if (e + 1 < count) return false;  // the file ends inside the table
-                    break;
-                }
-                name[length] = static_cast<uint8_t>(c);
-            }
-            // A name that fills its field still owns the line end behind it.
-            if (length == kNameLength && in_.PeekChar() == '\n') in_.RawChar();
         }
         return true;
     }
@@ -275,90 +216,6 @@ private:
         return true;
     }
 
-    bool IsTypeNumber(int32_t type) const { return type >= 0 && type <= t_.vehicleTypeCount_; }
-
-    // A unit reference of a row that has units.
-    bool IsUnitRef(int32_t ref) const
-    {
-        if (ref >= 0) return ref < kNoUnitsBase && IndexFits(ref, t_.unitCount_);
-        if (ref <= -kNoUnitsBase * kNoUnitsBase) return false;
-        return -ref / 1000 < t_.unitCount_ && -ref % 1000 < t_.unitCount_;
-    }
-
-    bool CheckRows() const
-    {
-        for (int32_t r = 0; r < t_.rowCount_; ++r) {
-            const int32_t arrivalUnits = t_.Field(r, kRowArrivalUnits);
-            const bool unitsFit = arrivalUnits >= kNoUnitsBase
-                                      ? IsTypeNumber(arrivalUnits / kNoUnitsBase)
-                                      : IsUnitRef(arrivalUnits) && IsUnitRef(t_.Field(r, kRowDepartureUnits));
-            if (!unitsFit || !IndexFits(t_.Field(r, kRowOrigin), t_.placeNameCount_) ||
-                !IndexFits(t_.Field(r, kRowDestination), t_.placeNameCount_) ||
-                !IsCategoryNumber(t_.Field(r, kRowArrivalCategory)) ||
-                !IsCategoryNumber(t_.Field(r, kRowDepartureCategory)) ||
-                !IsTypeNumber(t_.Field(r, kRowVehicleType)) ||
-                t_.Field(r, kRowArrivalName) < 0 || t_.Field(r, kRowArrivalName) > t_.trainNameCount_ ||
-                t_.Field(r, kRowDepartureName) < 0 || t_.Field(r, kRowDepartureName) > t_.trainNameCount_ ||
-                t_.Field(r, kRowStartSlot) < 0 || t_.Field(r, kRowStartSlot) >= kSlotsPerPoint ||
-                t_.Field(r, kRowStartSubTrack) < 0)
-                return false;
-        }
-        return true;
-    }
-
-    bool CheckUnits() const
-    {
-        for (int32_t u = 0; u < t_.unitCount_; ++u) {
-            const int32_t* unit = t_.units_.Row(static_cast<uint32_t>(u))->At(0);
-            if (!IsTypeNumber(unit[kUnitType]) || !IndexFits(unit[kUnitName], t_.unitNameCount_) ||
-                unit[kUnitPercentRow] < 0 || unit[kUnitPercentRow] > t_.percentRows_)
-                return false;
-        }
-        return true;
-    }
-
-    // (count, type) pairs up to the first 0.
-    bool CheckCompositions() const
-    {
-        for (int32_t p = 0; p < t_.compositionCount_; ++p) {
-            const int32_t* numbers = t_.compositions_.Row(static_cast<uint32_t>(p))->At(0);
-            for (int32_t i = 0; i < kCompositionLength && numbers[i] != 0; ++i) {
-                const bool isCount = i % 2 == 0;
-                if (numbers[i] < 0 || (isCount && numbers[i] > kMaxCompositionVehicles) ||
-                    (!isCount && !IsTypeNumber(numbers[i])))
-                    return false;
-            }
-        }
-        return true;
-    }
-
-    // Linked rows must form closed lists, each with a head (link digit 1):
-    // every link names a linked row and no row is named twice, so every list
-    // is a cycle, and each cycle is searched for its head.
-    bool CheckLinks(int32_t linkField) const
-    {
-        const int32_t rows = t_.rowCount_;
-        std::vector<uint8_t> named(static_cast<size_t>(rows), 0);
-        for (int32_t r = 0; r < rows; ++r) {
-            const int32_t link = t_.Field(r, linkField);
-            if (link == 0) continue;
-            if (link < 0 || link / 10 >= rows) return false;
-            const int32_t next = link / 10;
-            if (t_.Field(next, linkField) == 0 || named[static_cast<size_t>(next)]++ != 0) return false;
-        }
-        std::vector<uint8_t> seen(static_cast<size_t>(rows), 0);
-        for (int32_t r = 0; r < rows; ++r) {
-            if (t_.Field(r, linkField) == 0 || seen[static_cast<size_t>(r)]) continue;
-            bool hasHead = false;
-            for (int32_t m = r; !seen[static_cast<size_t>(m)]; m = t_.Field(m, linkField) / 10) {
-                seen[static_cast<size_t>(m)] = 1;
-                hasHead = hasHead || t_.Field(m, linkField) % 10 == 1;
-            }
-            if (!hasHead) return false;
-        }
-        return true;
-    }
-
     // Members of a list that name no units take those of the list's head.
     void RepairLinks(int32_t linkField, int32_t unitField)
     {
@@ -383,11 +240,7 @@ int32_t Timetable::LoadRoz(const char* path, PictureNameTable& pictureNames)
     if (!in.Open(path)) return kRozCannotOpen;
     // What a file does not carry stays as it was: the categories an earlier
     // file set among them.
-    Timetable fresh{NoSeed{}};
-    fresh.lookAhead_ = lookAhead_;
-    fresh.randomDelays_ = randomDelays_;
-    fresh.delayChances_ = delayChances_;
-    fresh.categories_ = categories_;
+    Timetable fresh = FreshKeepingSettings();
     fresh.testGame_ = testGame_;
     PictureNameTable pictures{};
     const int32_t start = TimetableReader(in, fresh, pictures).Read();

@@ -74,7 +74,47 @@ TEST(TextReader, LinesAndCharacters)
     EXPECT_TRUE(chars.VisibleChar(c));
     EXPECT_EQ(c, 'Y');
     EXPECT_FALSE(chars.VisibleChar(c));
-    EXPECT_FALSE(TextReader().Open(WriteTempFile("", "").c_str()));  // a folder, not a file
+    EXPECT_FALSE(TextReader().Open(testing::TempDir().c_str()));  // a folder, not a file
+}
+
+TEST(TextReader, ReadsFromAnOffsetAndTellsWhereItIsInTheFile)
+{
+    const std::string path = WriteTempFile("text_reader_offset.txt", "6,\r\nAB\r\n12,\r\n34,");
+    TextReader in;
+    ASSERT_TRUE(in.Open(path.c_str()));
+    int32_t v = 0;
+    ASSERT_TRUE(in.Number(v, 1));
+    EXPECT_EQ(in.FilePosition(), 2u);  // before the CR LF, which counts two here
+    in.RawChar();
+    EXPECT_EQ(in.FilePosition(), 4u);
+    std::string line;
+    ASSERT_TRUE(in.Line(line, 9));
+    const size_t block = in.FilePosition();
+    EXPECT_EQ(block, 8u);
+
+    TextReader from;
+    ASSERT_TRUE(from.Open(path.c_str(), block));
+    ASSERT_TRUE(from.Number(v, 1));
+    EXPECT_EQ(v, 12);
+    EXPECT_EQ(from.FilePosition(), 11u);
+    ASSERT_TRUE(from.Number(v, 1));
+    EXPECT_EQ(v, 34);
+    EXPECT_EQ(from.FilePosition(), 16u);
+
+    EXPECT_TRUE(from.Open(path.c_str(), 16));  // at the end: nothing left
+    EXPECT_EQ(from.PeekChar(), -1);
+    EXPECT_FALSE(from.Open(path.c_str(), 17));
+}
+
+TEST(TextReader, EntriesEndAtALineFeedOrTheirLength)
+{
+    TextReader in = Open(std::string("abc\nde\0fgh", 10));
+    uint8_t entry[4] = {};
+    EXPECT_EQ(in.Entry(entry, 4), 3);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(entry), 3), "abc");
+    EXPECT_EQ(in.Entry(entry, 4), 4);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(entry), 4), std::string("de\0f", 4));
+    EXPECT_EQ(in.Entry(entry, 4), -1);  // the text ends first
 }
 
 }  // namespace
