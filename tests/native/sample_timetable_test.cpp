@@ -1,19 +1,24 @@
-// The day shipped with the sample station Tarninowo (game/Stacje/Tarninowo):
-// it reads, its pictures exist, and its trains use the station's entries,
-// exits and standing places.
+// The sample station Tarninowo and its day (game/Stacje/Tarninowo): the day
+// reads, its pictures exist, its trains use the station's entries, exits and
+// standing places, and a shift starts on it with everything in its place.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "model/game.h"
 #include "model/timetable.h"
 #include "model/vehicle_slot.h"
+#include "simulation/new_game.h"
+#include "slot_texts.h"
 
 namespace {
 
 const std::string kGameFolder = std::string(SEMARION_FIXTURES) + "/../../game";
+const std::string kTimetable = kGameFolder + "/Stacje/Tarninowo/Tarninowo.roz";
 
 // Tiles of Tarninowo.stc (docs/sample-stations.md).
 const std::set<int32_t> kEntryTiles = {1101, 1092, 792};   // lines 1, 2 and the branch
@@ -27,8 +32,7 @@ class Tarninowo : public testing::Test {
 protected:
     void SetUp() override
     {
-        const std::string path = kGameFolder + "/Stacje/Tarninowo/Tarninowo.roz";
-        ASSERT_EQ(t.LoadRoz(path.c_str(), pictures), 400);
+        ASSERT_EQ(t.LoadRoz(kTimetable.c_str(), pictures), 400);
     }
 
     // Rows whose departure number is n.
@@ -148,6 +152,51 @@ TEST_F(Tarninowo, PickUpGoodsTrainLeavesAsOneConsistInOrder)
     }
     EXPECT_EQ(digits, (std::set<int32_t>{1, 2, 3}));
     EXPECT_EQ(t.CategoryClass(t.Category(rows[0], kRawRow)), kClassFreight);
+}
+
+// Slot rows of Tarninowo.stc (docs/sample-stations.md): points, then the
+// sub-tracks of B1 and B2.
+enum TarninowoRow : int32_t {
+    kBay = 8,            ///< P3, track 3 at peron 4
+    kTrack4 = 9,         ///< P4
+    kTrack6 = 10,        ///< P5
+    kGoodsTrack10 = 12,  ///< Pt1
+    kLocoTrack2 = 20,    ///< L2
+    kEmuSidings = 21,    ///< B1's first sub-track
+    kSawmill = 24,       ///< B2's first sub-track
+    kRows = 28,          ///< 21 points and 7 sub-tracks
+};
+
+TEST(TarninowoShift, StartsAtFourWithTheStockOfTheTimetablesHeadAndItsStandingTrains)
+{
+    FixedRandom draws{100};  // no depot locomotive comes damaged
+    Game game;
+    ASSERT_EQ(game.NewGameFromTimetable(kTimetable.c_str()), kNewGameStarted);
+    EXPECT_STREQ(game.StationName(), "Tarninowo.stc");
+    EXPECT_EQ(game.Now(), 400);
+    ASSERT_EQ(game.PointCount() + game.SubTrackCount(), kRows);
+    EXPECT_EQ(game.PointKind(0), kPointDepot);
+
+    const std::vector<std::pair<int32_t, std::string>> expected = {
+        {kBay, "0:SA133#6 r1"},
+        {kTrack4, "0:EN57#7 r2"},
+        {kTrack6, "0:B#0 r5"},
+        {kGoodsTrack10, "0:Eaos#0 r0+ 1:ET22#5 r0"},
+        {kLocoTrack2, "0:SM42#4 r0"},
+        {kEmuSidings, "0:EN57#9 r4"},
+        {kEmuSidings + 1, "0:EN57#8 r3"},
+        {kSawmill, "0:Res#0 r6"},
+        {kSawmill + 1, "0:Res#0 r7"},
+    };
+    for (int32_t row = 0; row < kRows; ++row) {
+        std::string want;
+        for (const auto& e : expected)
+            if (e.first == row) want = e.second;
+        EXPECT_EQ(RowText(game, row), want) << "row " << row;
+    }
+    EXPECT_EQ(DepotText(game), "EU07.0:3 SU45.1:3 ST44.2:3 TKt48.3:3");
+    EXPECT_EQ(OccupiedTiles(game), (std::vector<TileCode>{951, 952, 953, 1243, 1244, 1245, 1343, 1344, 1345,
+                                                          1641, 1642, 1643, 2089}));
 }
 
 }  // namespace
