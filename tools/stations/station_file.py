@@ -270,6 +270,17 @@ class Station:
         return barred
 
     @staticmethod
+    def _zigzag(walk):
+        """Whether a walk crosses over to a neighbouring parallel track and
+        straight back, which no dispatcher would set when the straight way is
+        free."""
+        rows = []
+        for (r0, _), (r1, _) in zip(walk, walk[1:]):
+            if r0 == r1 and (not rows or rows[-1] != r0):
+                rows.append(r0)
+        return any(a == c and abs(a - b) == 1 for a, b, c in zip(rows, rows[1:], rows[2:]))
+
+    @staticmethod
     def _distinct(walks):
         """The walks in order, each kept when it and every walk kept before
         still have a tile of their own, so that a click picks exactly one."""
@@ -302,7 +313,8 @@ class Station:
                 for start in a.ends():
                     for goal in b.ends():
                         walks = self._walks(start, goal, self._barred(a, b, start, goal))
-                        for w in self._distinct(walks):
+                        straight = [w for w in walks if not self._zigzag(w)]
+                        for w in self._distinct(straight or walks):
                             electric = all(self.cells[t].electric for t in w)
                             result.append(Track(w, two_way, electric))
         return result

@@ -215,14 +215,14 @@ def _branch(d):
     railcar = "SA133-012"
     d.standing(d.stay("track3", ("23:42", BRANCH, JEMIOLOWO), ("4:40", BRANCH, JEMIOLOWO),
                       (36118, 36101), OS, "SA133", railcar), "track3")
-    turns = [("6:12", "6:40"), ("8:12", "9:10"), ("10:32", "11:40"), ("13:12", "13:40"),
+    turns = [("6:12", "6:30"), ("8:22", "9:10"), ("10:32", "11:40"), ("13:12", "13:40"),
              ("15:12", "15:40"), ("17:25", "18:10"), ("19:42", "20:10"), ("21:42", "22:10")]
     for i, (arr, dep) in enumerate(turns):
         d.stay("track3", (arr, BRANCH, JEMIOLOWO), (dep, BRANCH, JEMIOLOWO),
                (36102 + 2 * i, 36103 + 2 * i), OS, "SA133", railcar)
     d.stay("track8", ("7:40", BRANCH, JEMIOLOWO), ("7:50", WEST, DERENIOW), (36120, 36120), OS,
            "SA134", "SA134-003")
-    d.stay("track8", ("16:33", WEST, DERENIOW), ("16:38", BRANCH, JEMIOLOWO), (36121, 36121), OS,
+    d.stay("track8", ("16:14", WEST, DERENIOW), ("16:20", BRANCH, JEMIOLOWO), (36121, 36121), OS,
            "SA134", "SA134-003")
 
     # The Wiciokrzewo - Jemiołowo local: EU07 on the main line, SU45 on the branch.
