@@ -27,7 +27,7 @@ import preview  # noqa: E402
 import station_doc  # noqa: E402
 import tarninowo_layout  # noqa: E402
 import tarninowo_timetable  # noqa: E402
-from imaging import png_pixels  # noqa: E402
+from generated_files import write_or_check  # noqa: E402
 from roz_file import ENCODING  # noqa: E402
 
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
@@ -58,13 +58,6 @@ def build():
     return files, problems
 
 
-def _same(path, old, new):
-    """PNGs compare by their pixels: another zlib may pack them differently."""
-    if path.endswith(".png"):
-        return png_pixels(old) == png_pixels(new)
-    return old == new
-
-
 def main(argv):
     check = "--check" in argv
     files, problems = build()
@@ -72,24 +65,8 @@ def main(argv):
         print("problem: " + p)
     if problems:
         return 1
-    differ = []
-    for path, data in sorted(files.items()):
-        full = os.path.join(ROOT, path)
-        old = None
-        if os.path.exists(full):
-            with open(full, "rb") as f:
-                old = f.read()
-        if old is not None and _same(path, old, data):
-            continue
-        if check:
-            differ.append(path)
-            continue
-        os.makedirs(os.path.dirname(full), exist_ok=True)
-        with open(full, "wb") as f:
-            f.write(data)
+    differ = write_or_check(ROOT, files, check)
     if check:
-        for path in differ:
-            print("differs from the generator: " + path)
         if differ:
             return 1
         print("%d files match the generator" % len(files))
