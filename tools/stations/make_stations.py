@@ -5,6 +5,7 @@ source tree:
     game/Stacje/Tarninowo/Tarninowo.stc   the station file
     game/Stacje/Tarninowo/Tarninowo.roz   the timetable of one day
     game/Stacje/Tarninowo/Tarninowo.txt   the remarks for the player
+    game/Stacje/Tarninowo/Tarninowo.bmp   the background picture under the schematic
     docs/tarninowo-preview.png            the schematic as the game draws it
     docs/sample-stations.md               the generated tables in it
 
@@ -22,6 +23,7 @@ sys.path.insert(0, HERE)
 sys.dont_write_bytecode = True  # keep the source tree clean
 
 import art_path  # noqa: E402,F401
+import background  # noqa: E402
 import day_checks  # noqa: E402
 import preview  # noqa: E402
 import station_doc  # noqa: E402
@@ -52,6 +54,7 @@ def build():
         FOLDER + "/Tarninowo.stc": stc.encode("ascii"),
         FOLDER + "/Tarninowo.roz": day.tt.roz_bytes(),
         FOLDER + "/Tarninowo.txt": remarks.replace("\n", "\r\n").encode(ENCODING),
+        FOLDER + "/Tarninowo.bmp": background.render(station),
         "docs/tarninowo-preview.png": preview.render(station, zoom=2),
         DOC: station_doc.with_tables(os.path.join(ROOT, DOC), station, points, tracks, day),
     }
