@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/game.h"
+#include "simulation/notify.h"
 
 void EventLog::Add(int32_t time, const char* text)
 {
@@ -61,9 +62,9 @@ EventLog& TheEventLog()
     return log;
 }
 
-void AddLogEvent(const Game* runningGame, const char* text)
+void AddLogEvent(const char* text)
 {
-    if (runningGame) TheEventLog().Add(runningGame->Now(), text);
+    if (NotifyGameRunning()) TheEventLog().Add(TheGame().Now(), text);
 }
 
 void ClearLog() { TheEventLog().Clear(); }
@@ -85,7 +86,7 @@ std::string LogExportPath(const std::string& folder)
     return folder + separator + kLogExportFileName;
 }
 
-bool ExportLog(const Game* runningGame, const std::string& folder)
+bool ExportLog(const std::string& folder)
 {
-    return TheEventLog().Export(LogExportPath(folder), runningGame ? runningGame->StationName() : "");
+    return TheEventLog().Export(LogExportPath(folder), NotifyGameRunning() ? TheGame().StationName() : "");
 }

@@ -4,15 +4,14 @@
 // to "dziennik.txt" on request. User-interface thread only.
 //
 // EventLog is the ring; the free functions below work on the program's one
-// log. A Game pointer stands for the running game: null while no game runs,
-// when nothing is logged and the export names no station.
+// log, at the clock of the program's game. While no game runs (the window's
+// gameRunning hook, simulation/notify.h) nothing is logged and the export
+// names no station.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-class Game;
 
 constexpr int32_t kLogCapacity = 2000;              ///< entries kept
 constexpr char kLogExportFileName[] = "dziennik.txt";  ///< the export, in the folder given
@@ -42,7 +41,7 @@ private:
 
 EventLog& TheEventLog();
 
-void AddLogEvent(const Game* runningGame, const char* text);  // at the game's clock
+void AddLogEvent(const char* text);
 void ClearLog();
 int32_t LogCount();
 int32_t LogTotal();
@@ -50,4 +49,4 @@ LogEvent GetLogEvent(int32_t i);
 LogEvent GetLogEventNewestFirst(int32_t i);
 // folder followed by "dziennik.txt", joined by the folder's own separator.
 std::string LogExportPath(const std::string& folder);
-bool ExportLog(const Game* runningGame, const std::string& folder);
+bool ExportLog(const std::string& folder);  // to LogExportPath(folder)

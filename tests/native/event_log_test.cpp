@@ -9,6 +9,7 @@
 
 #include "model/game.h"
 #include "simulation/event_log.h"
+#include "simulation/notify.h"
 #include "station_files.h"
 
 namespace {
@@ -90,16 +91,39 @@ TEST(EventLog, ExportReportsAFileThatCannotBeCreatedOrWritten)
 #endif
 }
 
-TEST(EventLog, ProgramLogTakesMessagesOnlyWhileAGameRuns)
+// The program's log, on the program's game, with the window's answer to
+// whether a game runs; both are put back afterwards.
+class ProgramLog : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        savedHooks_ = SetNotifyHooks({[] { return running_; }, nullptr, nullptr, nullptr});
+        running_ = false;
+        TheGame().SetStationName("Rozjazdowo.stc");
+        TheGame().clock.Set(0, 5, 0);
+        ClearLog();
+    }
+    void TearDown() override
+    {
+        ClearLog();
+        TheGame().SetStationName("");
+        TheGame().clock.Set(0, 0, 0);
+        SetNotifyHooks(savedHooks_);
+    }
+
+    static bool running_;  ///< what the gameRunning hook answers
+    NotifyHooks savedHooks_{};  ///< the hooks before the test
+};
+
+bool ProgramLog::running_ = false;
+
+TEST_F(ProgramLog, TakesMessagesOnlyWhileAGameRunsAndExportsThem)
 {
-    Game game;
-    game.SetStationName("Rozjazdowo.stc");
-    game.clock.Set(0, 5, 0);
-    ClearLog();
-    AddLogEvent(nullptr, "lost");
+    AddLogEvent("lost");
     EXPECT_EQ(LogCount(), 0);
-    AddLogEvent(&game, "kept");
-    AddLogEvent(&game, "kept");
+    running_ = true;
+    AddLogEvent("kept");
+    AddLogEvent("kept");
     EXPECT_EQ(LogCount(), 1);
     EXPECT_EQ(LogTotal(), 1);
     EXPECT_EQ(GetLogEvent(0).time, 5);
@@ -110,9 +134,10 @@ TEST(EventLog, ProgramLogTakesMessagesOnlyWhileAGameRuns)
     EXPECT_EQ(LogExportPath("/gra"), "/gra/dziennik.txt");
     EXPECT_EQ(LogExportPath("C:\\Gra"), "C:\\Gra\\dziennik.txt");
     EXPECT_EQ(LogExportPath("C:\\Gra\\"), "C:\\Gra\\dziennik.txt");
-    ASSERT_TRUE(ExportLog(&game, folder));
+    ASSERT_TRUE(ExportLog(folder));
     EXPECT_EQ(ReadText(LogExportPath(folder)), "# Dziennik zdarzen - Rozjazdowo.stc\n00:05  kept\n");
-    ASSERT_TRUE(ExportLog(nullptr, folder));
+    running_ = false;
+    ASSERT_TRUE(ExportLog(folder));
     EXPECT_EQ(ReadText(LogExportPath(folder)), "# Dziennik zdarzen - \n00:05  kept\n");
     ClearLog();
     EXPECT_EQ(LogCount() + LogTotal(), 0);
