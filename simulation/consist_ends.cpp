@@ -1,6 +1,8 @@
 // Consist ends: the moving end of a point's vehicles and the run behind it.
 #include "simulation/consist_ends.h"
 
+#include "simulation/slot_queries.h"
+
 VehicleSlot& SlotOrEmpty(Game& game, int32_t row, int32_t slot)
 {
     if (VehicleSlot* s = game.SlotAt(row, slot)) return *s;
@@ -24,12 +26,10 @@ ConsistEnd HighEnd(Game& game, int32_t row)
     return {row, last < 0 ? 0 : last, -1};
 }
 
-bool IsSidingSubTrack(const Game& game, int32_t point, int32_t row)
+bool IsSidingSubTrack(Game& game, int32_t point, int32_t row)
 {
-    if (game.PointKind(point) != kPointSiding) return false;
-    const TileCode tile = game.PointTile(point);
-    return row >= game.SidingSubTrackRow(tile, 55) && row <= game.SidingSubTrackRow(tile, 60) &&
-           row < game.PointCount() + game.SubTrackCount();
+    const SubTrackRows rows = SidingRows(game, point);
+    return row >= rows.first && row <= rows.last;
 }
 
 int32_t SourceRow(Game& game, int32_t point)

@@ -27,7 +27,7 @@ ConsistEnd HighEnd(Game& game, int32_t row);        // the last occupied slot, 0
 // The row a move from the point starts in: for a siding the sub-track its
 // slot 0 names (when that is one of its own), else the point's own row.
 int32_t SourceRow(Game& game, int32_t point);
-bool IsSidingSubTrack(const Game& game, int32_t point, int32_t row);
+bool IsSidingSubTrack(Game& game, int32_t point, int32_t row);
 
 // The end a move from fromTile leaves by: slot 0 when fromTile is the point's
 // first tile, else the high end. On the point's own row.

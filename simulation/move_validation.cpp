@@ -6,6 +6,7 @@
 #include "model/time_arithmetic.h"
 #include "simulation/consist_composition.h"
 #include "simulation/consist_ends.h"
+#include "simulation/slot_queries.h"
 
 const char kMoveSamePoint[] = "Wskazano dwa razy ten sam punkt";
 const char kMoveNoRoom[] = "Brak wolnego miejsca w punkcie docelowym";
@@ -29,13 +30,6 @@ constexpr int32_t kRowStateNoPlatformStop = 5;  ///< row state of a train that n
 bool IsLineKind(int32_t kind) { return kind == kPointEntry || kind == kPointLine; }
 bool IsPlatformKind(int32_t kind) { return kind == kPointPlatform || kind == kPointFreightPlatform; }
 
-int32_t OccupiedFromStart(Game& game, int32_t row)
-{
-    int32_t n = 0;
-    while (n < kSlotsPerPoint && !SlotOrEmpty(game, row, n).IsEmpty()) ++n;
-    return n;
-}
-
 // Vehicles of the run that a move takes: the run at the high end when it
 // goes towards higher columns, else the leading run.
 int32_t MovingRunLength(Game& game, int32_t row, bool towardsHigherColumns)
@@ -53,14 +47,14 @@ bool HasRoomForConsist(Game& game, int32_t destination, int32_t sourcePoint, int
 {
     const int32_t length =
         MovingRunLength(game, SourceRow(game, sourcePoint), sourceColumn < destinationColumn);
-    if (destination >= game.PointCount()) return OccupiedFromStart(game, destination) + length <= kSlotsPerPoint;
+    if (destination >= game.PointCount()) return OccupiedRun(game, destination) + length <= kSlotsPerPoint;
     const int32_t kind = game.PointKind(destination);
     const bool firstFree = SlotOrEmpty(game, destination, 0).IsEmpty();
     if (kind == kPointDepot) return game.depot.HasRoom() && firstFree;
     if (!IsPlatformKind(kind)) return firstFree;
     // A train from a line comes only onto an empty platform.
     if (IsLineKind(game.PointKind(sourcePoint))) return firstFree;
-    return OccupiedFromStart(game, destination) + length <= kSlotsPerPoint;
+    return OccupiedRun(game, destination) + length <= kSlotsPerPoint;
 }
 
 // A damaged vehicle at the moving end of a platform's consist cannot pull it,
