@@ -96,6 +96,8 @@ const MoveCase kMoveCases[] = {
          TimetableTestAccess::Field(g.timetable, kTwArriving, kRowArrivalCategory) = kLightEngineCategory;
      },
      414, 512, -1, nullptr},
+    {"five minutes later", [](Game& g) { JustArrived(g); g.timetable.RowState(kTwArriving, kRawRow, 1); }, 414, 512,
+     -1, nullptr},
     {"light locomotive need not wait", [](Game& g) { JustArrived(g); SceneSlot(g, kStcPlatform1, 0).Coupled(0); },
      414, 512, -1, nullptr},
     {"coupling under way", [](Game& g) { LocoEast(g); SceneSlot(g, kStcPlatform1, 0).Countdown(5); }, 414, 512, -1,
@@ -160,33 +162,6 @@ TEST_F(MoveRules, PlatformTakesATrainFromTheLineOnlyWhenEmpty)
     EXPECT_EQ(game.ValidateMove(512, 414, -1), nullptr);
     PutVehicles(game, kStcPlatform1, 9, {{kTwCarB, kTwCarOfEu07}});
     EXPECT_STREQ(game.ValidateMove(512, 414, -1), "Brak wolnego miejsca w punkcie docelowym");
-}
-
-TEST_F(MoveRules, CarMovesWithAnyMovingVehicleOfItsRun)
-{
-    EmptyRow(game, kStcPlatform1);
-    PutVehicles(game, kStcPlatform1, 0, {{kTwSm42, 0}, {kTwCarB, kTwCarOfEu07}, {kTwCarB, kTwCarOfEu07}});
-    PutVehicles(game, kStcPlatform1, 3, {{kTwCarB, kTwCarOfEu07}});
-    SceneSlot(game, kStcPlatform1, 0).Motion(kMotionMoving);
-    EXPECT_TRUE(game.IsSlotConsistMoving(kStcPlatform1, 2));
-    EXPECT_FALSE(game.IsSlotConsistMoving(kStcPlatform1, 3));  // not coupled to the run
-    SceneSlot(game, kStcPlatform1, 0).Motion(kMotionStanding);
-    PutVehicles(game, kStcPlatform1, 3, {{kTwSm42, 0}});
-    SceneSlot(game, kStcPlatform1, 3).Motion(kMotionRouted);
-    SceneSlot(game, kStcPlatform1, 2).Coupled(1);
-    EXPECT_TRUE(game.IsSlotConsistMoving(kStcPlatform1, 1));   // up the run
-    EXPECT_FALSE(game.IsSlotConsistMoving(kStcPlatform1, 0));  // a standing locomotive
-}
-
-TEST_F(MoveRules, ArrivingTrainTurnsIntoADepartingOneAndMayLeave)
-{
-    JustArrived(game);
-    EXPECT_FALSE(game.IsSlotLocoOrSpecial(kStcPlatform1, 0));
-    EXPECT_TRUE(game.IsSlotLocoOrSpecial(kStcPlatform1, 1));
-    EXPECT_FALSE(game.IsSlotLocoOrSpecial(kStcPlatform1, 5));  // empty
-    game.timetable.RowState(kTwArriving, kRawRow, kStateDeparting);
-    EXPECT_TRUE(game.IsSlotLocoOrSpecial(kStcPlatform1, 0));
-    EXPECT_EQ(game.ValidateMove(414, 512, -1), nullptr);
 }
 
 TEST_F(MoveRules, SidingIsMovedFromTheSubTrackItsLinkNames)
