@@ -30,12 +30,12 @@ struct StationViewState {
     int panY = 0;              ///< the same downwards
     bool anchorSet = false;    ///< a wheel turn waits for the next paint to keep its point
     int anchorPaneX = 0;       ///< the cursor's pane point at the wheel turn
-    int anchorPaneY = 0;
+    int anchorPaneY = 0;       ///< the same downwards
     double anchorGridX = 0;    ///< the grid pixel that was under it
-    double anchorGridY = 0;
+    double anchorGridY = 0;    ///< the same downwards
     bool dragging = false;     ///< a pan drag is under way
     int dragLastX = 0;         ///< the mouse position of the last drag step
-    int dragLastY = 0;
+    int dragLastY = 0;         ///< the same downwards
 };
 
 extern StationViewState gStationView;
@@ -55,9 +55,9 @@ ViewRegion StationViewRegion(const Game& game);
 // Where the region lands in the pane.
 struct ViewPlacement {
     int dstX = 0;        ///< pane position of the region's top-left corner
-    int dstY = 0;
-    int dstW = 0;        ///< the region's size in the pane
-    int dstH = 0;
+    int dstY = 0;        ///< the same downwards
+    int dstW = 0;        ///< the region's width in the pane
+    int dstH = 0;        ///< its height in the pane
     double scale = 1.0;  ///< pane pixels per grid pixel
 };
 

@@ -133,6 +133,14 @@ TEST_F(StationViewPaint, WithoutLabelsOrGameOnlyTheSchematicOrTheColour)
     EXPECT_EQ(CountColour(p, 0, 0, kWidth, kHeight, kFill), 0);
     ASSERT_TRUE(canvas.Save("station_view_no_labels.bmp"));
 
+    // Below 1:1 the stretch goes halftone: the tracks are still there.
+    gSettings.rozmiarSchematu = 0.5;
+    p = Paint(canvas);
+    ASSERT_LT(gStationView.scale, 1.0);
+    ASSERT_TRUE(canvas.Save("station_view_small.bmp"));
+    EXPECT_GT(kWidth * kHeight - CountColour(p, 0, 0, kWidth, kHeight, kStation), 1000);
+    EXPECT_EQ(PixelAt(p, 5, 5), kStation);  // around it only the station colour
+
     gUi.gameRunning = false;
     gSettings.opisyTorow = true;
     p = Paint(canvas);
@@ -185,7 +193,8 @@ TEST_F(StationPane, WheelZoomsDragPansAndCentringForgetsThePan)
     EXPECT_TRUE(gStationView.anchorSet);
     EXPECT_EQ(gStationView.anchorPaneX, 50);
     EXPECT_EQ(gStationView.anchorPaneY, 40);
-    SendMessageA(gStationPane, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-3 * WHEEL_DELTA)), MAKELPARAM(screen.x, screen.y));
+    const WORD down = static_cast<WORD>(-3 * WHEEL_DELTA);  // three notches at once still make one step
+    SendMessageA(gStationPane, WM_MOUSEWHEEL, MAKEWPARAM(0, down), MAKELPARAM(screen.x, screen.y));
     EXPECT_DOUBLE_EQ(gSettings.rozmiarSchematu, 1.0);
 
     SendMessageA(gStationPane, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(10, 10));

@@ -93,9 +93,11 @@ void DrawLabelColumn(HDC dc, const std::vector<TrackLabelRow>& rows, bool left, 
     const int shown = LabelColumnRows(static_cast<int>(rows.size()), lineHeight, height);
     if (shown == 0) return;
     int widestName = 0, widestDetail = 0;
-    for (int i = 0; i < shown; ++i) widestDetail = std::max(widestDetail, int(TextSize(dc, FormatLabelDetail(rows[i])).cx));
+    for (int i = 0; i < shown; ++i)
+        widestDetail = std::max(widestDetail, static_cast<int>(TextSize(dc, FormatLabelDetail(rows[i])).cx));
     SelectObject(dc, bold);
-    for (int i = 0; i < shown; ++i) widestName = std::max(widestName, int(TextSize(dc, rows[i].name).cx));
+    for (int i = 0; i < shown; ++i)
+        widestName = std::max(widestName, static_cast<int>(TextSize(dc, rows[i].name).cx));
     const LabelColumnLayout layout = LayoutLabelColumn(shown, widestName, widestDetail, lineHeight, width, left);
     const RECT box = {layout.box.left, layout.box.top, layout.box.right, layout.box.bottom};
     FillSolid(dc, box, static_cast<COLORREF>(kColumnFill));
