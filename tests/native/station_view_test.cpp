@@ -157,22 +157,6 @@ TEST(StationView, PanLimitsKeepTheSchematicInPlace)
     EXPECT_EQ(place.dstX, (281 - place.dstW) / 2);
 }
 
-TEST(StationView, PanDragAddsTheMouseMovement)
-{
-    StationViewState view;
-    EXPECT_FALSE(PanDragStep(view, 50, 50));
-    EXPECT_FALSE(EndPanDrag(view));
-    StartPanDrag(view, 10, 10);
-    EXPECT_TRUE(PanDragStep(view, 15, 7));
-    EXPECT_TRUE(PanDragStep(view, 25, 7));
-    EXPECT_EQ(view.panX, 15);
-    EXPECT_EQ(view.panY, -3);
-    EXPECT_TRUE(EndPanDrag(view));
-    EXPECT_FALSE(EndPanDrag(view));
-    EXPECT_FALSE(PanDragStep(view, 100, 100));
-    EXPECT_EQ(view.panX, 15);
-}
-
 TEST(StationView, PanePointsTurnIntoTilesOfTheGrid)
 {
     StationViewState view;

@@ -142,17 +142,6 @@ TEST_F(TrackLabels, NothingWithoutLabelsOrGameAndCodesEvenWithNoConsist)
     EXPECT_FALSE(PlanTrackLabels(bare, view, kPaneWidth, true, 0).drawn);
 }
 
-TEST_F(TrackLabels, TheExitTileDecidesTheSideAtTheViewsScale)
-{
-    view.scale = 0.5;  // the whole grid in the left half: every row on the left
-    EXPECT_TRUE(IsLeftHalf(game, view, 0, false, kPaneWidth));
-    view.scale = 1.0;
-    EXPECT_FALSE(IsLeftHalf(game, view, 0, true, kPaneWidth));  // exit 542: column 42
-    EXPECT_TRUE(IsLeftHalf(game, view, 2, false, kPaneWidth));  // exit 401: column 1
-    EXPECT_TRUE(IsLeftHalf(game, view, -1, true, kPaneWidth));
-    EXPECT_FALSE(IsLeftHalf(game, view, -1, false, kPaneWidth));
-}
-
 TEST(LabelPlacement, CandidatesGoUpBeforeDownAndSidewaysLast)
 {
     const int expected[][2] = {{0, 0},  {0, -1}, {0, 1},   {0, -2},  {-1, 0}, {1, 0},  {0, 2},  {-1, -1}, {1, -1},
