@@ -126,6 +126,7 @@ public:
     int32_t PointKind(int32_t point) const;                 // 0 out of range
     ::TileCode PointTile(int32_t point) const;              // 0 out of range
     ::TileCode PointTileAt(int32_t point, int32_t k) const;  // 0 out of range
+    ::TileCode PointFarEndTile(int32_t point) const;         // its last tile (the third of three); 0 out of range
     int32_t EntryNumberOfRow(int32_t index, int32_t mode) const;
     int32_t ExitNumberOfRow(int32_t index, int32_t mode) const;
     ::TileCode EntryPointTileOfRow(int32_t index, int32_t mode) const;

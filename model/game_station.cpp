@@ -44,8 +44,7 @@ int32_t Game::PointSideNumber(::TileCode a, ::TileCode b) const
 {
     const int32_t p = FindPointByTile(b);
     if (p < 0) return 0;
-    const int32_t end = TileColumn(a) >= TileColumn(b) ? kPointFieldTile + 2 : kPointFieldTile;
-    return TileColumn(Point(p, end));
+    return TileColumn(TileColumn(a) >= TileColumn(b) ? PointFarEndTile(p) : Point(p, kPointFieldTile));
 }
 
 int32_t Game::FirstLinePointTile(int32_t n, bool kindOneToo) const
@@ -98,6 +97,15 @@ int32_t Game::PointKind(int32_t point) const { return IsPoint(point) ? Point(poi
 ::TileCode Game::PointTileAt(int32_t point, int32_t k) const
 {
     return IsPoint(point) && k >= 0 && k < 3 ? Point(point, kPointFieldTile + k) : 0;
+}
+
+// A point of one or two tiles ends at its last tile, not at an empty third one.
+::TileCode Game::PointFarEndTile(int32_t point) const
+{
+    if (!IsPoint(point)) return 0;
+    for (int32_t k = 2; k > 0; --k)
+        if (Point(point, kPointFieldTile + k) != 0) return Point(point, kPointFieldTile + k);
+    return Point(point, kPointFieldTile);
 }
 
 // The next three answer with the last point's values when no point holds the

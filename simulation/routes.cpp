@@ -191,7 +191,7 @@ VehicleSlot* Game::FindSlotForRoute(::TileCode fromTile, ::TileCode toTile)
             return TileColumn(toTile) - TileColumn(fromTile) < 1 ? SearchUp(*this, row) : SearchDown(*this, row);
         }
         // A move that starts at a point's far end always takes the vehicle at the high end.
-        if (PointTileAt(p, 2) == fromTile) return SearchDown(*this, p);
+        if (PointFarEndTile(p) == fromTile) return SearchDown(*this, p);
     }
     return nullptr;
 }
