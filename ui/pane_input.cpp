@@ -1,0 +1,58 @@
+// The panes' command sink, its stand-ins, and the boards' double click.
+#include "ui/pane_input.h"
+
+#include "model/timetable.h"
+
+const PaneInputSink kNoPaneInputSink = {
+    [](const char*) {},                                                           // showStatus
+    [] {},                                                                        // errorSound
+    [] {},                                                                        // countPenalty
+    [] {},                                                                        // repaintStation
+    [] {},                                                                        // repaintTrain
+    [](int32_t) { return std::string(); },                                        // closureText
+    [](int32_t, int32_t, int32_t, TileCode, int32_t*) { return false; },          // chooseSubTrack
+    [](int32_t, int32_t, int32_t, TileCode) {},                                   // viewSiding
+    [] {},                                                                        // openDepot
+    [](int32_t) {},                                                               // openTimetable
+};
+
+namespace {
+
+PaneInputSink gSink = kNoPaneInputSink;
+
+template <typename F>
+void KeepStandIn(F& member, F standIn)
+{
+    if (!member) member = standIn;
+}
+
+}  // namespace
+
+PaneInputSink SetPaneInputSink(PaneInputSink sink)
+{
+    const PaneInputSink& no = kNoPaneInputSink;
+    KeepStandIn(sink.showStatus, no.showStatus);
+    KeepStandIn(sink.errorSound, no.errorSound);
+    KeepStandIn(sink.countPenalty, no.countPenalty);
+    KeepStandIn(sink.repaintStation, no.repaintStation);
+    KeepStandIn(sink.repaintTrain, no.repaintTrain);
+    KeepStandIn(sink.closureText, no.closureText);
+    KeepStandIn(sink.chooseSubTrack, no.chooseSubTrack);
+    KeepStandIn(sink.viewSiding, no.viewSiding);
+    KeepStandIn(sink.openDepot, no.openDepot);
+    KeepStandIn(sink.openTimetable, no.openTimetable);
+    const PaneInputSink old = gSink;
+    gSink = sink;
+    return old;
+}
+
+const PaneInputSink& ThePaneInputSink() { return gSink; }
+
+void RefuseCommand(const char* text, bool penalty)
+{
+    gSink.showStatus(text);
+    if (penalty) gSink.countPenalty();
+    gSink.errorSound();
+}
+
+void BoardDoubleClick(bool arrivalsBoard) { gSink.openTimetable(arrivalsBoard ? kArrivalMode : kDepartureMode); }
