@@ -18,6 +18,7 @@ struct TimetableTestAccess {
         return *t.compositions_.At(static_cast<uint32_t>(entry), static_cast<uint32_t>(i));
     }
     static TrainCategory& Category(Timetable& t, int32_t number) { return t.categories_[static_cast<size_t>(number)]; }
+    static char* TypeName(Timetable& t, int32_t type) { return t.vehicleTypeNames_[static_cast<size_t>(type)].data(); }
 
     // The first difference between a and b as text, "" when they hold the same.
     static std::string Difference(const Timetable& a, const Timetable& b)

@@ -1,0 +1,40 @@
+// The panes' input sink: a partial sink keeps the stand-ins, a refusal
+// reports in order, and the boards' double click names its side.
+#include <gtest/gtest.h>
+
+#include "pane_input_recorder.h"
+
+namespace {
+
+TEST(PaneInput, RefusalsAndTheBoardsDoubleClickReachTheSink)
+{
+    RecordingSink sink;
+    RefuseCommand("Trasa zajęta - inny przebieg blokuje te droge", true);
+    RefuseCommand("Wskazany punkt nie identyfikuje jednoznacznie trasy", false);
+    EXPECT_EQ(sink->messages.size(), 2u);
+    EXPECT_EQ(sink->penalties, 1);
+    EXPECT_EQ(sink->sounds, 2);
+    BoardDoubleClick(true);
+    EXPECT_EQ(sink->timetableMode, 2);
+    BoardDoubleClick(false);
+    EXPECT_EQ(sink->timetableMode, 1);
+}
+
+TEST(PaneInput, MembersLeftNullKeepTheirStandIns)
+{
+    RecordingSink sink;
+    PaneInputSink partial = {};
+    partial.errorSound = kRecordingSink.errorSound;
+    const PaneInputSink recording = SetPaneInputSink(partial);
+    RefuseCommand("Brak trasy", true);  // no message line, no penalty: nothing fails
+    BoardDoubleClick(true);
+    EXPECT_EQ(sink->sounds, 1);
+    EXPECT_TRUE(sink->messages.empty());
+    EXPECT_EQ(ThePaneInputSink().closureText(3), "");
+    int32_t row = 7;
+    EXPECT_FALSE(ThePaneInputSink().chooseSubTrack(6, 10, 12, 713, &row));
+    EXPECT_EQ(row, 7);
+    SetPaneInputSink(recording);
+}
+
+}  // namespace
