@@ -3,9 +3,11 @@
 
 #include <commctrl.h>
 
+#include "ui/model_hooks.h"
 #include "ui/pacing.h"
 #include "ui/startup.h"
 #include "ui/win32/crash_handler.h"
+#include "ui/win32/game_files.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/settings_file.h"
@@ -15,6 +17,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     InstallCrashHandlers();
     gInstance = instance;
     SetTickSource([] { return static_cast<uint64_t>(GetTickCount64()); });
+    gGameHooks = GameModelHooks();  // before the settings, which set the timetable's options
+    gGameHooks.autosaveTick = AutosaveTick;
     ReadSettingsAtStartup(GetExeFolder());
 
     INITCOMMONCONTROLSEX controls = {8, ICC_BAR_CLASSES};
