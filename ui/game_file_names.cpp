@@ -11,14 +11,19 @@ constexpr size_t kTitleChars = 512;  ///< the title buffer, its zero included
 
 }  // namespace
 
+std::wstring WideFolderOf(const std::wstring& path)
+{
+    const size_t cut = path.find_last_of(L"\\/");
+    return cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);
+}
+
 std::string NarrowPathWith(const std::wstring& widePath, const PathNarrowing& platform)
 {
     if (widePath.empty()) return std::string();
-    const size_t cut = widePath.find_last_of(L"\\/");
     // The separator stays with the folder: "C:" alone would be the drive's
     // current folder, "C:\" is its root.
-    const std::wstring folder = cut == std::wstring::npos ? std::wstring() : widePath.substr(0, cut + 1);
-    const std::wstring name = cut == std::wstring::npos ? widePath : widePath.substr(cut + 1);
+    const std::wstring folder = WideFolderOf(widePath);
+    const std::wstring name = widePath.substr(folder.size());
     if (!folder.empty() && !platform.setCurrentFolder(folder)) return std::string();
 
     std::string narrow;

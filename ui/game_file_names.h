@@ -14,6 +14,10 @@ struct PathNarrowing {
     bool (*shortPath)(const std::wstring& path, std::wstring& shortPath);  ///< false without a short form
 };
 
+// The folder of a wide path up to and including its last '\' or '/'; empty
+// for a bare name.
+std::wstring WideFolderOf(const std::wstring& path);
+
 // The 8-bit path at which the file readers open widePath: the folder (up to
 // and including the last '\' or '/') becomes the current folder and the bare
 // file name comes back when it converts without loss, else the short form of

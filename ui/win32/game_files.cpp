@@ -171,8 +171,7 @@ bool LoadGame(HWND owner, const std::wstring& widePath)
 
 bool WriteSavedGame(const std::wstring& widePath)
 {
-    const size_t cut = widePath.find_last_of(L"\\/");
-    const std::wstring temp = (cut == std::wstring::npos ? std::wstring() : widePath.substr(0, cut + 1)) + kSaveTempName;
+    const std::wstring temp = WideFolderOf(widePath) + kSaveTempName;
     const std::string narrowTemp = NarrowPathFor(temp);
     if (narrowTemp.empty()) return false;
     if (TheGame().SaveGameState(narrowTemp.c_str()) == kSavedGameOk &&
