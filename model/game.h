@@ -197,6 +197,15 @@ public:
     // standing (1) whose expected departure has come becomes due (3) first.
     int32_t TrainStateNow(int32_t index, int32_t mode, int32_t unused = kReadValue);
 
+    // Slot fields the dispatching services read and set: the steam supplies,
+    // the pantographs and the siding window (model/game_slot_services.cpp).
+    // Outside the slot grid they read 0 and write nothing.
+    int32_t SlotVehicleSerial(int32_t row, int32_t slot);  // gives a vehicle without one its serial
+    int32_t SlotServiced(int32_t row, int32_t slot);
+    void MarkSlotServiced(int32_t row, int32_t slot);
+    void SetSlotLink(int32_t row, int32_t slot, int32_t value);
+    int32_t SlotVehicleTypeCopy(int32_t row, int32_t slot);  // 0 for an empty slot
+
     GameClock clock;                  ///< game time
     Timetable timetable;              ///< trains of the day, vehicle types, delay settings
     Depot depot;                      ///< the locomotive depot
