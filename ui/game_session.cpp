@@ -4,6 +4,9 @@
 #include <cstdio>
 
 #include "model/game.h"
+#include "simulation/pantographs.h"
+#include "simulation/rolling_stock_kinds.h"
+#include "simulation/supplies.h"
 #include "ui/autosave.h"
 #include "ui/game_hooks.h"
 #include "ui/pacing.h"
@@ -25,6 +28,9 @@ std::string ShiftStartText(const char* stationFile, int hhmm)
 
 void ResetDispatchingServices()
 {
+    ResetRollingStockKinds();
+    ResetSupplies(TheGame());
+    ResetPantographs();
     gGameHooks.resetTrainTracking();
 }
 

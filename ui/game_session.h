@@ -8,9 +8,10 @@
 // "Dyżur rozpoczęty - <station file>, godzina HH:MM" (at most 199 characters).
 std::string ShiftStartText(const char* stationFile, int hhmm);
 
-// Everything the dispatching services keep of a game starts afresh; none of
+// Everything the dispatching services keep of a game starts afresh: the
+// rolling-stock kinds, the supplies, the pantographs, the tracking. None of
 // it is in a saved game, so a loaded game starts without it as a new one
-// does.
+// does; a new game then reads its kinds file.
 void ResetDispatchingServices();
 
 // After TheGame() holds a newly started or loaded game: the game runs

@@ -2,6 +2,7 @@
 #include "ui/model_hooks.h"
 
 #include "model/game.h"
+#include "simulation/supplies.h"
 
 GameHooks GameModelHooks()
 {
@@ -26,5 +27,10 @@ GameHooks GameModelHooks()
     };
     hooks.findPointByTile = [](int tile) { return static_cast<int>(TheGame().FindPointByTile(tile)); };
     hooks.entryTileByNumber = [](int number) { return static_cast<int>(TheGame().EntryTileByNumber(number)); };
+    hooks.suppliesTick = [] { SuppliesTick(TheGame()); };
+    hooks.findSlotToExtinguish = [](int point) { return static_cast<int>(FindSlotToExtinguish(TheGame(), point)); };
+    hooks.findSlotToFireUp = [](int point) { return static_cast<int>(FindSlotToFireUp(TheGame(), point)); };
+    hooks.extinguishSteamLoco = [](int point) { return ExtinguishSteamLoco(TheGame(), point); };
+    hooks.fireUpSteamLoco = [](int point) { return FireUpSteamLoco(TheGame(), point); };
     return hooks;
 }

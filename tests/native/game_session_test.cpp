@@ -7,6 +7,9 @@
 
 #include "model/game.h"
 #include "simulation/new_game.h"
+#include "simulation/notify.h"
+#include "simulation/pantographs.h"
+#include "simulation/rolling_stock_kinds.h"
 #include "station_files.h"
 #include "support/fresh_ui_state.h"
 #include "ui/autosave.h"
@@ -30,15 +33,19 @@ protected:
         gGameHooks.startDisruptions = [] { gCalls.push_back("disruptions"); };
         gGameHooks.addLogEvent = [](const char* text) { gCalls.push_back(text); };
         oldTicks_ = SetTickSource(FixedNow);
+        oldNotify_ = SetNotifyHooks({[] { return gUi.gameRunning; }, [](const char*) {}, [](const char*) {}, [] {}});
     }
     void TearDown() override
     {
+        SetNotifyHooks(oldNotify_);
         SetTickSource(oldTicks_);
+        ResetRollingStockKinds();
         gGameHooks = kNoGameHooks;
         TheGame() = Game();
     }
 
     TickSource oldTicks_ = nullptr;
+    NotifyHooks oldNotify_{};
 };
 
 TEST_F(GameSession, StartsRunningWithTheStationStepAsMoveDivisor)
@@ -63,6 +70,20 @@ TEST_F(GameSession, StartsRunningWithTheStationStepAsMoveDivisor)
     EXPECT_EQ(gAutosaveBase, 4242u);
     EXPECT_EQ(gCalls, (std::vector<std::string>{"tracking", "Dyżur rozpoczęty - Testowo.stc, godzina 05:00",
                                                 "disruptions"}));
+}
+
+TEST_F(GameSession, TheServicesOfTheLastGameStartAfresh)
+{
+    ASSERT_EQ(TheGame().NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
+    gUi.gameRunning = true;
+    ASSERT_EQ(TogglePantograph(TheGame(), kStcPlatform1, 0), kPantographFront);
+    ASSERT_GT(LoadRollingStockKinds(SEMARION_FIXTURES "/services/services.roz"), 0);
+    ASSERT_EQ(GetTrainKindName(0, "OS"), "EN71");
+
+    BeginGameSession();  // as a loaded game does
+    EXPECT_TRUE(IsRearPantographRaised(TheGame(), kStcPlatform1, 0));
+    EXPECT_EQ(GetTrainKindName(0, "OS"), "OS");
+    EXPECT_EQ(gCalls.front(), "tracking");
 }
 
 TEST_F(GameSession, ModelHooksReachTheProgramsGame)

@@ -1,12 +1,12 @@
 // Starting, loading and saving games from the window, and the autosave.
 #include "ui/win32/game_files.h"
 
-#include <algorithm>
-
 #include "model/game.h"
 #include "simulation/game_files.h"
 #include "simulation/new_game.h"
+#include "simulation/rolling_stock_kinds.h"
 #include "simulation/saved_game.h"
+#include "simulation/track_names.h"
 #include "ui/autosave.h"
 #include "ui/game_file_names.h"
 #include "ui/game_session.h"
@@ -54,25 +54,6 @@ bool ShortPath(const std::wstring& path, std::wstring& shortPath)
 
 const PathNarrowing kWindowsNarrowing = {EnterFolder, ToAnsi, ShortPath};
 
-// The rows and columns holding a tile, widened by one where the grid allows:
-// what the station view shows, and so what the train pane is fitted to.
-bool OccupiedRegion(const Game& game, int& cols, int& rows)
-{
-    int firstRow = game.rows, lastRow = -1, firstCol = game.cols, lastCol = -1;
-    for (int r = 0; r < game.rows; ++r)
-        for (int c = 0; c < game.cols; ++c)
-            if (game.TileCode(r, c) != 0) {
-                firstRow = std::min(firstRow, r);
-                lastRow = std::max(lastRow, r);
-                firstCol = std::min(firstCol, c);
-                lastCol = std::max(lastCol, c);
-            }
-    if (lastRow < 0) return false;
-    rows = std::min(lastRow + 1, game.rows - 1) - std::max(firstRow - 1, 0) + 1;
-    cols = std::min(lastCol + 1, game.cols - 1) - std::max(firstCol - 1, 0) + 1;
-    return true;
-}
-
 void LoadStationBackground(const std::string& folder, const char* stationFile)
 {
     FreeStationBackground();
@@ -91,8 +72,9 @@ bool EnterGame(const std::string& timetablePath, bool otherRemarks, std::string&
     BeginGameSession();
     gStationDescription = StationDescription(timetablePath, game.StationName(), otherRemarks);
     EnableGameCommands(gMainWindow, !gStationDescription.empty());
-    int cols = 0, rows = 0;
-    if (OccupiedRegion(game, cols, rows)) FitLayoutToStation(cols, rows);
+    GridBounds region;
+    if (GetOccupiedBounds(game, region))
+        FitLayoutToStation(region.lastCol - region.firstCol + 1, region.lastRow - region.firstRow + 1);
     LoadStationBackground(FolderOf(timetablePath), game.StationName());
     LayoutPanes();
     InvalidateAllPanes();
@@ -127,6 +109,7 @@ bool StartGameFromTimetable(HWND owner, const std::string& path)
     }
     std::string failedPicture;
     const bool picturesLoaded = EnterGame(path, true, failedPicture);
+    LoadRollingStockKinds(path);
     if (!picturesLoaded) WarnMissingPicture(owner, failedPicture);
     gWindowServices.openNewGameDialog(owner);
     StartTimerWhenStopped();
