@@ -68,8 +68,7 @@ void NewGameCommand(HWND owner)
     if (!gChooseGameFile(owner, GameFileDialog::kTimetable, chosen)) return;
     const std::string path = NarrowPathFor(chosen);
     if (path.empty()) {
-        gGameFilesMessageBox(owner, "Nie udało się otworzyć pliku z tej ścieżki.", "Błąd odczytu pliku",
-                             MB_OK | MB_ICONERROR);
+        ReportUnopenablePath(owner);
         return;
     }
     // Only a game that started leaves the old save behind.

@@ -29,8 +29,6 @@ int (*gGameFilesMessageBox)(HWND, const char*, const char*, UINT) = MessageBoxCp
 
 namespace {
 
-constexpr char kReadErrorCaption[] = "Błąd odczytu pliku";
-constexpr char kCannotOpenPath[] = "Nie udało się otworzyć pliku z tej ścieżki.";
 constexpr wchar_t kSaveTempName[] = L"~semarion-zapis.tmp";
 constexpr DWORD kShortPathChars = 260;
 
@@ -100,6 +98,12 @@ std::string NarrowPathFor(const std::wstring& widePath) { return NarrowPathWith(
 
 std::wstring GetAutosavePath() { return AnsiToWide(GetExeFolder() + "\\" + kAutosaveFileName); }
 
+void ReportUnopenablePath(HWND owner)
+{
+    gGameFilesMessageBox(owner, "Nie udało się otworzyć pliku z tej ścieżki.", "Błąd odczytu pliku",
+                         MB_OK | MB_ICONERROR);
+}
+
 bool StartGameFromTimetable(HWND owner, const std::string& path)
 {
     const int32_t result = TheGame().NewGameFromTimetable(path.c_str());
@@ -126,7 +130,7 @@ bool LoadGame(HWND owner, const std::wstring& widePath)
 {
     const std::string path = NarrowPathFor(widePath);
     if (path.empty()) {
-        gGameFilesMessageBox(owner, kCannotOpenPath, kReadErrorCaption, MB_OK | MB_ICONERROR);
+        ReportUnopenablePath(owner);
         return false;
     }
     Game& game = TheGame();

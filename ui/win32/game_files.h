@@ -17,6 +17,7 @@ extern int (*gGameFilesMessageBox)(HWND owner, const char* text, const char* cap
 // returns the name the 8-bit readers open; empty on failure.
 std::string NarrowPathFor(const std::wstring& widePath);
 std::wstring GetAutosavePath();  // the program's own folder + "\autozapis.sav"
+void ReportUnopenablePath(HWND owner);  // NarrowPathFor gave nothing for the player's file
 
 // A new game from the timetable at path (as NarrowPathFor gives it). A
 // timetable the model refuses is reported and leaves the running game, or
