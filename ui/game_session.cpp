@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "model/game.h"
+#include "simulation/event_log.h"
 #include "simulation/pantographs.h"
 #include "simulation/rolling_stock_kinds.h"
 #include "simulation/supplies.h"
@@ -32,6 +33,7 @@ void ResetDispatchingServices()
     ResetSupplies(TheGame());
     ResetPantographs();
     gGameHooks.resetTrainTracking();
+    ClearLog();
 }
 
 void BeginGameSession()
@@ -43,7 +45,7 @@ void BeginGameSession()
     gSelection = SelectionState();
     ResetDispatchingServices();
     SyncStepFromGame();
-    gGameHooks.addLogEvent(ShiftStartText(game.StationName(), game.Now()).c_str());
+    AddLogEvent(ShiftStartText(game.StationName(), game.Now()).c_str());
     ResetAutosaveBase();
     gGameHooks.startDisruptions();
 }

@@ -9,7 +9,8 @@
 std::string ShiftStartText(const char* stationFile, int hhmm);
 
 // Everything the dispatching services keep of a game starts afresh: the
-// rolling-stock kinds, the supplies, the pantographs, the tracking. None of
+// rolling-stock kinds, the supplies, the pantographs, the tracking, the event
+// log. None of
 // it is in a saved game, so a loaded game starts without it as a new one
 // does; a new game then reads its kinds file.
 void ResetDispatchingServices();

@@ -2,6 +2,7 @@
 #include "ui/model_hooks.h"
 
 #include "model/game.h"
+#include "simulation/event_log.h"
 #include "simulation/supplies.h"
 
 GameHooks GameModelHooks()
@@ -32,5 +33,6 @@ GameHooks GameModelHooks()
     hooks.findSlotToFireUp = [](int point) { return static_cast<int>(FindSlotToFireUp(TheGame(), point)); };
     hooks.extinguishSteamLoco = [](int point) { return ExtinguishSteamLoco(TheGame(), point); };
     hooks.fireUpSteamLoco = [](int point) { return FireUpSteamLoco(TheGame(), point); };
+    hooks.addLogEvent = AddLogEvent;
     return hooks;
 }

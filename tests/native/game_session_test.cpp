@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/game.h"
+#include "simulation/event_log.h"
 #include "simulation/new_game.h"
 #include "simulation/notify.h"
 #include "simulation/pantographs.h"
@@ -31,7 +32,6 @@ protected:
         gGameHooks = GameModelHooks();
         gGameHooks.resetTrainTracking = [] { gCalls.push_back("tracking"); };
         gGameHooks.startDisruptions = [] { gCalls.push_back("disruptions"); };
-        gGameHooks.addLogEvent = [](const char* text) { gCalls.push_back(text); };
         oldTicks_ = SetTickSource(FixedNow);
         oldNotify_ = SetNotifyHooks({[] { return gUi.gameRunning; }, [](const char*) {}, [](const char*) {}, [] {}});
     }
@@ -40,6 +40,7 @@ protected:
         SetNotifyHooks(oldNotify_);
         SetTickSource(oldTicks_);
         ResetRollingStockKinds();
+        ClearLog();
         gGameHooks = kNoGameHooks;
         TheGame() = Game();
     }
@@ -56,6 +57,8 @@ TEST_F(GameSession, StartsRunningWithTheStationStepAsMoveDivisor)
     gSelection.selectedTile = 412;
     gSelection.routeLaying = true;
     gAutosaveBase = 0;
+    gUi.gameRunning = true;
+    AddLogEvent("z poprzedniej gry");
 
     BeginGameSession();
 
@@ -68,8 +71,10 @@ TEST_F(GameSession, StartsRunningWithTheStationStepAsMoveDivisor)
     EXPECT_EQ(TheGame().clock.Step(0), 1);  // a step is one game second
     EXPECT_EQ(TheGame().moveDivisor, 10);
     EXPECT_EQ(gAutosaveBase, 4242u);
-    EXPECT_EQ(gCalls, (std::vector<std::string>{"tracking", "Dyżur rozpoczęty - Testowo.stc, godzina 05:00",
-                                                "disruptions"}));
+    EXPECT_EQ(gCalls, (std::vector<std::string>{"tracking", "disruptions"}));
+    ASSERT_EQ(LogCount(), 1);  // the last game's log is gone
+    EXPECT_EQ(GetLogEvent(0).text, "Dyżur rozpoczęty - Testowo.stc, godzina 05:00");
+    EXPECT_EQ(GetLogEvent(0).time, 500);
 }
 
 TEST_F(GameSession, TheServicesOfTheLastGameStartAfresh)
