@@ -8,6 +8,7 @@
 #include "ui/commands.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
+#include "ui/station_view.h"
 #include "ui/ui_state.h"
 #include "ui/win32/game_file_commands.h"
 #include "ui/win32/main_window.h"
@@ -56,6 +57,12 @@ void Pause(HWND main)
     UpdateStatusBar();
 }
 
+void CentreSchematic(HWND)
+{
+    ResetStationPan(gStationView);
+    if (gStationPane) InvalidateRect(gStationPane, nullptr, FALSE);
+}
+
 void RealTime(HWND)
 {
     SYSTEMTIME local;
@@ -93,6 +100,7 @@ const CommandHandler kHandlers[] = {
     {kCmdRealTime, RealTime},
     {kCmdHelp, Help},
     {kCmdViewSizes, [](HWND main) { OpenViewSizeDialog(main); }},
+    {kCmdCentreSchematic, CentreSchematic},
 };
 
 const CommandHandler* FindHandler(int id)
