@@ -21,6 +21,7 @@
 #include "ui/settings.h"
 #include "ui/startup.h"
 #include "ui/station_remarks.h"
+#include "ui/station_view.h"
 #include "ui/ui_state.h"
 #include "ui/win32/game_file_commands.h"
 #include "ui/win32/game_files.h"
@@ -137,6 +138,7 @@ TEST_F(GameFiles, CommandLineTimetableStartsTheGame)
 {
     gSelection.selectedTile = 412;
     gUi.paused = true;
+    gStationView.panX = 30;
     StartGameFromCommandLine(window_, Wide(folder_ + "Testowo.roz"));
 
     EXPECT_TRUE(gMessages.empty()) << gMessages[0].text;
@@ -144,6 +146,7 @@ TEST_F(GameFiles, CommandLineTimetableStartsTheGame)
     EXPECT_TRUE(gUi.gameRunning);
     EXPECT_FALSE(gUi.paused);
     EXPECT_EQ(gSelection.selectedTile, 0);
+    EXPECT_EQ(gStationView.panX, 0);
     EXPECT_EQ(gNewGameDialogs, 1);
     EXPECT_NE(gClockDriver.timerId, 0u);
     EXPECT_EQ(TheGame().clock.Step(0), 1);

@@ -13,6 +13,7 @@
 #include "ui/pacing.h"
 #include "ui/startup.h"
 #include "ui/station_remarks.h"
+#include "ui/station_view.h"
 #include "ui/win32/clock_timer.h"
 #include "ui/win32/main_commands.h"
 #include "ui/win32/main_window.h"
@@ -73,6 +74,7 @@ bool EnterGame(const std::string& timetablePath, bool otherRemarks, std::string&
     GridBounds region;
     if (GetOccupiedBounds(game, region))
         FitLayoutToStation(region.lastCol - region.firstCol + 1, region.lastRow - region.firstRow + 1);
+    ResetStationPan(gStationView);
     LoadStationBackground(FolderOf(timetablePath), game.StationName());
     LayoutPanes();
     InvalidateAllPanes();

@@ -13,6 +13,7 @@
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/settings_file.h"
+#include "ui/win32/station_view_paint.h"
 #include "ui/win32/status_bar.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
@@ -24,6 +25,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     gGameHooks.autosaveTick = AutosaveTick;
     SetNotifyHooks({[] { return gUi.gameRunning; }, [](const char* text) { SetStatusText(1, text); },
                     [](const char* text) { gGameHooks.addLogEvent(text); }, InvalidateAllPanes});
+    SetStationBackgroundSource([] { return gStationBackground; });
     ReadSettingsAtStartup(GetExeFolder());
 
     INITCOMMONCONTROLSEX controls = {8, ICC_BAR_CLASSES};
