@@ -206,9 +206,14 @@ std::string FindFreePointForEntry(Game& game, int32_t entryPoint, SuggestedPlace
 {
     const TileCode from = entryPoint >= 0 && entryPoint < game.PointCount() ? game.PointTile(entryPoint) : 0;
     if (from <= 0) return std::string();
+    // Any tile of the platform counts: a track from the far side reaches its last.
     return FirstFreePoint(game, suggested, [&game, from](int32_t p) {
         const int32_t kind = game.PointKind(p);
-        const TileCode to = game.PointTile(p);
-        return (kind == kPointPlatform || kind == kPointFreightPlatform) && to > 0 && TrackJoins(game, from, to);
+        if (kind != kPointPlatform && kind != kPointFreightPlatform) return false;
+        for (int32_t k = 0; k < 3; ++k) {
+            const TileCode to = game.PointTileAt(p, k);
+            if (to > 0 && TrackJoins(game, from, to)) return true;
+        }
+        return false;
     });
 }

@@ -31,6 +31,7 @@ void AddHint(std::vector<Hint>& hints, int32_t priority, const char* text, int32
 bool HintGreater(const Hint& a, const Hint& b);  // a's priority above b's
 
 // The short code of the first free platform or freight platform (slot 0
-// empty, not closed, not yet offered) to which a track runs from the entry
-// point's first tile; it is then added to suggested. "" when there is none.
+// empty, not closed, not yet offered) to one of whose tiles a track runs
+// from the entry point's first tile; it is then added to suggested. "" when
+// there is none.
 std::string FindFreePointForEntry(Game& game, int32_t entryPoint, SuggestedPlaces* suggested);
