@@ -10,6 +10,9 @@
 
 namespace {
 
+// The side an index lists: arrivals for the arrival index, else departures.
+int32_t SideOf(int32_t mode) { return mode == kArrivalMode ? kArrivalSide : kDepartureSide; }
+
 bool NumberIs(Game& game, int32_t index, int32_t mode, int32_t side, const std::string& query)
 {
     return TrimmedName(game.TrainNumberText(index, mode, side).Get()) == query;
@@ -30,11 +33,12 @@ std::string ComingText(Game& game, int32_t t, int32_t mode)
 {
     const int32_t state = game.TrainStateNow(t, mode);
     if (state == -1) return "już odjechał";
+    const int32_t side = SideOf(mode);
     char text[120];
-    std::snprintf(text, sizeof text, "%s o %s%s", mode == kArrivalMode ? "wjedzie" : "odjedzie",
-                  game.ScheduledTimeText(t, mode, mode).Text(), "");
+    std::snprintf(text, sizeof text, "%s o %s%s", side == kArrivalSide ? "wjedzie" : "odjedzie",
+                  game.ScheduledTimeText(t, mode, side).Text(), "");
     std::string status = text;
-    const int32_t delay = game.Delay(t, mode, mode);
+    const int32_t delay = game.Delay(t, mode, side);
     if (delay != 0) {
         std::snprintf(text, sizeof text, "  (%+d min)", static_cast<int>(delay));
         status += text;
@@ -54,7 +58,7 @@ FindTrainResult TrainInfoText(Game& game, const char* query)
     int32_t mode = kArrivalMode;
     for (int32_t m : {kArrivalMode, kDepartureMode}) {
         for (int32_t i = 0; i < game.TrainCount() && t < 0; ++i)
-            if (NumberIs(game, i, m, m, q)) t = i;
+            if (NumberIs(game, i, m, SideOf(m), q)) t = i;
         if (t >= 0) {
             mode = m;
             break;
