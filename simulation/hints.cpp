@@ -22,19 +22,6 @@ constexpr int32_t kSuppliesPriority = 170;
 constexpr int32_t kBrokenPriority = 180;
 constexpr int32_t kLowPercent = 20;  ///< a supply below this is worth a hint
 
-// Some track runs from a to b: its start is a and its end b, or it is
-// two-way and runs from b to a. Catenary does not matter here.
-bool TrackJoins(const Game& game, TileCode a, TileCode b)
-{
-    for (int32_t k = 0; k < game.pathCount; ++k) {
-        const uint32_t row = static_cast<uint32_t>(k);
-        const TileCode start = *game.paths.At(row, kPathFirstTile);
-        const TileCode end = *game.paths.At(row, kPathEndTile);
-        if ((start == a && end == b) || (*game.paths.At(row, kPathTwoWay) == 1 && start == b && end == a)) return true;
-    }
-    return false;
-}
-
 // The first point, in index order, that accept takes, with slot 0 empty, not
 // closed and not offered yet; its short code is then offered.
 template <typename Accept>
@@ -212,7 +199,7 @@ std::string FindFreePointForEntry(Game& game, int32_t entryPoint, SuggestedPlace
         if (kind != kPointPlatform && kind != kPointFreightPlatform) return false;
         for (int32_t k = 0; k < 3; ++k) {
             const TileCode to = game.PointTileAt(p, k);
-            if (to > 0 && TrackJoins(game, from, to)) return true;
+            if (to > 0 && game.PathExistsBetween(from, to, false)) return true;
         }
         return false;
     });
