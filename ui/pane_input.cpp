@@ -2,14 +2,13 @@
 #include "ui/pane_input.h"
 
 #include "model/timetable.h"
+#include "simulation/train_tracking.h"
 
 const PaneInputSink kNoPaneInputSink = {
     [](const char*) {},                                                           // showStatus
     [] {},                                                                        // errorSound
-    [] {},                                                                        // countPenalty
     [] {},                                                                        // repaintStation
     [] {},                                                                        // repaintTrain
-    [](int32_t) { return std::string(); },                                        // closureText
     [](int32_t, int32_t, int32_t, TileCode, int32_t*) { return false; },          // chooseSubTrack
     [](int32_t, int32_t, int32_t, TileCode) {},                                   // viewSiding
     [] {},                                                                        // openDepot
@@ -33,10 +32,8 @@ PaneInputSink SetPaneInputSink(PaneInputSink sink)
     const PaneInputSink& no = kNoPaneInputSink;
     KeepStandIn(sink.showStatus, no.showStatus);
     KeepStandIn(sink.errorSound, no.errorSound);
-    KeepStandIn(sink.countPenalty, no.countPenalty);
     KeepStandIn(sink.repaintStation, no.repaintStation);
     KeepStandIn(sink.repaintTrain, no.repaintTrain);
-    KeepStandIn(sink.closureText, no.closureText);
     KeepStandIn(sink.chooseSubTrack, no.chooseSubTrack);
     KeepStandIn(sink.viewSiding, no.viewSiding);
     KeepStandIn(sink.openDepot, no.openDepot);
@@ -48,10 +45,10 @@ PaneInputSink SetPaneInputSink(PaneInputSink sink)
 
 const PaneInputSink& ThePaneInputSink() { return gSink; }
 
-void RefuseCommand(const char* text, bool penalty)
+void RefuseCommand(const Game& game, const char* text, bool penalty)
 {
     gSink.showStatus(text);
-    if (penalty) gSink.countPenalty();
+    if (penalty) AddPenaltyEvent(game);
     gSink.errorSound();
 }
 

@@ -1,22 +1,18 @@
 // Where the panes' mouse commands report: the message line, the error
-// sound, the penalty for a refused operation, the repaints and the windows a
-// click opens. The main window plugs in its Win32 calls; until then, and in
-// tests that record them, these are plain function pointers.
+// sound, the repaints and the windows a click opens. The main window plugs
+// in its Win32 calls; until then, and in tests that record them, these are
+// plain function pointers.
 #pragma once
 
 #include <cstdint>
-#include <string>
 
-#include "model/tile_code.h"
+#include "model/game.h"
 
 struct PaneInputSink {
     void (*showStatus)(const char* text);  ///< the status bar's message part, which also logs it
     void (*errorSound)();                  ///< the [Dzwieki] Blad sound
-    void (*countPenalty)();                ///< one refused operation of the player
     void (*repaintStation)();              ///< the station schematic
     void (*repaintTrain)();                ///< the train pane
-    /// The destination's closure by a disruption as the player reads it; "" when open.
-    std::string (*closureText)(int32_t point);
     /// The siding window in choosing mode; false when closed without a choice, else *row is the sub-track row.
     bool (*chooseSubTrack)(int32_t point, int32_t firstRow, int32_t lastRow, TileCode tile, int32_t* row);
     /// The siding window in viewing mode.
@@ -25,17 +21,17 @@ struct PaneInputSink {
     void (*openTimetable)(int32_t mode);   ///< the timetable window: 2 arrivals, 1 departures
 };
 
-// Stand-ins: nothing shown or played, no penalty, no closure, no window
-// (the siding chooser closes without a choice).
+// Stand-ins: nothing shown or played, no window (the siding chooser closes
+// without a choice).
 extern const PaneInputSink kNoPaneInputSink;
 
 // Replaces the sink and returns the one before; a member left null keeps its stand-in.
 PaneInputSink SetPaneInputSink(PaneInputSink sink);
 const PaneInputSink& ThePaneInputSink();
 
-// A refused command: its text in the message line and the error sound, and
-// one penalty event when it counts.
-void RefuseCommand(const char* text, bool penalty);
+// A refused command: its text in the message line, one penalty event of the
+// shift's score when it counts (AddPenaltyEvent), and the error sound.
+void RefuseCommand(const Game& game, const char* text, bool penalty);
 
 // A double click on a board opens the timetable window on that board's side.
 void BoardDoubleClick(bool arrivalsBoard);

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "simulation/disruptions.h"
 #include "simulation/routes.h"
 #include "simulation/supplies.h"
 #include "ui/pane_input.h"
@@ -74,14 +75,14 @@ void FirstRouteClick(Game& game, TileCode destination)
     const PaneInputSink& sink = ThePaneInputSink();
     const int32_t kind = game.PointKindAtTile(destination);
     if (kind == 0) return;
-    const std::string closure = sink.closureText(game.FindPointByTile(destination));
+    const std::string closure = PointClosureText(game, game.FindPointByTile(destination));
     if (!closure.empty()) {
-        RefuseCommand(closure.c_str(), false);
+        RefuseCommand(game, closure.c_str(), false);
         return;
     }
     std::string blocked;
     if (GetDepartureBlockReason(game, game.FindPointByTile(gSelection.selectedTile), &blocked)) {
-        RefuseCommand(blocked.c_str(), true);
+        RefuseCommand(game, blocked.c_str(), true);
         return;
     }
     // A platform is entered and left at its end that faces the other point.
@@ -95,7 +96,7 @@ void FirstRouteClick(Game& game, TileCode destination)
                              game.SidingSubTrackRow(destination, 60), destination, &subTrackRow))
         return;
     if (const char* refusal = game.ValidateMove(gSelection.selectedTile, destination, subTrackRow)) {
-        RefuseCommand(refusal, true);
+        RefuseCommand(game, refusal, true);
         return;
     }
     const VehicleSlot* head = game.FindSlotForRoute(gSelection.selectedTile, destination);
@@ -103,7 +104,7 @@ void FirstRouteClick(Game& game, TileCode destination)
     const bool catenary = RouteNeedsCatenary(game, *head, gSelection.selectedTile);
     const int32_t result = game.RouteSelection(gSelection.selectedTile, destination, catenary);
     if (result != kCandidatesMarked) {
-        RefuseCommand(MarkRouteRefusal(game, result, gSelection.selectedTile, destination, catenary), true);
+        RefuseCommand(game, MarkRouteRefusal(game, result, gSelection.selectedTile, destination, catenary), true);
         return;
     }
     gSelection.routeLaying = true;
@@ -129,7 +130,7 @@ void SecondRouteClick(Game& game, TileCode clicked)
         sink.repaintStation();
         sink.repaintTrain();
     } else if (result == kRouteNotOnCandidate || result == kRouteAmbiguous) {
-        RefuseCommand(SetRouteRefusal(result), false);
+        RefuseCommand(game, SetRouteRefusal(result), false);
     }
 }
 

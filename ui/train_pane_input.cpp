@@ -89,7 +89,7 @@ void TrainPaneCoupleClick(Game& game, const VehicleHitRanges& ranges, int stripH
     const int32_t i = VehicleAtTrainPanePoint(ranges, stripHeight, x, y);
     if (point < 0 || i < 0) return;
     if (!rightButton && i == 0) {
-        RefuseCommand(kCouplingNothingLeft, true);
+        RefuseCommand(game, kCouplingNothingLeft, true);
         return;
     }
     // The joint between vehicles pos and pos + 1.
@@ -101,7 +101,7 @@ void TrainPaneCoupleClick(Game& game, const VehicleHitRanges& ranges, int stripH
     if (started)
         sink.showStatus(CouplingStatusText(game, point, pos).c_str());
     else
-        RefuseCommand(refusal, true);
+        RefuseCommand(game, refusal, true);
 }
 
 void TrainPaneVehicleClick(Game& game, const VehicleHitRanges& ranges, int stripHeight, int x, int y)

@@ -1,6 +1,6 @@
 // Test support: a pane input sink that records what the clicks report
-// (messages, sounds, penalties, repaints, the windows they open) and answers
-// the siding chooser and the closure query as the test sets them.
+// (messages, sounds, repaints, the windows they open) and answers the siding
+// chooser as the test sets it.
 #pragma once
 
 #include <cstdint>
@@ -14,14 +14,12 @@ struct PaneInputRecord {
     std::vector<std::string> messages;  ///< non-empty texts shown, in order
     int clears = 0;                     ///< empty texts shown (the message line cleared)
     int sounds = 0;                     ///< error sounds
-    int penalties = 0;                  ///< penalty events
     int stationRepaints = 0;            ///< station pane repaints asked
     int trainRepaints = 0;              ///< train pane repaints asked
     int depotOpened = 0;                ///< depot windows opened
     int timetableMode = 0;              ///< mode of the last timetable window opened
     std::vector<int32_t> sidingViewed;  ///< point, first row, last row, tile of the last siding view
     std::vector<int32_t> sidingAsked;   ///< the same for the last chooser
-    int32_t closedPoint = -1;           ///< the point that answers as closed
     bool chooserAnswers = false;        ///< the chooser picks chooserRow
     int32_t chooserRow = -1;            ///< the row it picks
 
@@ -42,12 +40,8 @@ inline const PaneInputSink kRecordingSink = {
             TheRecord().messages.push_back(text);
     },
     [] { ++TheRecord().sounds; },
-    [] { ++TheRecord().penalties; },
     [] { ++TheRecord().stationRepaints; },
     [] { ++TheRecord().trainRepaints; },
-    [](int32_t point) {
-        return point == TheRecord().closedPoint ? std::string("P2 zamknięty do 10:25 (prace torowe)") : std::string();
-    },
     [](int32_t point, int32_t first, int32_t last, TileCode tile, int32_t* row) {
         TheRecord().sidingAsked = {point, first, last, tile};
         if (TheRecord().chooserAnswers) *row = TheRecord().chooserRow;

@@ -3,17 +3,24 @@
 #include <gtest/gtest.h>
 
 #include "pane_input_recorder.h"
+#include "simulation/notify.h"
+#include "simulation/train_tracking.h"
 
 namespace {
 
 TEST(PaneInput, RefusalsAndTheBoardsDoubleClickReachTheSink)
 {
     RecordingSink sink;
-    RefuseCommand("Trasa zajęta - inny przebieg blokuje te droge", true);
-    RefuseCommand("Wskazany punkt nie identyfikuje jednoznacznie trasy", false);
+    const NotifyHooks old = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
+    ResetTrainTracking();
+    Game game;
+    RefuseCommand(game, "Trasa zajęta - inny przebieg blokuje te droge", true);
+    RefuseCommand(game, "Wskazany punkt nie identyfikuje jednoznacznie trasy", false);
     EXPECT_EQ(sink->messages.size(), 2u);
-    EXPECT_EQ(sink->penalties, 1);
+    EXPECT_EQ(GetScoreSummary(game).penaltyEvents, 1);
     EXPECT_EQ(sink->sounds, 2);
+    ResetTrainTracking();
+    SetNotifyHooks(old);
     BoardDoubleClick(true);
     EXPECT_EQ(sink->timetableMode, 2);
     BoardDoubleClick(false);
@@ -26,11 +33,10 @@ TEST(PaneInput, MembersLeftNullKeepTheirStandIns)
     PaneInputSink partial = {};
     partial.errorSound = kRecordingSink.errorSound;
     const PaneInputSink recording = SetPaneInputSink(partial);
-    RefuseCommand("Brak trasy", true);  // no message line, no penalty: nothing fails
+    RefuseCommand(Game(), "Brak trasy", false);  // no message line: nothing fails
     BoardDoubleClick(true);
     EXPECT_EQ(sink->sounds, 1);
     EXPECT_TRUE(sink->messages.empty());
-    EXPECT_EQ(ThePaneInputSink().closureText(3), "");
     int32_t row = 7;
     EXPECT_FALSE(ThePaneInputSink().chooseSubTrack(6, 10, 12, 713, &row));
     EXPECT_EQ(row, 7);

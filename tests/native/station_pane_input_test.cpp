@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "pane_input_recorder.h"
+#include "scripted_random.h"
+#include "simulation/disruptions.h"
 #include "simulation/notify.h"
 #include "simulation/routes.h"
 #include "simulation/supplies.h"
+#include "simulation/train_tracking.h"
 #include "support/fresh_ui_state.h"
 #include "testowo_game.h"
 #include "ui/commands.h"
@@ -14,6 +17,9 @@
 #include "ui/station_view.h"
 
 namespace {
+
+constexpr int kNoWinter = 99;     ///< a winter draw that gives none
+constexpr int kClosureDraw = 5;   ///< a closure draw that closes a point
 
 class StationPaneInput : public TestowoGame {
 protected:
@@ -24,9 +30,12 @@ protected:
         gStationView = StationViewState();  // scale 1 at the origin: a tile is 14 pane pixels
         gUi.gameRunning = true;
         oldHooks_ = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
+        ResetTrainTracking();
     }
     void TearDown() override
     {
+        gSettings.utrudnienia = false;
+        StartDisruptions(game);  // no closure stays for the next test
         SetNotifyHooks(oldHooks_);
         FreshUiState();
         gStationView = StationViewState();
@@ -40,11 +49,12 @@ protected:
     }
     void Right(TileCode tile) { Click(true, tile); }
     void Left(TileCode tile) { Click(false, tile); }
-    // One refused click: its text, whether it cost a penalty, one sound.
+    int Penalties() { return GetScoreSummary(game).penaltyEvents; }
+    // One refused click: its text, the penalties so far, a sound for every message.
     void ExpectRefused(const char* text, int penalties)
     {
         EXPECT_EQ(sink->LastMessage(), text);
-        EXPECT_EQ(sink->penalties, penalties);
+        EXPECT_EQ(Penalties(), penalties);
         EXPECT_EQ(sink->sounds, static_cast<int>(sink->messages.size()));
     }
 
@@ -68,7 +78,7 @@ TEST_F(StationPaneInput, TwoClicksRouteTheStabledLocomotivesToAPlatform)
     EXPECT_EQ(TileStateAt(game, 625), kTileCandidate);
     EXPECT_EQ(TileStateAt(game, 514), kTileCandidate);
     EXPECT_TRUE(sink->messages.empty());
-    EXPECT_EQ(sink->penalties, 0);
+    EXPECT_EQ(Penalties(), 0);
 
     // A tile of no candidate: refused without a penalty, the candidates stay.
     Left(430);
@@ -184,12 +194,25 @@ TEST_F(StationPaneInput, RefusedMovesShowTheirTextWithAPenaltyAndKeepTheSelectio
     ExpectRefused("Zły punkt wyjazdowy dla tego pociągu", 3);
     EXPECT_EQ(gSelection.selectedTile, 412);
 
-    // A closed destination: its text and the sound, no penalty.
-    sink->closedPoint = kStcPlatform2;
+    EXPECT_EQ(GetPenaltyPoints(game), 3 * kPointsPerEvent);
+}
+
+TEST_F(StationPaneInput, AClosedDestinationIsRefusedWithoutAPenalty)
+{
+    EmptyRow(game, kStcPlatform2);
+    for (TileCode tile : {512, 513, 514}) SetTileStateAt(game, tile, kTileFree);
+    {
+        // P2, the only free platform, for 20 minutes of track works.
+        ScriptedRandom draws({kNoWinter, kClosureDraw, 0, 5, 1});
+        StartDisruptions(game);
+        DisruptionsTick(game);
+    }
+    ASSERT_TRUE(IsPointClosed(kStcPlatform2));
     Right(730);
     Left(512);
-    ExpectRefused("P2 zamknięty do 10:25 (prace torowe)", 3);
+    ExpectRefused("P2 zamknięty do 05:20 (prace torowe)", 0);
     EXPECT_EQ(gSelection.selectedTile, 730);
+    EXPECT_FALSE(gSelection.routeLaying);
 }
 
 TEST_F(StationPaneInput, AFailedCandidateSearchClearsTheRouteButKeepsTheSelection)
@@ -229,7 +252,7 @@ TEST_F(StationPaneInput, ASidingDestinationAsksForItsSubTrack)
     EXPECT_EQ(sink->sidingAsked,
               (std::vector<int32_t>{kStcSiding, kStcSubTrack1, kStcSubTrack1 + kStcSubTracks - 1, 713}));
     EXPECT_TRUE(sink->messages.empty());
-    EXPECT_EQ(sink->penalties, 0);
+    EXPECT_EQ(Penalties(), 0);
     EXPECT_FALSE(gSelection.routeLaying);
 
     sink->chooserAnswers = true;

@@ -10,6 +10,7 @@
 #include "pane_input_recorder.h"
 #include "simulation/notify.h"
 #include "simulation/pantographs.h"
+#include "simulation/train_tracking.h"
 #include "support/fresh_ui_state.h"
 #include "testowo_game.h"
 #include "timetable_access.h"
@@ -46,6 +47,7 @@ protected:
         oldHooks_ = SetNotifyHooks(
             {[] { return true; }, nullptr, [](const char* text) { LoggedEvents().push_back(text); }, nullptr});
         ResetPantographs();
+        ResetTrainTracking();
     }
     void TearDown() override
     {
@@ -84,26 +86,26 @@ TEST_F(TrainPaneInput, AClickUncouplesAndASecondOnTheBusyJointIsRefused)
     ASSERT_EQ(sink->messages.size(), 1u);
     EXPECT_NE(sink->messages[0].find("Rozłączanie"), std::string::npos) << sink->messages[0];
     EXPECT_EQ(LoggedEvents().size(), 1u);
-    EXPECT_EQ(sink->penalties, 0);
+    EXPECT_EQ(GetScoreSummary(game).penaltyEvents, 0);
     EXPECT_EQ(sink->sounds, 0);
     EXPECT_EQ(sink->trainRepaints, 1);
 
     Couple(false, 1);  // the same joint from its right vehicle
     EXPECT_EQ(sink->LastMessage(), "Trwa łączenie/rozłączanie.");
-    EXPECT_EQ(sink->penalties, 1);
+    EXPECT_EQ(GetScoreSummary(game).penaltyEvents, 1);
     EXPECT_EQ(sink->sounds, 1);
     EXPECT_EQ(game.SlotCountdown(kStcPlatform1, 0), 60 / game.clock.Step(0));  // not restarted
 
     Couple(false, 0);
     EXPECT_EQ(sink->LastMessage(), "Po lewej stronie nic nie stoi");
-    EXPECT_EQ(sink->penalties, 2);
+    EXPECT_EQ(GetScoreSummary(game).penaltyEvents, 2);
     EXPECT_EQ(sink->clears, 3);
 
     // Between the pictures, or with nothing selected, a click does nothing.
     TrainPaneCoupleClick(game, ranges_, kStrip, true, 50, 20);
     gSelection.selectedTile = 0;
     Couple(true, 0);
-    EXPECT_EQ(sink->penalties, 2);
+    EXPECT_EQ(GetScoreSummary(game).penaltyEvents, 2);
     EXPECT_EQ(sink->messages.size(), 3u);
 }
 
@@ -115,13 +117,13 @@ TEST_F(TrainPaneInput, TheLastOfTenVehiclesIsNeverCoupledToItself)
     gSelection.selectedTile = 412;
     Couple(true, 9);
     EXPECT_EQ(sink->LastMessage(), "Na prawo nic nie stoi.");
-    EXPECT_EQ(sink->penalties, 1);
+    EXPECT_EQ(GetScoreSummary(game).penaltyEvents, 1);
     EXPECT_EQ(game.SlotCountdown(kStcPlatform1, 9), 0);
     EXPECT_EQ(game.SlotCoupled(kStcPlatform1, 9), 0);
 
     Couple(false, 9);  // its left joint is a real one
     EXPECT_EQ(game.SlotCountdown(kStcPlatform1, 8), 60 / game.clock.Step(0));
-    EXPECT_EQ(sink->penalties, 1);
+    EXPECT_EQ(GetScoreSummary(game).penaltyEvents, 1);
 }
 
 TEST_F(TrainPaneInput, CouplingIsRefusedOffThePlatforms)
@@ -129,7 +131,7 @@ TEST_F(TrainPaneInput, CouplingIsRefusedOffThePlatforms)
     gSelection.selectedTile = 730;
     Couple(true, 0);
     EXPECT_EQ(sink->LastMessage(), "W tym punkcie nie wolno łączyć/rozłączać składów.");
-    EXPECT_EQ(sink->penalties, 1);
+    EXPECT_EQ(GetScoreSummary(game).penaltyEvents, 1);
     EXPECT_EQ(game.SlotCountdown(kStcStabling, 0), 0);
 }
 
@@ -144,7 +146,7 @@ TEST_F(TrainPaneInput, CtrlClickRaisesThePantographOrTurnsTheLocomotive)
     TrainPaneVehicleClick(game, ranges_, kStrip, MiddleOf(1), 20);
     EXPECT_EQ(sink->LastMessage(), TurnLocomotiveMessage(kTurnNotAtTurntable));
     EXPECT_EQ(sink->sounds, 0);
-    EXPECT_EQ(sink->penalties, 0);
+    EXPECT_EQ(GetScoreSummary(game).penaltyEvents, 0);
     EXPECT_EQ(sink->trainRepaints, 2);
 
     TrainPaneVehicleClick(game, ranges_, kStrip, MiddleOf(1), 0);  // above the strip
