@@ -3,6 +3,7 @@
 
 #include "model/game.h"
 #include "simulation/event_log.h"
+#include "simulation/routes.h"
 #include "simulation/supplies.h"
 
 GameHooks GameModelHooks()
@@ -28,6 +29,7 @@ GameHooks GameModelHooks()
     };
     hooks.findPointByTile = [](int tile) { return static_cast<int>(TheGame().FindPointByTile(tile)); };
     hooks.entryTileByNumber = [](int number) { return static_cast<int>(TheGame().EntryTileByNumber(number)); };
+    hooks.clearRouteCandidates = [] { TheGame().RouteSelection(kRouteClear, kRouteClear, false); };
     hooks.suppliesTick = [] { SuppliesTick(TheGame()); };
     hooks.findSlotToExtinguish = [](int point) { return static_cast<int>(FindSlotToExtinguish(TheGame(), point)); };
     hooks.findSlotToFireUp = [](int point) { return static_cast<int>(FindSlotToFireUp(TheGame(), point)); };

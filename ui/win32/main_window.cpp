@@ -17,6 +17,7 @@
 #include "ui/win32/game_files.h"
 #include "ui/win32/graphics.h"
 #include "ui/win32/main_commands.h"
+#include "ui/win32/pane_input_sink.h"
 #include "ui/win32/pane_layout.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/sound_player.h"
@@ -42,6 +43,7 @@ void OnCreate(HWND window)
     gMainWindow = window;
     CreatePanes(window);
     CreateStatusBar(window);
+    SetPaneInputSink(kWindowPaneInputSink);
     SetStatusBarParts();
     gWindowServices.loadGraphics(window);
     InitCommandMenu(window);
@@ -163,6 +165,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
         return OnMouse(window, message, wParam, lParam);
+    case WM_MOUSEWHEEL:
+        return ForwardWheelToPane(window, wParam, lParam) ? 0 : DefWindowProcA(window, message, wParam, lParam);
     case WM_SETCURSOR:
         return OnSetCursor(window, lParam) ? TRUE : DefWindowProcA(window, message, wParam, lParam);
     case WM_KEYDOWN:

@@ -1,6 +1,8 @@
 // Pane classes, creation of the main window's panes and their repaint.
 #include "ui/win32/panes.h"
 
+#include <windowsx.h>
+
 #include <initializer_list>
 
 #include "ui/win32/pane_paint.h"
@@ -59,6 +61,21 @@ void InvalidateAllPanes()
 {
     for (HWND pane : {gStationPane, gTrainPane, gArrivalsBoard, gDeparturesBoard})
         if (pane) InvalidateRect(pane, nullptr, FALSE);
+}
+
+bool ForwardWheelToPane(HWND main, WPARAM wParam, LPARAM lParam)
+{
+    // A pane that leaves the wheel to DefWindowProc hands it back to us.
+    static bool forwarding = false;
+    if (forwarding) return false;
+    POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};  // screen coordinates
+    ScreenToClient(main, &point);
+    HWND pane = ChildWindowFromPointEx(main, point, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED | CWP_SKIPTRANSPARENT);
+    if (!pane || pane == main) return false;
+    forwarding = true;
+    SendMessageW(pane, WM_MOUSEWHEEL, wParam, lParam);
+    forwarding = false;
+    return true;
 }
 
 LRESULT CALLBACK BlankPaneWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -21,6 +21,11 @@ bool RegisterPaneClasses(HINSTANCE instance);
 void CreatePanes(HWND main);   // the four panes, sized later by the layout
 void InvalidateAllPanes();     // station, train, arrivals, departures; without erasing
 
+// The wheel goes to the window with the focus, the main window, since the
+// panes take none: it is handed to the main window's child under the cursor.
+// False when there is none (the caller leaves the message to the default).
+bool ForwardWheelToPane(HWND main, WPARAM wParam, LPARAM lParam);
+
 // Paints the whole client area in the window colour: the procedure of the
 // panes whose own drawing is not built yet.
 LRESULT CALLBACK BlankPaneWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "ui/settings.h"
+#include "ui/station_pane_input.h"
 #include "ui/station_view.h"
 #include "ui/win32/pane_paint.h"
 #include "ui/win32/station_view_paint.h"
@@ -43,8 +44,13 @@ LRESULT CALLBACK StationPaneWndProc(HWND window, UINT message, WPARAM wParam, LP
     const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
     switch (message) {
     case WM_LBUTTONDOWN:
-        if (!(wParam & MK_CONTROL)) break;
-        BeginPan(window, x, y);
+        if (wParam & MK_CONTROL)
+            BeginPan(window, x, y);
+        else
+            StationPaneClick(TheGame(), false, x, y, false);
+        return 0;
+    case WM_RBUTTONDOWN:
+        StationPaneClick(TheGame(), true, x, y, false);
         return 0;
     case WM_MBUTTONDOWN:
         BeginPan(window, x, y);

@@ -1,5 +1,6 @@
 // The station schematic pane (SemarionStationPane): its window procedure,
-// which paints the view and takes the wheel zoom and the pan drag.
+// which paints the view, takes the clicks (ui/station_pane_input.h), the
+// wheel zoom and the pan drag.
 #pragma once
 
 #include <windows.h>

@@ -1,0 +1,29 @@
+// The panes' input sink filled with the main window's calls.
+#include "ui/win32/pane_input_sink.h"
+
+#include <windows.h>
+
+#include "ui/status_texts.h"
+#include "ui/win32/panes.h"
+#include "ui/win32/sound_player.h"
+#include "ui/win32/status_bar.h"
+
+namespace {
+
+void Repaint(HWND pane)
+{
+    if (pane) InvalidateRect(pane, nullptr, FALSE);
+}
+
+}  // namespace
+
+const PaneInputSink kWindowPaneInputSink = {
+    [](const char* text) { SetStatusText(kStatusMessage, text); },  // showStatus, which also logs it
+    [] { PlayGameSound(Sound::kError); },                           // errorSound
+    [] { Repaint(gStationPane); },                                  // repaintStation
+    [] { Repaint(gTrainPane); },                                    // repaintTrain
+    nullptr,                                                        // chooseSubTrack
+    nullptr,                                                        // viewSiding
+    nullptr,                                                        // openDepot
+    nullptr,                                                        // openTimetable
+};
