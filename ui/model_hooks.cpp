@@ -2,9 +2,12 @@
 #include "ui/model_hooks.h"
 
 #include "model/game.h"
+#include "simulation/disruptions.h"
 #include "simulation/event_log.h"
+#include "simulation/hints.h"
 #include "simulation/routes.h"
 #include "simulation/supplies.h"
+#include "simulation/train_tracking.h"
 
 GameHooks GameModelHooks()
 {
@@ -24,8 +27,9 @@ GameHooks GameModelHooks()
     };
     hooks.isTestGame = [] { return TheGame().IsTestGame(); };
     hooks.lookAhead = [](int value) { return static_cast<int>(TheGame().LookAhead(value)); };
+    // The player's own chances: the settings never see a disruption's offset.
     hooks.delayChance = [](int cls, int sign, int value) {
-        return static_cast<int>(TheGame().DelayChance(cls, sign, value));
+        return static_cast<int>(BaseDelayChance(TheGame(), cls, sign, value));
     };
     hooks.findPointByTile = [](int tile) { return static_cast<int>(TheGame().FindPointByTile(tile)); };
     hooks.entryTileByNumber = [](int number) { return static_cast<int>(TheGame().EntryTileByNumber(number)); };
@@ -36,5 +40,30 @@ GameHooks GameModelHooks()
     hooks.extinguishSteamLoco = [](int point) { return ExtinguishSteamLoco(TheGame(), point); };
     hooks.fireUpSteamLoco = [](int point) { return FireUpSteamLoco(TheGame(), point); };
     hooks.addLogEvent = AddLogEvent;
+    hooks.resetTrainTracking = ResetTrainTracking;
+    hooks.trackTrainsTick = [] { TrackTrainsTick(TheGame()); };
+    hooks.penaltyPoints = [] { return static_cast<int>(GetPenaltyPoints(TheGame())); };
+    hooks.startDisruptions = [] { StartDisruptions(TheGame()); };
+    hooks.disruptionsTick = [] { DisruptionsTick(TheGame()); };
     return hooks;
+}
+
+StationViewFeed ModelStationViewFeed()
+{
+    StationViewFeed feed = kNoStationViewFeed;
+    feed.hints = [] {
+        std::vector<std::string> texts;
+        for (const Hint& hint : BuildHints(TheGame())) texts.push_back(hint.text);
+        return texts;
+    };
+    feed.newestEvents = [](int32_t n) {
+        std::vector<ViewLogEntry> entries;
+        for (int32_t i = 0; i < n && i < LogCount(); ++i) {
+            LogEvent event = GetLogEventNewestFirst(i);
+            entries.push_back({event.time, event.text});
+        }
+        return entries;
+    };
+    feed.pointClosed = IsPointClosed;
+    return feed;
 }
