@@ -5,6 +5,11 @@
 //   driver command TITLE ID     posts WM_COMMAND with a menu command id
 //   driver menu TITLE           exit 0 when the window shows a menu bar
 //   driver statusbar TITLE      prints the status bar's part count
+//   driver statustext TITLE PART
+//                               prints the text of a status bar part (code
+//                               page 1250, as the program holds it)
+//   driver pane TITLE ID        prints the screen x, y of the client area of
+//                               the window's child ID and its width, height
 //   driver slide TITLE ID POS   moves a dialog's trackbar as a drag would
 //   driver click TITLE ID       clicks a dialog's button
 //   driver filedialog TITLE PATH SECONDS
@@ -49,6 +54,41 @@ int PrintStatusBar(HWND hwnd)
     if (!bar) return 1;
     // no buffer: the count alone comes back, nothing has to cross processes
     std::printf("parts %d\n", static_cast<int>(SendMessageA(bar, SB_GETPARTS, 0, 0)));
+    return 0;
+}
+
+// The status bar's text lives in the program's process: the bar writes it
+// into a buffer made there, which is read back from here.
+int PrintStatusText(HWND hwnd, int part)
+{
+    HWND bar = FindWindowExA(hwnd, nullptr, STATUSCLASSNAMEA, nullptr);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!bar || !process) return 1;
+    constexpr SIZE_T kSize = 1024;
+    void* remote = VirtualAllocEx(process, nullptr, kSize, MEM_COMMIT, PAGE_READWRITE);
+    char text[kSize] = {};
+    bool read = false;
+    if (remote && LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(part), 0)) < kSize) {
+        SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(remote));
+        read = ReadProcessMemory(process, remote, text, kSize - 1, nullptr) != 0;
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    if (!read) return 1;
+    std::printf("%s\n", text);
+    return 0;
+}
+
+int PrintPane(HWND hwnd, int id)
+{
+    HWND pane = GetDlgItem(hwnd, id);
+    RECT client;
+    if (!pane || !GetClientRect(pane, &client)) return 1;
+    POINT origin = {0, 0};
+    ClientToScreen(pane, &origin);
+    std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
     return 0;
 }
 
@@ -117,7 +157,9 @@ int main(int argc, char** argv)
     if (argc >= 4 && std::strcmp(argv[1], "wait") == 0)
         return WaitForWindow(argv[2], std::atoi(argv[3])) ? 0 : 1;
     if (argc < 3) {
-        std::fprintf(stderr, "usage: driver wait|close|command|menu|statusbar|slide|click|filedialog TITLE [...]\n");
+        std::fprintf(stderr,
+                     "usage: driver wait|close|command|menu|statusbar|statustext|pane|slide|click|filedialog "
+                     "TITLE [...]\n");
         return 2;
     }
     HWND hwnd = FindWindowA(nullptr, argv[2]);
@@ -127,6 +169,8 @@ int main(int argc, char** argv)
         return PostMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0) ? 0 : 1;
     if (std::strcmp(argv[1], "menu") == 0) return PrintMenu(hwnd);
     if (std::strcmp(argv[1], "statusbar") == 0) return PrintStatusBar(hwnd);
+    if (argc >= 4 && std::strcmp(argv[1], "statustext") == 0) return PrintStatusText(hwnd, std::atoi(argv[3]));
+    if (argc >= 4 && std::strcmp(argv[1], "pane") == 0) return PrintPane(hwnd, std::atoi(argv[3]));
     if (argc >= 5 && std::strcmp(argv[1], "slide") == 0) return Slide(hwnd, std::atoi(argv[3]), std::atoi(argv[4]));
     if (argc >= 4 && std::strcmp(argv[1], "click") == 0) return Click(hwnd, std::atoi(argv[3]));
     if (argc >= 5 && std::strcmp(argv[1], "filedialog") == 0) return FillFileDialog(hwnd, argv[3], std::atoi(argv[4]));

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Testowo, started from the command line, played with the mouse: a refused
+# move shows its message in the status bar and costs penalty points; a right
+# click selects the unit on platform 2, a left click on the east exit marks
+# the candidate tracks and a click on one of them sets the route, which a
+# save made through the menu holds as the unit's path; the wheel over the
+# schematic zooms it while the main window has the focus.
+set -euo pipefail
+exe=$1 driver=$2
+here=$(cd "$(dirname "$0")" && pwd)
+run=$here/../wine/wine-run.sh
+. "$SEMARION_WINE_SESSION/env"
+work=$PWD/e2e/route_setting
+. "$here/game_helpers.bash"
+make_game_folder "$work"
+
+start_program "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")"
+"$run" "$driver" wait "$testowo" 60 || fail "the command line did not start Testowo"
+sleep 1
+read -r pane_x pane_y pane_w pane_h < <("$run" "$driver" pane "$testowo" 101 | tr -d '\r')
+
+# The screen point in the middle of a tile: Testowo's 44 x 12 tiles fitted
+# into the station pane and centred, at zoom 1 without a pan.
+tile_xy() {
+  python3 - "$1" "$pane_x" "$pane_y" "$pane_w" "$pane_h" <<'EOF'
+import sys
+tile, px, py, w, h = map(int, sys.argv[1:])
+s = min(w / (44 * 14), h / (12 * 14))
+x0 = (w - int(44 * 14 * s + 0.5)) // 2
+y0 = (h - int(12 * 14 * s + 0.5)) // 2
+print(px + x0 + int((tile % 100 + 0.5) * 14 * s), py + y0 + int((tile // 100 + 0.5) * 14 * s))
+EOF
+}
+# click_tile BUTTON TILE: 1 left, 3 right.
+click_tile() {
+  read -r x y < <(tile_xy "$2")
+  xdotool mousemove --sync "$x" "$y" click "$1"
+  sleep 0.3
+}
+status_text() { "$run" "$driver" statustext "$testowo" "$1" | tr -d '\r' | iconv -f CP1250 -t UTF-8; }
+# expect_status PART TEXT MESSAGE: the part shows the text within a few seconds.
+expect_status() {
+  local text=
+  for _ in $(seq 30); do
+    text=$(status_text "$1")
+    [ "$text" = "$2" ] && return 0
+    sleep 0.2
+  done
+  fail "$3 (the status bar shows '$text')"
+}
+
+import -window root "$work/start.png"
+
+# Platform 1: eastwards its car leads, no locomotive pulls it.
+click_tile 3 413
+click_tile 1 542
+expect_status 1 "Brak lokomotywy na początku składu" "a refused move shows no message"
+expect_status 0 "Punkty karne: 5" "a refused move costs no penalty points"
+import -window root "$work/refused.png"
+
+# Platform 2: its unit to the east exit, along the one track offered.
+click_tile 3 513
+click_tile 1 542
+expect_status 1 "" "marking the candidates showed a message"
+import -window root "$work/candidates.png"
+click_tile 1 530
+save_as "$testowo" "$work/zapisy/trasa.sav"
+grep -q "542,541,540,539" "$work/zapisy/trasa.sav" || fail "the save holds no path of the unit to the exit"
+import -window root "$work/route.png"
+
+# The wheel goes to the main window, which has the focus; the pane under the
+# cursor zooms.
+read -r x y < <(tile_xy 620)
+xdotool mousemove --sync "$x" "$y" click 4
+sleep 0.5
+import -window root "$work/zoomed.png"
+close_without_saving "$testowo"
+trap - EXIT
+grep -q '^Rozmiar_schematu=115' "$work/gra/semarion.ini" || fail "the wheel did not zoom the schematic"
+echo "screenshots: $work/start.png $work/refused.png $work/candidates.png $work/route.png $work/zoomed.png"
