@@ -119,16 +119,18 @@ void Start(Game& game, int32_t row, int32_t slot)
 }
 
 // Five minutes after it reached its platform a train turns to its departing
-// role. A train that got there in the last minutes of the day turns at 23:59:
-// the midnight rollover would forget the moment it arrived.
+// role. Only a moment of arrival, stored as a time of the next day, counts:
+// an expected arrival of today at 23:55 or later is no such moment. A train
+// that got there in the last minutes of the day turns at 23:59, before the
+// midnight rollover forgets the moment it arrived.
 void SwitchRole(Game& game, VehicleSlot& slot)
 {
     const int32_t train = TrainRowOf(game, slot);
     if (train < 0) return;
     Timetable& t = game.timetable;
     const int32_t state = t.RowState(train, kRawRow);
-    if (!IsArrivingRole(state)) return;
     const int32_t arrived = t.ExpectedTime(train, kRawRow, kArrivalSide);
+    if (!IsArrivingRole(state) || arrived < kNextDay) return;
     const int32_t due = std::min(AddMinutesClamped(arrived, -kRoleSwitchLag), kLastMinuteOfDay);
     if (due <= 0 || due > game.Now()) return;
     t.RowState(train, kRawRow, state == kStateArriving ? kStateDeparting : kStateDepartingNotAdmitted);
