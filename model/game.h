@@ -132,6 +132,23 @@ public:
     const char* StationName() const { return stationName.data(); }
     int32_t AllowShedTransfers(int32_t v = -1);  // -1 reads
 
+    // What stands at a point's tile (simulation/point_queries.cpp).
+    int32_t PointKindAtTile(::TileCode tile) const;          // 0 when no point has the tile
+    bool PointHasVehicle(::TileCode tile);
+    int32_t FindFirstPoweredVehicleAtTile(::TileCode tile);  // point * 100 + slot; 0 when none
+    int32_t SidingSubTrackRow(::TileCode tile, int32_t which) const;  // -1 when no siding has the tile
+    int32_t SlotVehicleType(int32_t row, int32_t slot);      // 0 for an empty slot
+    const char* VehicleTypeName(int32_t a, int32_t b);       // points into a name table
+    Composition SlotComposition(int32_t row, int32_t slot);  // zeros when the train has none
+
+    // Starting, saving and loading a game (simulation/). Each returns the
+    // result code of its own header; a new or loaded game that fails leaves
+    // the game as it was.
+    int32_t LoadStationFile(const char* path);       // StationFileResult
+    int32_t NewGameFromTimetable(const char* path);  // NewGameResult
+    int32_t SaveGameState(const char* path);         // SavedGameResult
+    int32_t LoadGameState(const char* path, const char* gameFolder = "");  // SavedGameResult
+
     // Slot queries (row, slot); outside the slot grid they answer as an empty
     // slot and write nothing.
     VehicleSlot* SlotAt(int32_t row, int32_t slot);  // null outside the grid
@@ -179,6 +196,15 @@ public:
     // The train state of a row; read through the departure index, a train
     // standing (1) whose expected departure has come becomes due (3) first.
     int32_t TrainStateNow(int32_t index, int32_t mode, int32_t unused = kReadValue);
+
+    // Slot fields the dispatching services read and set: the steam supplies,
+    // the pantographs and the siding window (model/game_slot_services.cpp).
+    // Outside the slot grid they read 0 and write nothing.
+    int32_t SlotVehicleSerial(int32_t row, int32_t slot);  // gives a vehicle without one its serial
+    int32_t SlotServiced(int32_t row, int32_t slot);
+    void MarkSlotServiced(int32_t row, int32_t slot);
+    void SetSlotLink(int32_t row, int32_t slot, int32_t value);
+    int32_t SlotVehicleTypeCopy(int32_t row, int32_t slot);  // 0 for an empty slot
 
     GameClock clock;                  ///< game time
     Timetable timetable;              ///< trains of the day, vehicle types, delay settings

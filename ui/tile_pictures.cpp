@@ -63,3 +63,8 @@ bool IsKeyedOnOwnCorner(int32_t pictureNumber)
 {
     return pictureNumber / 10 == kLevelCrossingFamily;
 }
+
+std::string FormatResourceName(const char* prefix, int32_t n)
+{
+    return std::string(prefix ? prefix : "") + std::to_string(n);
+}

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 constexpr int32_t kTileSize = 14;             ///< tiles are 14 x 14 pixels
 constexpr int32_t kFirstTileNumber = 100;     ///< picture number of prepared-tile entry 0
@@ -47,3 +48,7 @@ bool TileEntryHasResource(int32_t entry);
 // Whether a picture is made transparent by its own top-left pixel rather than
 // by white: the level crossing family 53 (numbers 530..539) keeps its white road.
 bool IsKeyedOnOwnCorner(int32_t pictureNumber);
+
+// The name of a numbered resource: the prefix followed by the decimal number
+// ("TOR" and 101 give "TOR101").
+std::string FormatResourceName(const char* prefix, int32_t n);

@@ -5,6 +5,8 @@
 //   driver command TITLE ID     posts WM_COMMAND with a menu command id
 //   driver menu TITLE           exit 0 when the window shows a menu bar
 //   driver statusbar TITLE      prints the status bar's part count
+//   driver slide TITLE ID POS   moves a dialog's trackbar as a drag would
+//   driver click TITLE ID       clicks a dialog's button
 #include <windows.h>
 
 #include <commctrl.h>
@@ -47,6 +49,25 @@ int PrintStatusBar(HWND hwnd)
     return 0;
 }
 
+// The trackbar goes to its position, and its dialog hears of it as it
+// would from a drag.
+int Slide(HWND dialog, int id, int position)
+{
+    HWND trackbar = GetDlgItem(dialog, id);
+    if (!trackbar) return 1;
+    SendMessageA(trackbar, TBM_SETPOS, TRUE, position);
+    SendMessageA(dialog, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(trackbar));
+    return 0;
+}
+
+int Click(HWND dialog, int id)
+{
+    HWND button = GetDlgItem(dialog, id);
+    if (!button) return 1;
+    SendMessageA(button, BM_CLICK, 0, 0);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -54,7 +75,7 @@ int main(int argc, char** argv)
     if (argc >= 4 && std::strcmp(argv[1], "wait") == 0)
         return WaitForWindow(argv[2], std::atoi(argv[3])) ? 0 : 1;
     if (argc < 3) {
-        std::fprintf(stderr, "usage: driver wait|close|command|menu|statusbar TITLE [...]\n");
+        std::fprintf(stderr, "usage: driver wait|close|command|menu|statusbar|slide|click TITLE [...]\n");
         return 2;
     }
     HWND hwnd = FindWindowA(nullptr, argv[2]);
@@ -64,6 +85,8 @@ int main(int argc, char** argv)
         return PostMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0) ? 0 : 1;
     if (std::strcmp(argv[1], "menu") == 0) return PrintMenu(hwnd);
     if (std::strcmp(argv[1], "statusbar") == 0) return PrintStatusBar(hwnd);
+    if (argc >= 5 && std::strcmp(argv[1], "slide") == 0) return Slide(hwnd, std::atoi(argv[3]), std::atoi(argv[4]));
+    if (argc >= 4 && std::strcmp(argv[1], "click") == 0) return Click(hwnd, std::atoi(argv[3]));
     std::fprintf(stderr, "unknown command %s\n", argv[1]);
     return 2;
 }

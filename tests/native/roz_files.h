@@ -22,10 +22,13 @@ inline std::string ReadFileText(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Writes text to a file of the temporary folder and returns its path.
+// Writes text to a file of the temporary folder and returns its path. The
+// file is named after the running test too, as tests run in parallel.
 inline std::string WriteTempFile(const std::string& name, const std::string& text)
 {
-    const std::string path = testing::TempDir() + name;
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    const std::string owner = test ? std::string(test->test_suite_name()) + "." + test->name() + "-" : "";
+    const std::string path = testing::TempDir() + owner + name;
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }

@@ -26,6 +26,24 @@ void SetPoint(Game& game, int32_t point, const PointSpec& spec)
     for (int32_t f = 0; f < kPointFieldCount; ++f) *PointCell(game, point, f) = values[f];
 }
 
+void SetTileCode(Game& game, TileCode tile, int32_t code)
+{
+    *game.tileCodes.At(static_cast<uint32_t>(TileRow(tile)), static_cast<uint32_t>(TileColumn(tile))) = code;
+}
+
+VehicleSlot& PlaceVehicle(Game& game, int32_t row, int32_t slot, int32_t type, int32_t kind, int32_t train,
+                          bool coupled)
+{
+    static VehicleSlot nowhere;  // stands in for a slot outside the grid, after the failure
+    VehicleSlot* s = game.SlotAt(row, slot);
+    if (!s) {
+        ADD_FAILURE() << "no slot " << slot << " on row " << row;
+        s = &nowhere;
+    }
+    s->Fill(train, type, kind, 1, 1, coupled ? 1 : 0, kMotionStanding);
+    return *s;
+}
+
 void SetPath(Game& game, int32_t path, const PathSpec& spec)
 {
     ASSERT_LE(spec.tiles.size(), static_cast<size_t>(kPathMaxTiles));

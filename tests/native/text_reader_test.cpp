@@ -74,7 +74,7 @@ TEST(TextReader, LinesAndCharacters)
     EXPECT_TRUE(chars.VisibleChar(c));
     EXPECT_EQ(c, 'Y');
     EXPECT_FALSE(chars.VisibleChar(c));
-    EXPECT_FALSE(TextReader().Open(WriteTempFile("", "").c_str()));  // a folder, not a file
+    EXPECT_FALSE(TextReader().Open(testing::TempDir().c_str()));  // a folder, not a file
 }
 
 TEST(TextReader, ReadsFromAnOffsetAndTellsWhereItIsInTheFile)

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "support/fresh_ui_state.h"
+#include "support/main_window_fixture.h"
 #include "ui/commands.h"
 #include "ui/game_hooks.h"
 #include "ui/pacing.h"
@@ -33,44 +33,16 @@ std::string StatusText(int part)
     return text;
 }
 
-// A main window as start-up makes it, with fresh settings and no game; it is
-// destroyed at the end (its WM_DESTROY writes the settings nowhere: the
-// private-profile calls are not plugged in here).
-class MainWindow : public ::testing::Test {
+class MainWindow : public MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        FreshUiState();
-        savedServices_ = gWindowServices;
-        HINSTANCE instance = GetModuleHandleA(nullptr);
-        ASSERT_TRUE(RegisterPaneClasses(instance));
-        ASSERT_TRUE(RegisterMainWindowClass(instance));
-        window_ = CreateMainWindow(instance);
-        ASSERT_NE(window_, nullptr);
-    }
-    void TearDown() override
-    {
-        if (IsWindow(window_)) DestroyWindow(window_);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {}
-        gWindowServices = savedServices_;
-        gGameHooks = kNoGameHooks;
-        gUi = UiFlags();
-    }
     UINT ItemState(int id) const { return GetMenuState(GetMenu(window_), static_cast<UINT>(id), MF_BYCOMMAND); }
     bool Checked(int id) const { return (ItemState(id) & MF_CHECKED) != 0; }
     bool Grayed(int id) const { return (ItemState(id) & (MF_GRAYED | MF_DISABLED)) != 0; }
-    void Command(int id) { SendMessageA(window_, WM_COMMAND, static_cast<WPARAM>(id), 0); }
     void OpenPopups()
     {
         HMENU shift = GetSubMenu(GetMenu(window_), 2);
         SendMessageA(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(shift), 2);
     }
-
-    HWND window_ = nullptr;
-
-private:
-    WindowServices savedServices_{};
 };
 
 TEST_F(MainWindow, CreatedWithItsClassTitleAndSize)

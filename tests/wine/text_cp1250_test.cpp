@@ -19,4 +19,21 @@ TEST(CodePage, PolishLiteralsAreCp1250AndWidenRight)
     EXPECT_EQ(AnsiToWide("C:\\Gry\\Żółw"), L"C:\\Gry\\\u017B\u00F3\u0142w");
 }
 
+TEST(CodePage, DialogItemTextsAreWidenedFromCp1250)
+{
+    HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(parent, nullptr);
+    HWND item = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 80, 20, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(7)), nullptr, nullptr);
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(SetDlgItemTextCp1250(parent, 7, "Żółw – ślimak"));
+    wchar_t text[32] = {};
+    GetWindowTextW(item, text, 32);
+    EXPECT_STREQ(text, L"\u017B\u00F3\u0142w \u2013 \u015Blimak");
+    EXPECT_TRUE(SetDlgItemTextCp1250(parent, 7, nullptr));
+    EXPECT_EQ(GetWindowTextLengthW(item), 0);
+    EXPECT_FALSE(SetDlgItemTextCp1250(parent, 8, "brak"));
+    DestroyWindow(parent);
+}
+
 }  // namespace

@@ -13,6 +13,7 @@
 #include "ui/win32/panes.h"
 #include "ui/win32/status_bar.h"
 #include "ui/win32/text_cp1250.h"
+#include "ui/win32/view_size_dialog.h"
 
 namespace {
 
@@ -85,6 +86,7 @@ const CommandHandler kHandlers[] = {
     {kCmdPause, Pause},
     {kCmdRealTime, RealTime},
     {kCmdHelp, Help},
+    {kCmdViewSizes, [](HWND main) { OpenViewSizeDialog(main); }},
 };
 
 const CommandHandler* FindHandler(int id)

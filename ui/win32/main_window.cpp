@@ -12,7 +12,9 @@
 #include "ui/timer_message.h"
 #include "ui/ui_state.h"
 #include "ui/win32/clock_timer.h"
+#include "ui/win32/graphics.h"
 #include "ui/win32/main_commands.h"
+#include "ui/win32/pane_layout.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/sound_player.h"
 #include "ui/win32/status_bar.h"
@@ -30,25 +32,6 @@ constexpr int kInitialWidth = 900;
 constexpr int kInitialHeight = 600;
 constexpr int kMainMenu = 1;
 
-HBITMAP gSignalDownBitmap = nullptr;
-HBITMAP gSignalUpBitmap = nullptr;
-
-// Without a game the station pane takes the whole area above the status bar
-// and the boards and the train pane have no size.
-void LayoutWithoutGame()
-{
-    if (!gStationPane) return;
-    RECT client;
-    GetClientRect(gMainWindow, &client);
-    RECT bar = {};
-    if (gStatusBar) GetWindowRect(gStatusBar, &bar);
-    int height = client.bottom - (bar.bottom - bar.top);
-    SetWindowPos(gStationPane, nullptr, 0, 0, client.right, height > 0 ? height : 0, SWP_NOZORDER);
-    for (HWND pane : {gArrivalsBoard, gDeparturesBoard, gTrainPane})
-        if (pane) SetWindowPos(pane, nullptr, 0, 0, 0, 0, SWP_NOZORDER);
-    InvalidateAllPanes();
-}
-
 // Granted at once while the permission window is not built.
 void GrantSection(HWND, int) { gSectionRequest.answer = 0; }
 
@@ -59,10 +42,8 @@ void OnCreate(HWND window)
     CreateStatusBar(window);
     SetStatusBarParts();
     gWindowServices.loadGraphics(window);
-    gSignalDownBitmap = LoadBitmapA(gInstance, "SEMAFOR_DOL");
-    gSignalUpBitmap = LoadBitmapA(gInstance, "SEMAFOR_GORA");
     InitCommandMenu(window);
-    gWindowServices.layoutPanes();
+    LayoutPanes();
 }
 
 // The timer goes first: the save question below runs a message loop of its own,
@@ -73,10 +54,6 @@ void OnDestroy(HWND window)
     gWindowServices.askSaveGame(window);
     SaveSettings();
     gWindowServices.freeGraphics();
-    for (HBITMAP* bitmap : {&gSignalDownBitmap, &gSignalUpBitmap}) {
-        if (*bitmap) DeleteObject(*bitmap);
-        *bitmap = nullptr;
-    }
     gStationPane = gArrivalsBoard = gTrainPane = gDeparturesBoard = nullptr;
     gStatusBar = nullptr;
     gMainWindow = nullptr;
@@ -109,7 +86,7 @@ bool OnSetCursor(HWND window, LPARAM lParam)
         POINT cursor;
         GetCursorPos(&cursor);
         ScreenToClient(window, &cursor);
-        band = gWindowServices.hitTestSplitter(cursor.x, cursor.y);
+        band = HitTestSplitter(cursor.x, cursor.y);
     }
     if (band == 0) return false;
     SetCursor(LoadCursor(nullptr, band == 3 ? IDC_SIZENS : IDC_SIZEWE));
@@ -120,14 +97,14 @@ LRESULT OnMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
     if (message == WM_LBUTTONDOWN) {
-        int band = gWindowServices.hitTestSplitter(x, y);
+        int band = HitTestSplitter(x, y);
         if (band == 0) return DefWindowProcA(window, message, wParam, lParam);
         gDraggedSplitter = band;
         SetCapture(window);
     } else if (gDraggedSplitter == 0) {
         return DefWindowProcA(window, message, wParam, lParam);
     } else if (message == WM_MOUSEMOVE) {
-        gWindowServices.dragSplitter(x, y);
+        DragSplitter(x, y);
     } else {
         gDraggedSplitter = 0;
         ReleaseCapture();
@@ -139,11 +116,8 @@ LRESULT OnMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 }  // namespace
 
 WindowServices gWindowServices = {
-    [](HWND) {},                              // loadGraphics
-    [] {},                                    // freeGraphics
-    LayoutWithoutGame,                        // layoutPanes
-    [](int, int) { return 0; },               // hitTestSplitter
-    [](int, int) {},                          // dragSplitter
+    LoadGraphics,                             // loadGraphics
+    FreeGraphics,                             // freeGraphics
     [] {},                                    // invalidateToolPanes
     [](HWND) {},                              // askSaveGame
     [](HWND, const std::wstring&) {},         // startGameFromCommandLine
@@ -173,7 +147,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_SIZE:
         if (gStatusBar) SendMessageA(gStatusBar, WM_SIZE, 0, 0);
         SetStatusBarParts();
-        gWindowServices.layoutPanes();
+        LayoutPanes();
         return 0;
     case WM_DESTROY:
         OnDestroy(window);

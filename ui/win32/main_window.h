@@ -15,14 +15,11 @@ extern HWND gMainWindow;      // null until created
 extern int gDraggedSplitter;  // band being dragged: 0 none, 1 left, 2 right, 3 bottom
 
 // What the main window calls in the parts of the program built around it: game
-// files, graphics, layout, tool windows. Each starts as a stand-in fit for a
+// files, graphics, tool windows. Each starts as a stand-in fit for a
 // program without a game, to be replaced as the part is built.
 struct WindowServices {
     void (*loadGraphics)(HWND main);                     ///< tile, marker bitmaps and fonts at creation
     void (*freeGraphics)();                              ///< their release (and of the game's pictures)
-    void (*layoutPanes)();                               ///< LayoutPanes
-    int (*hitTestSplitter)(int x, int y);                ///< HitTestSplitter: band under the point, 0 none
-    void (*dragSplitter)(int x, int y);                  ///< DragSplitter: moves gDraggedSplitter
     void (*invalidateToolPanes)();                       ///< panes of the open siding and depot windows
     void (*askSaveGame)(HWND owner);                     ///< AskSaveGame
     void (*startGameFromCommandLine)(HWND main, const std::wstring& path);  ///< NarrowPathFor + StartGameFromTimetable

@@ -3,6 +3,8 @@
 
 #include <initializer_list>
 
+#include "ui/win32/pane_paint.h"
+
 HWND gStationPane = nullptr;
 HWND gArrivalsBoard = nullptr;
 HWND gTrainPane = nullptr;
@@ -60,17 +62,8 @@ void InvalidateAllPanes()
 
 LRESULT CALLBACK BlankPaneWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_WINDOW));
-        EndPaint(window, &paint);
-        return 0;
-    }
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+    return PaneProcWithPainter(window, message, wParam, lParam, [](HDC dc, int width, int height) {
+        RECT all = {0, 0, width, height};
+        FillRect(dc, &all, GetSysColorBrush(COLOR_WINDOW));
+    });
 }

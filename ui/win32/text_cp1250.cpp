@@ -24,3 +24,8 @@ int MessageBoxCp1250(HWND owner, const char* text, const char* caption, UINT typ
 {
     return MessageBoxW(owner, Cp1250ToWide(text).c_str(), Cp1250ToWide(caption).c_str(), type);
 }
+
+BOOL SetDlgItemTextCp1250(HWND dialog, int control, const char* text)
+{
+    return SetDlgItemTextW(dialog, control, Cp1250ToWide(text).c_str());
+}

@@ -1,0 +1,16 @@
+// Saved game (".sav", the autosave too): the results of Game::SaveGameState
+// and Game::LoadGameState, and the versions written and read.
+#pragma once
+
+#include <cstdint>
+
+enum SavedGameResult : int32_t {
+    kSavedGameOk = 0,
+    kSavedGameFileError = 1,   ///< not written whole; or not read: missing, damaged, its station missing or damaged
+    kSavedGameOldVersion = 2,  ///< a version below 2
+};
+
+constexpr int32_t kSavedGameVersion = 6;       ///< the version written; a higher one reads as this
+constexpr int32_t kSavedGameOldestVersion = 2;
+constexpr int32_t kSavedStationNameBytes = 29;  ///< the station name field, padded with zero bytes
+constexpr int32_t kSavedPathTiles = 199;        ///< tiles of a saved path before its 0

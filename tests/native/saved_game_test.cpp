@@ -1,0 +1,263 @@
+// Saved games: a mid-game round trip, hand-made saves of older versions, the
+// station found under the game folder, damaged saves refused without
+// touching the running game, and failed writes reported.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "model/game.h"
+#include "simulation/new_game.h"
+#include "simulation/saved_game.h"
+#include "slot_texts.h"
+#include "station_files.h"
+
+namespace {
+
+std::string SaveFixture(const std::string& name) { return std::string(SEMARION_FIXTURES) + "/saves/" + name; }
+
+std::vector<TileCode> Path(Game& game, int32_t row, int32_t slot)
+{
+    std::vector<TileCode> tiles;
+    VehicleSlot* s = game.SlotAt(row, slot);
+    for (uint32_t i = 0; i < s->PathLength(); ++i) tiles.push_back(s->PathAt(i));
+    return tiles;
+}
+
+int32_t Section(const Game& game, int32_t point, int32_t cell)
+{
+    return *game.lineSections.At(static_cast<uint32_t>(point), static_cast<uint32_t>(cell));
+}
+
+// The whole saved form of a game, to compare two games by.
+std::string SavedText(Game& game, const std::string& path)
+{
+    EXPECT_EQ(game.SaveGameState(path.c_str()), kSavedGameOk);
+    return ReadWholeFile(path);
+}
+
+// A saved game as a text-mode read sees it: Windows writes its line ends as CR LF.
+std::string WithoutCarriageReturns(const std::string& text)
+{
+    std::string plain;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n') plain += text[i];
+    return plain;
+}
+
+class SavedTestowo : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(game.NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
+        folder = TestFolder();
+        // A shift under way: a consist routed and counting down, a long path,
+        // a turned locomotive, a link, flags, a train on the line, one
+        // locomotive being prepared in the depot, drawn times and states.
+        VehicleSlot* loco = game.SlotAt(kStcPlatform1, 0);
+        loco->SetPath({442, 430, 420, 414});
+        loco->Motion(kMotionRouted);
+        loco->Countdown(12);
+        loco->Turned(1);
+        game.SlotAt(kStcPlatform1, 1)->Countdown(5);
+        std::vector<TileCode> longPath(205, 731);
+        game.SlotAt(kStcStabling, 1)->SetPath(longPath);
+        game.SlotAt(kStcStabling, 1)->Serviced(0);
+        game.SlotAt(kStcSiding, 0)->Link(11);
+        *game.lineSections.At(kStcLine, kSectionTrain) = 6;
+        *game.lineSections.At(kStcLine, kSectionCountdown) = 10;
+        *game.lineSections.At(kStcLine, kSectionLineState) = kLineArriving;
+        *game.tileStates.At(4, 22) = kTileLocked;
+        ASSERT_EQ(game.depot.Release(3, 45), kDepotOk);
+        for (int i = 0; i < 3; ++i) game.depot.Tick();
+        game.timetable.ExpectedTime(6, kRawRow, kArrivalSide, 537);
+        game.timetable.TrainState(6, kRawRow, 4);
+        game.clock.Set(7, 42, 30);
+        game.AllowShedTransfers(1);
+        game.SetTestGame(true);
+    }
+
+    FixedRandom draws{100};
+    Game game;
+    std::string folder;  ///< the test's own folder
+};
+
+TEST_F(SavedTestowo, RoundTripGivesBackAnEqualGame)
+{
+    const std::string saved = SavedText(game, folder + "a.sav");
+    Game loaded;
+    ASSERT_EQ(loaded.NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
+    loaded.clock.Set(23, 0, 0);
+    // The station is not beside the save: it is found in the game folder.
+    ASSERT_EQ(loaded.LoadGameState((folder + "a.sav").c_str(), GameFolder().c_str()), kSavedGameOk);
+    EXPECT_EQ(SavedText(loaded, folder + "b.sav"), saved);
+
+    EXPECT_STREQ(loaded.StationName(), "Testowo.stc");
+    EXPECT_EQ(loaded.Now(), 742);
+    EXPECT_EQ(loaded.Seconds(), 30);
+    EXPECT_EQ(loaded.clock.Step(0), 10);
+    EXPECT_EQ(loaded.AllowShedTransfers(), 1);
+    EXPECT_TRUE(loaded.IsTestGame());
+    for (int32_t row = 0; row < kStcPointCount + kStcSubTracks; ++row)
+        EXPECT_EQ(RowText(loaded, row), RowText(game, row)) << "row " << row;
+    EXPECT_EQ(Path(loaded, kStcPlatform1, 0), (std::vector<TileCode>{442, 430, 420, 414}));
+    EXPECT_EQ(loaded.SlotAt(kStcPlatform1, 0)->Motion(), kMotionRouted);
+    EXPECT_EQ(loaded.SlotCountdown(kStcPlatform1, 0), 12);
+    EXPECT_EQ(loaded.SlotCountdown(kStcPlatform1, 1), 5);
+    EXPECT_EQ(loaded.SlotTurned(kStcPlatform1, 0), 1);
+    EXPECT_EQ(Path(loaded, kStcStabling, 1).size(), static_cast<size_t>(kSavedPathTiles));
+    EXPECT_EQ(loaded.SlotAt(kStcStabling, 1)->Serviced(), 0);
+    EXPECT_EQ(loaded.SlotAt(kStcLocoTrack, 0)->Serviced(), 0);
+    EXPECT_EQ(loaded.SlotAt(kStcStabling, 0)->Serviced(), 1);
+    EXPECT_EQ(loaded.SlotAt(kStcSiding, 0)->Link(), 11);
+    EXPECT_GT(loaded.SlotAt(kStcPlatform1, 0)->EnsureSerial(), 0);
+    EXPECT_EQ(loaded.LineSectionInfo(kStcLine, 1), 6);
+    EXPECT_EQ(Section(loaded, kStcLine, kSectionLineState), kLineArriving);
+    EXPECT_EQ(Section(loaded, kStcLine, 2 * kSectionTripleSize + kSectionTime), 6);
+    EXPECT_EQ(loaded.TileState(4, 22), kTileLocked);
+    EXPECT_EQ(OccupiedTiles(loaded), OccupiedTiles(game));
+    EXPECT_EQ(DepotText(loaded), "EU07.7:3 EU07.7:3 SU45.45:5/25");
+    EXPECT_EQ(loaded.timetable.ExpectedTime(6, kRawRow, kArrivalSide), 537);
+    EXPECT_EQ(loaded.timetable.TrainState(6, kRawRow), 4);
+    EXPECT_STREQ(loaded.VehicleTypeName(4, kRawRow), "Ol49");
+
+    // The loaded depot sends its locomotive to the loaded game's own slot.
+    RunDepotUntilOneLeaves(loaded, 40);
+    EXPECT_EQ(RowText(loaded, kStcDepot), "0:SU45#45 r0");
+}
+
+TEST_F(SavedTestowo, RouteCandidatesDoNotSurviveALoad)
+{
+    *game.tileStates.At(4, 20) = kTileCandidate;
+    *game.tileStates.At(4, 21) = kTileCandidateStart;
+    ASSERT_EQ(game.SaveGameState((folder + "a.sav").c_str()), kSavedGameOk);
+    ASSERT_EQ(game.LoadGameState((folder + "a.sav").c_str(), GameFolder().c_str()), kSavedGameOk);
+    EXPECT_EQ(game.TileState(4, 20), kTileFree);
+    EXPECT_EQ(game.TileState(4, 21), kTileOccupied);
+}
+
+TEST(SavedGame, HandMadeOlderVersionsLoad)
+{
+    FixedRandom draws(100);
+    Game game;
+    // Version 5: turned flags, but no serviced ones (all serviced); a countdown of -1 loads as 0.
+    ASSERT_EQ(game.LoadGameState(SaveFixture("testowo_v5.sav").c_str(), GameFolder().c_str()), kSavedGameOk);
+    EXPECT_EQ(game.Now(), 815);
+    EXPECT_EQ(game.Seconds(), 20);
+    EXPECT_EQ(RowText(game, kStcPlatform1), "0:EU07#8 r0+ 1:B#0 r0");
+    EXPECT_EQ(game.SlotTurned(kStcPlatform1, 0), 1);
+    EXPECT_EQ(game.SlotAt(kStcLocoTrack, 0)->Serviced(), 1);
+    EXPECT_EQ(game.SlotCountdown(kStcPlatform1, 1), 0);
+    EXPECT_EQ(Path(game, kStcStabling, 0), (std::vector<TileCode>{726, 727, 728, 729, 730}));
+    EXPECT_EQ(game.SlotAt(kStcPointCount + 1, 0)->Link(), 2);
+    EXPECT_EQ(game.TileState(4, 20), kTileFree);      // a candidate
+    EXPECT_EQ(game.TileState(4, 21), kTileOccupied);  // the first candidate
+    EXPECT_EQ(game.TileState(4, 22), kTileLocked);
+    EXPECT_TRUE(game.IsTestGame());
+
+    // Version 4: neither; the turned flag is cleared.
+    ASSERT_EQ(game.LoadGameState(SaveFixture("testowo_v4.sav").c_str(), GameFolder().c_str()), kSavedGameOk);
+    EXPECT_EQ(game.SlotTurned(kStcPlatform1, 0), 0);
+    EXPECT_EQ(game.SlotCountdown(kStcPlatform1, 1), 7);
+    EXPECT_EQ(game.SlotAt(kStcLocoTrack, 0)->Serviced(), 1);
+
+    // Version 2: a timetable block without categories and test-game flag.
+    ASSERT_EQ(game.LoadGameState(SaveFixture("testowo_v2.sav").c_str(), GameFolder().c_str()), kSavedGameOk);
+    EXPECT_FALSE(game.IsTestGame());
+    EXPECT_STREQ(game.CategoryCode(0, kRawRow), "OS");
+    EXPECT_EQ(RowText(game, kStcFreight), "0:Eaos#0 r2+ 1:SM42#43 r0 2:Eaos#0 r5");
+    EXPECT_EQ(game.TrainCount(), 10);
+}
+
+TEST(SavedGame, RefusesVersionOneAMissingFileAndAMissingStation)
+{
+    FixedRandom draws(100);
+    Game game;
+    ASSERT_EQ(game.NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
+    const std::string folder = TestFolder();
+    const std::string before = SavedText(game, folder + "before.sav");
+
+    EXPECT_EQ(game.LoadGameState(SaveFixture("testowo_v1.sav").c_str(), GameFolder().c_str()), kSavedGameOldVersion);
+    EXPECT_EQ(game.LoadGameState((folder + "missing.sav").c_str(), GameFolder().c_str()), kSavedGameFileError);
+    // Without the game folder the station is looked for beside the save only.
+    EXPECT_EQ(game.LoadGameState(SaveFixture("testowo_v5.sav").c_str()), kSavedGameFileError);
+    EXPECT_EQ(game.LoadGameState(SaveFixture("testowo_v5.sav").c_str(), (folder + "nowhere").c_str()),
+              kSavedGameFileError);
+    EXPECT_EQ(game.LoadGameState(nullptr), kSavedGameFileError);
+    EXPECT_EQ(SavedText(game, folder + "after.sav"), before);
+}
+
+TEST_F(SavedTestowo, RefusesDamagedSavesAndKeepsTheRunningGame)
+{
+    const std::string saved = SavedText(game, folder + "good.sav");
+    const std::string good = WithoutCarriageReturns(saved);
+    std::vector<std::string> lines;
+    for (size_t from = 0, to; from < good.size(); from = to + 1) {
+        to = good.find('\n', from);
+        if (to == std::string::npos) to = good.size();
+        lines.push_back(good.substr(from, to - from));
+    }
+    // Line 2 is the depot's header, 3..5 its entries, 6..17 the tile states,
+    // then ten lines of slots for every point and sub-track row.
+    const size_t firstSlot = 18;
+    const size_t locoAtPlatform1 = firstSlot + kStcPlatform1 * kSlotsPerPoint;
+    ASSERT_EQ(lines[locoAtPlatform1].substr(0, 30), "0,1,3,8,1,1,2,442,430,420,414,");
+    auto withLine = [&](size_t index, const std::string& from, const std::string& to) {
+        std::vector<std::string> changed = lines;
+        changed[index] = Replaced(changed[index], from, to);
+        std::string text;
+        for (const std::string& line : changed) text += line + "\n";
+        return text.substr(0, text.size() - 1);
+    };
+    std::string unterminated = good;
+    const std::string name = std::string("EU07_1") + std::string(kPictureNameLength - 6, '\0');
+    unterminated.replace(unterminated.find(name), name.size(), std::string(kPictureNameLength, 'A'));
+
+    const struct {
+        const char* what;
+        std::string text;
+    } cases[] = {
+        {"cut in the slots", good.substr(0, good.find(lines[locoAtPlatform1]))},
+        {"cut in the timetable", good.substr(0, good.rfind("4 TW"))},  // at its category table
+        {"empty", ""},
+        {"station unknown", Replaced(good, "Testowo.stc", "Brakowo.stc")},
+        {"depot count past capacity", withLine(2, "6 3 ", "6 2000000000 ")},
+        {"tile state 7", withLine(6, "0,0,", "0,7,")},
+        {"vehicle type 300", withLine(locoAtPlatform1, "0,1,3,", "0,300,3,")},
+        {"vehicle kind 6", withLine(locoAtPlatform1, "0,1,3,", "0,1,6,")},
+        {"path tile off the grid", withLine(locoAtPlatform1, "442,430,", "442,1250,")},
+        {"path of 200 tiles", withLine(locoAtPlatform1, "442,430,420,414,0,", [] {
+             std::string path;
+             for (int i = 0; i < 200; ++i) path += "414,";
+             return path + "0,";
+         }())},
+        {"clock 25:42", Replaced(good, "\n742,30,\n", "\n2542,30,\n")},
+        {"seconds 60", Replaced(good, "\n742,30,\n", "\n742,60,\n")},
+        {"option 2", Replaced(good, "\n742,30,\n1,\n", "\n742,30,\n2,\n")},
+        {"300 vehicle types", Replaced(good, "\n9,\nEU07_1", "\n300,\nEU07_1")},
+        {"picture name without its end", unterminated},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(game.LoadGameState(WriteFileIn(folder, "damaged.sav", c.text).c_str(), GameFolder().c_str()),
+                  kSavedGameFileError)
+            << c.what;
+
+    // A damaged station beside the save is not passed over for the game folder's.
+    WriteFileIn(folder, "Testowo.stc", ReadWholeFile(StationFixture("not_a_number.stc")));
+    EXPECT_EQ(game.LoadGameState((folder + "good.sav").c_str(), GameFolder().c_str()), kSavedGameFileError);
+    EXPECT_EQ(SavedText(game, folder + "after.sav"), saved);
+}
+
+TEST_F(SavedTestowo, ReportsAFailedWriteAsAFailedSave)
+{
+    EXPECT_EQ(game.SaveGameState((folder + "no/such/folder.sav").c_str()), kSavedGameFileError);
+    EXPECT_EQ(game.SaveGameState(folder.c_str()), kSavedGameFileError);  // a folder
+    EXPECT_EQ(game.SaveGameState(nullptr), kSavedGameFileError);
+    std::FILE* full = std::fopen("/dev/full", "w");
+    if (!full) GTEST_SKIP() << "no full device to write to";
+    std::fclose(full);
+    EXPECT_EQ(game.SaveGameState("/dev/full"), kSavedGameFileError);
+}
+
+}  // namespace

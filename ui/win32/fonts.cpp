@@ -1,0 +1,46 @@
+// The program's fonts as Windows fonts.
+#include "ui/win32/fonts.h"
+
+#include "ui/win32/gdi_scoped.h"
+
+namespace {
+
+ScopedFont gFonts[kFontCount];
+
+HFONT MakeFont(const FontSpec& spec)
+{
+    return CreateFontA(-spec.height, 0, 0, 0, spec.weight, spec.italic, spec.underline, FALSE, EASTEUROPE_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       spec.face);
+}
+
+// Fonts first .. end - 1 made anew at the scale.
+void MakeFonts(int first, int end, double uiScale)
+{
+    for (int i = first; i < end; ++i)
+        gFonts[i].Reset(MakeFont(FontSpecFor(static_cast<FontId>(i), uiScale, StationFontScale(uiScale))));
+}
+
+}  // namespace
+
+HFONT UiFont(FontId id)
+{
+    const int index = static_cast<int>(id);
+    return index >= 0 && index < kFontCount ? gFonts[index].Get() : nullptr;
+}
+
+void CreateFonts(double uiScale)
+{
+    MakeFonts(0, kFixedFontCount, uiScale);
+    CreateScaledFonts(uiScale);
+}
+
+void CreateScaledFonts(double uiScale)
+{
+    MakeFonts(kFixedFontCount, kFontCount, uiScale);
+}
+
+void DeleteFonts()
+{
+    for (ScopedFont& font : gFonts) font.Reset();
+}

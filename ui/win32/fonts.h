@@ -1,0 +1,18 @@
+// The program's fonts (FontId, ui/font_table.h) as Windows fonts, in the
+// East-European character set. Made at the main window's creation; the scaled
+// ones again whenever the user-interface scale changes.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/font_table.h"
+
+// The font, or null before CreateFonts and after DeleteFonts.
+HFONT UiFont(FontId id);
+
+// The six fixed fonts, then CreateScaledFonts (uiScale).
+void CreateFonts(double uiScale);
+// Deletes and makes anew the board fonts at uiScale and the preview fonts at
+// StationFontScale (uiScale). The layout calls it when the scale changes.
+void CreateScaledFonts(double uiScale);
+void DeleteFonts();

@@ -1,0 +1,44 @@
+// Double-buffered paint frames of the panes.
+#include "ui/win32/pane_paint.h"
+
+#include <algorithm>
+
+#include "ui/layout.h"
+#include "ui/win32/double_buffer.h"
+
+LRESULT PaneProcWithPainter(HWND window, UINT message, WPARAM wParam, LPARAM lParam, PanePainter painter)
+{
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        RECT client;
+        GetClientRect(window, &client);
+        {
+            DoubleBuffer buffer(dc, client.right, client.bottom);
+            painter(buffer.Dc(), client.right, client.bottom);
+            buffer.Blit();
+        }
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void PaintDoubleBuffered(HWND window, PanePainter painter)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    {
+        DoubleBuffer buffer(dc, std::max(UiUnits(client.right), 1), std::max(UiUnits(client.bottom), 1));
+        painter(buffer.Dc(), buffer.Width(), buffer.Height());
+        buffer.StretchBlit(client.right, client.bottom);
+    }
+    EndPaint(window, &paint);
+}

@@ -1,0 +1,17 @@
+// The paint frames the panes share: a pane's painter draws the whole client
+// area into a memory bitmap, which reaches the window in one blit.
+#pragma once
+
+#include <windows.h>
+
+// Draws a pane of width x height into dc (a memory context).
+using PanePainter = void (*)(HDC dc, int width, int height);
+
+// The shared procedure of the panes that paint through a painter: WM_PAINT
+// paints double-buffered at the client size, WM_ERASEBKGND erases nothing,
+// anything else goes to DefWindowProcA.
+LRESULT PaneProcWithPainter(HWND window, UINT message, WPARAM wParam, LPARAM lParam, PanePainter painter);
+
+// Paints a pane at its logical size (the client size divided by uiScale) and
+// stretches the image onto the client area.
+void PaintDoubleBuffered(HWND window, PanePainter painter);
