@@ -89,13 +89,6 @@ VehicleSlot& SlotOf(Game& game, int32_t row, int32_t slot)
 
 bool RowHasVehicle(Game& game, int32_t row) { return LastOccupiedSlot(game, row) >= 0; }
 
-int32_t OccupiedFromStart(Game& game, int32_t row)
-{
-    int32_t n = 0;
-    while (n < kSlotsPerPoint && !SlotOf(game, row, n).IsEmpty()) ++n;
-    return n;
-}
-
 int32_t LastOccupiedSlot(Game& game, int32_t row)
 {
     for (int32_t s = kSlotsPerPoint - 1; s >= 0; --s)

@@ -46,11 +46,11 @@ bool IsTrainVehicle(VehicleSlot& slot);  // occupied, kind below 3
 int32_t TrainRowOf(Game& game, VehicleSlot& slot);
 bool IsTimetableRow(const Game& game, int32_t row);
 
-// Rows of the slot grid (points, then sub-track rows).
+// Rows of the slot grid (points, then sub-track rows); OccupiedRun
+// (simulation/slot_queries.h) counts a row's vehicles from slot 0.
 int32_t SlotRowCount(const Game& game);
 VehicleSlot& SlotOf(Game& game, int32_t row, int32_t slot);  // an empty stand-in outside the grid
 bool RowHasVehicle(Game& game, int32_t row);
-int32_t OccupiedFromStart(Game& game, int32_t row);  // slots from 0 up to the first empty
 int32_t LastOccupiedSlot(Game& game, int32_t row);   // -1 when the row is empty
 bool SlotsFree(Game& game, int32_t row, int32_t first, int32_t count);  // false past slot 9
 // The first powered slot from `from` going by `dir` (+1 or -1); -1 when none.

@@ -4,25 +4,24 @@
 #include <climits>
 
 #include "simulation/consist.h"
+#include "simulation/slot_queries.h"
 
 namespace {
 
 // The sub-track row a slot link names: +L and -L both name row L.
 int32_t LinkedRow(int32_t link) { return link == INT32_MIN ? -1 : (link < 0 ? -link : link); }
 
-// The sub-track rows of a siding point: first..last of the slot grid.
 bool IsSubTrackOf(Game& game, int32_t siding, int32_t row)
 {
-    const int32_t first = game.pointCount + PointSixth(game, siding);
-    const int32_t last = first + PointParam(game, siding) - 1;
-    return row >= first && row <= last && row >= game.pointCount && row < SlotRowCount(game);
+    const SubTrackRows rows = SidingRows(game, siding);
+    return row >= rows.first && row <= rows.last;
 }
 
 // The siding point whose sub-track rows hold `row`, -1 when none.
 int32_t SidingOfSubTrack(Game& game, int32_t row)
 {
     for (int32_t p = 0; p < game.pointCount; ++p)
-        if (game.PointKind(p) == kPointSiding && IsSubTrackOf(game, p, row)) return p;
+        if (IsSubTrackOf(game, p, row)) return p;
     return -1;
 }
 
@@ -35,8 +34,8 @@ void PassIntoSubTrack(Game& game, int32_t siding)
     const int32_t link = first.Link();
     const int32_t target = LinkedRow(link);
     if (!IsSubTrackOf(game, siding, target)) return;
-    const SlotRun coming{0, OccupiedFromStart(game, siding) - 1};
-    const int32_t there = OccupiedFromStart(game, target);
+    const SlotRun coming{0, OccupiedRun(game, siding) - 1};
+    const int32_t there = OccupiedRun(game, target);
     if (!SlotsFree(game, target, there, coming.Length())) return;
     if (link < 0) {
         ShiftUp(game, target, there, coming.Length());
@@ -50,7 +49,7 @@ void PassIntoSubTrack(Game& game, int32_t siding)
 int32_t InsertionSlot(Game& game, int32_t d, TileCode target, int32_t length)
 {
     if (!IsPlatformKind(game.PointKind(d))) return SlotsFree(game, d, 0, length) ? 0 : -1;
-    const int32_t standing = OccupiedFromStart(game, d);
+    const int32_t standing = OccupiedRun(game, d);
     if (!SlotsFree(game, d, standing, length)) return -1;
     // Coming to the platform's first tile, the consist enters at its front.
     if (target != game.PointTile(d) || standing == 0) return standing;
@@ -118,7 +117,7 @@ bool Game::HasRoomForConsist(int32_t destination, int32_t sourcePoint, int32_t s
     const SlotRun run = sourceColumn < destinationColumn ? TrailingRun(*this, source) : LeadingRun(*this, source);
     const int32_t length = run.Length();
     if (destination < 0 || destination >= SlotRowCount(*this)) return false;
-    if (destination >= pointCount) return OccupiedFromStart(*this, destination) + length <= kSlotsPerPoint;
+    if (destination >= pointCount) return OccupiedRun(*this, destination) + length <= kSlotsPerPoint;
     const int32_t kind = PointKind(destination);
     const bool firstFree = SlotOf(*this, destination, 0).IsEmpty();
     if (kind == kPointDepot) return depot.HasRoom() && firstFree;
@@ -126,5 +125,5 @@ bool Game::HasRoomForConsist(int32_t destination, int32_t sourcePoint, int32_t s
     const int32_t from = PointKind(sourcePoint);
     // A train from a line comes only onto an empty platform.
     if (from == kPointEntry || from == kPointLine) return firstFree;
-    return OccupiedFromStart(*this, destination) + length <= kSlotsPerPoint;
+    return OccupiedRun(*this, destination) + length <= kSlotsPerPoint;
 }

@@ -13,23 +13,9 @@ namespace {
 
 using Admission = Traffic;
 
-// E4K with a car, due at 10:20 at the west entry (12 minutes of line, 2 more to the station).
-TrainSpec WestTrain(int32_t arrival = 1020)
-{
-    TrainSpec t;
-    t.arrival = arrival;
-    t.locoType = kTypeElectricLoco;
-    t.carType = kTypeCar;
-    t.departure = arrival + 20;
-    return t;
-}
-
-TrainSpec LineTrain(int32_t arrival = 1020)
-{
-    TrainSpec t = WestTrain(arrival);
-    t.entry = 1201;
-    return t;
-}
+// Due at 10:20 at the west entry (12 minutes of line, 2 more to the station), or on the line.
+TrainSpec WestTrain(int32_t arrival = 1020) { return CarTrain(arrival, arrival + 20); }
+TrainSpec LineTrain(int32_t arrival = 1020) { return CarTrain(arrival, arrival + 20, 1201); }
 
 TrainSpec LightEngine(int32_t arrival, TileCode entry)
 {

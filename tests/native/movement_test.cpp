@@ -13,19 +13,9 @@ namespace {
 
 using Movement = Traffic;
 
-TrainSpec Train(int32_t arrival, int32_t departure)
-{
-    TrainSpec t;
-    t.arrival = arrival;
-    t.departure = departure;
-    t.locoType = kTypeElectricLoco;
-    t.carType = kTypeCar;
-    return t;
-}
-
 TEST_F(Movement, AConsistRunsOneTilePerMoveTickAndLandsInItsDestination)
 {
-    Load({Train(900, 1000)});
+    Load({CarTrain(900, 1000)});
     game.moveDivisor = 10;
     Put(kTestowoStabling, 0, kTypeDieselLoco, 0, true);
     Put(kTestowoStabling, 1, kTypeCar, 0, false);
@@ -62,7 +52,7 @@ TEST_F(Movement, AConsistRunsOneTilePerMoveTickAndLandsInItsDestination)
 
 TEST_F(Movement, AConsistMovingToALowerRowAdvancesOnTheNextStep)
 {
-    Load({Train(900, 1000)});
+    Load({CarTrain(900, 1000)});
     Put(kTestowoStabling, 0, kTypeDieselLoco, 0, false);
     Route(kTestowoStabling, 0, Path(920, 720));
     game.MoveTrains();
@@ -77,7 +67,7 @@ class AtPlatform : public Movement {
 protected:
     void Arrive(int32_t hhmm)
     {
-        Load({Train(hhmm, hhmm + 30)});
+        Load({CarTrain(hhmm, hhmm + 30)});
         SetClock(hhmm);
         Put(kTestowoWestEntry, 0, kTypeCar, 0, true);
         Put(kTestowoWestEntry, 1, kTypeElectricLoco, 0, false);
@@ -113,7 +103,7 @@ TEST_F(AtPlatform, ATrainArrivingJustBeforeMidnightStillTurns)
 
 TEST_F(Movement, ALocomotiveOfTrainZeroIsNoTimetableRow)
 {
-    Load({Train(1000, 1030)});
+    Load({CarTrain(1000, 1030)});
     Field(0, kRowTrainState) = kTrainStanding;
     // A locomotive arriving at a platform gives row 0 no moment of arrival...
     Put(kTestowoWestEntry, 0, kTypeElectricLoco, 0, false);
@@ -134,7 +124,7 @@ TEST_F(Movement, ALocomotiveOfTrainZeroIsNoTimetableRow)
 
 TEST_F(Movement, AMultipleUnitWaitsAtItsPlatformForItsDeparture)
 {
-    TrainSpec unit = Train(1000, 1010);
+    TrainSpec unit = CarTrain(1000, 1010);
     unit.locoType = kTypeElectricUnit;
     Load({unit});
     SetClock(1009, 58);
@@ -152,7 +142,7 @@ TEST_F(Movement, AMultipleUnitWaitsAtItsPlatformForItsDeparture)
 
 TEST_F(Movement, ALightEngineLeavesWhateverTheTimetableSays)
 {
-    Load({Train(1000, 1200)});
+    Load({CarTrain(1000, 1200)});
     SetClock(1000);
     Put(kTestowoPlatform1, 0, kTypeCar, 0, false);
     Put(kTestowoPlatform1, 1, kTypeElectricLoco, 0, false);  // not coupled to the car
@@ -166,7 +156,7 @@ TEST_F(Movement, ALightEngineLeavesWhateverTheTimetableSays)
 
 TEST_F(Movement, ALocomotiveTakesItsTrainOutOnceItsDepartureHasCome)
 {
-    Load({Train(1000, 1010), Train(1000, 1010)});
+    Load({CarTrain(1000, 1010), CarTrain(1000, 1010)});
     SetClock(1009, 59);
     // Towards lower columns with the locomotive in slot 0, the two cars behind it.
     Put(kTestowoPlatform1, 0, kTypeElectricLoco, 0, true);
@@ -180,7 +170,7 @@ TEST_F(Movement, ALocomotiveTakesItsTrainOutOnceItsDepartureHasCome)
     EXPECT_EQ(Field(1, kRowExpectedDeparture), 1010);
 
     // Towards higher columns the walk goes down from the head; too early, it waits.
-    Load({Train(1000, 1030)});
+    Load({CarTrain(1000, 1030)});
     Put(kTestowoPlatform2, 0, kTypeCar, 0, true);
     Put(kTestowoPlatform2, 1, kTypeElectricLoco, 0, false);
     Route(kTestowoPlatform2, 1, Path(722, 760));
@@ -213,7 +203,7 @@ protected:
 
 TEST_F(AtExit, ALeavingTrainTurnsItsRowRoundForTheNextDay)
 {
-    TrainSpec train = Train(1000, 1030);
+    TrainSpec train = CarTrain(1000, 1030);
     train.rowState = kStateDeparting;
     train.trainState = kTrainLeaving;
     Load({train});
@@ -230,7 +220,7 @@ TEST_F(AtExit, ALeavingTrainTurnsItsRowRoundForTheNextDay)
 
 TEST_F(AtExit, YesterdaysDepartureBecomesTodays)
 {
-    Load({Train(1000, 1030)});
+    Load({CarTrain(1000, 1030)});
     Field(0, kRowDeparture) = -1030;
     LeaveWith({kTypeElectricLoco, kTypeCar}, 0);
     EXPECT_EQ(Field(0, kRowDeparture), 1030);
@@ -239,7 +229,7 @@ TEST_F(AtExit, YesterdaysDepartureBecomesTodays)
 
 TEST_F(AtExit, ASurplusLocomotiveComesBackAsALightEngineAtTheEntryOfItsLine)
 {
-    Load({Train(0, 1030)});
+    Load({CarTrain(0, 1030)});
     SetPoint(game, kTestowoWestExit, {kPointExit, 6, 502, 0, 0, 11});  // line 1: the west entry's
     LeaveWith({kTypeDieselLoco, kTypeElectricLoco, kTypeCar}, 0, true);
     ASSERT_EQ(game.TrainCount(), 2);
@@ -251,7 +241,7 @@ TEST_F(AtExit, ASurplusLocomotiveComesBackAsALightEngineAtTheEntryOfItsLine)
 
 TEST_F(AtExit, NoLightEngineWithoutAnEntryOfTheLineOrRoomInTheTimetable)
 {
-    Load({Train(0, 1030)});  // the west exit is line 4: Testowo has no entry 4
+    Load({CarTrain(0, 1030)});  // the west exit is line 4: Testowo has no entry 4
     LeaveWith({kTypeDieselLoco, kTypeElectricLoco, kTypeElectricLoco, kTypeCar}, 0);
     EXPECT_EQ(game.TrainCount(), 1);
     SetPoint(game, kTestowoWestExit, {kPointExit, 6, 502, 0, 0, 11});
@@ -264,7 +254,7 @@ TEST_F(AtExit, NoLightEngineWithoutAnEntryOfTheLineOrRoomInTheTimetable)
 
 TEST_F(AtExit, ALocomotiveOfAnotherUnitIsRecordedForTheTrainsUnit)
 {
-    TrainSpec train = Train(1000, 1030);
+    TrainSpec train = CarTrain(1000, 1030);
     train.locoType = 0;
     Load({train}, {{kTypeElectricLoco, 0, 0, 0}});
     LeaveWith({kTypeDieselLoco, kTypeCar}, 0);
@@ -273,7 +263,7 @@ TEST_F(AtExit, ALocomotiveOfAnotherUnitIsRecordedForTheTrainsUnit)
 
 TEST_F(Movement, ACouplingCountdownInvertsTheLeftSlotsFlag)
 {
-    Load({Train(900, 1000)});
+    Load({CarTrain(900, 1000)});
     Put(kTestowoStabling, 0, kTypeDieselLoco, 0, false);
     Put(kTestowoStabling, 1, kTypeCar, 0, false);
     Slot(kTestowoStabling, 0).Countdown(3);

@@ -11,22 +11,19 @@ namespace {
 
 using PlaceTrains = Traffic;
 
-TrainSpec Train(int32_t arrival, int32_t departure, int32_t locoType = kTypeElectricLoco)
+TrainSpec UnitTrain(int32_t arrival, int32_t departure)
 {
-    TrainSpec t;
-    t.arrival = arrival;
-    t.departure = departure;
-    t.locoType = locoType;
-    t.carType = kTypeCar;
+    TrainSpec t = CarTrain(arrival, departure);
+    t.locoType = kTypeElectricUnit;
     return t;
 }
 
 TEST_F(PlaceTrains, PlacesTheTrainsThatStandAtTheNewTime)
 {
-    TrainSpec onItsTrack = Train(950, 1030);
+    TrainSpec onItsTrack = CarTrain(950, 1030);
     onItsTrack.startTile = -721;  // platform 2, slot 2, coupled onwards
     onItsTrack.startSlot = 2;
-    Load({Train(900, 930), Train(940, 1020), Train(920, 1020), onItsTrack, Train(945, 1015, kTypeElectricUnit)});
+    Load({CarTrain(900, 930), CarTrain(940, 1020), CarTrain(920, 1020), onItsTrack, UnitTrain(945, 1015)});
     SetClock(800, 25);
     EXPECT_EQ(game.PlaceTrainsForTime(1000), 3);
     EXPECT_EQ(game.Now(), 1000);
@@ -48,7 +45,7 @@ TEST_F(PlaceTrains, PlacesTheTrainsThatStandAtTheNewTime)
 
 TEST_F(PlaceTrains, AJumpBackIsAJumpThroughMidnight)
 {
-    Load({Train(500, 600), Train(850, 910), Train(1200, 1300)});
+    Load({CarTrain(500, 600), CarTrain(850, 910), CarTrain(1200, 1300)});
     SetClock(1000);
     EXPECT_EQ(game.PlaceTrainsForTime(900), 1);
     EXPECT_EQ(Field(0, kRowTrainState), kTrainLeaving);
@@ -58,7 +55,7 @@ TEST_F(PlaceTrains, AJumpBackIsAJumpThroughMidnight)
 
 TEST_F(PlaceTrains, OnlyTimesOfTodayArePlaced)
 {
-    Load({Train(2350, 2410), Train(2355, 15)});
+    Load({CarTrain(2350, 2410), CarTrain(2355, 15)});
     Field(1, kRowArrival) = -2355;  // yesterday's arrival after a rollover
     SetClock(2300);
     EXPECT_EQ(game.PlaceTrainsForTime(5), 0);
@@ -70,7 +67,7 @@ TEST_F(PlaceTrains, OnlyTimesOfTodayArePlaced)
 
 TEST_F(PlaceTrains, ATrainWithoutAPlaceIsDone)
 {
-    Load({Train(940, 1020), Train(945, 1020)});
+    Load({CarTrain(940, 1020), CarTrain(945, 1020)});
     for (int32_t p : {kTestowoPlatform1, kTestowoPlatform2}) Put(p, 0, kTypeDieselLoco, 0, false);
     SetClock(800);
     EXPECT_EQ(game.PlaceTrainsForTime(1000), 1);
@@ -78,7 +75,7 @@ TEST_F(PlaceTrains, ATrainWithoutAPlaceIsDone)
     EXPECT_EQ(Field(1, kRowTrainState), kTrainLeaving);
 
     // A locomotive train without a car has nothing to place: its locomotives are not placed.
-    Load({Train(940, 1020)});
+    Load({CarTrain(940, 1020)});
     Field(0, kRowVehicleType) = 0;
     Vacate(Slot(kTestowoPlatform1, 0));
     SetClock(800);
@@ -89,7 +86,7 @@ TEST_F(PlaceTrains, ATrainWithoutAPlaceIsDone)
 
 TEST_F(PlaceTrains, DoneTrainsLeaveNoVehicleRouteOrBlockBehind)
 {
-    Load({Train(900, 930), Train(700, 1100)});
+    Load({CarTrain(900, 930), CarTrain(700, 1100)});
     SetClock(800);
     // Row 0's car behind a locomotive (which carries train 0 and is no row's)...
     Put(kTestowoPlatform1, 0, kTypeElectricLoco, 0, true);

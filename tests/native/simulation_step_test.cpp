@@ -15,21 +15,9 @@ namespace {
 
 using SimulationStep = Traffic;
 
-TrainSpec Train(int32_t arrival, int32_t departure, TileCode entry = 501, TileCode exit = 560)
-{
-    TrainSpec t;
-    t.arrival = arrival;
-    t.departure = departure;
-    t.entry = entry;
-    t.exit = exit;
-    t.locoType = kTypeElectricLoco;
-    t.carType = kTypeCar;
-    return t;
-}
-
 TEST_F(SimulationStep, FlagsATrainComingInAndAChangedTimetable)
 {
-    Load({Train(1000, 1030), Train(1030, 1040)});
+    Load({CarTrain(1000, 1030), CarTrain(1030, 1040)});
     SetClock(1000);
     Field(0, kRowExpectedArrival) = 1000;
     Field(0, kRowExpectedDeparture) = 1030;
@@ -53,7 +41,7 @@ TEST_F(SimulationStep, FlagsATrainComingInAndAChangedTimetable)
 
 TEST_F(SimulationStep, MidnightRollsTheTimetableOverWithinTheStep)
 {
-    Load({Train(1000, 1030)});
+    Load({CarTrain(1000, 1030)});
     SetClock(2359, 59);
     EXPECT_EQ(game.SimulationStep(), 0);
     EXPECT_EQ(game.Now(), 0);
@@ -62,7 +50,7 @@ TEST_F(SimulationStep, MidnightRollsTheTimetableOverWithinTheStep)
     EXPECT_EQ(Field(0, kRowArrival), 1000);
     EXPECT_EQ(Field(0, kRowTrainState), kTrainNotHere);
 
-    Load({Train(1000, 1030), Train(2415, 2420)});
+    Load({CarTrain(1000, 1030), CarTrain(2415, 2420)});
     SetClock(2359, 59);
     game.SimulationStep();
     EXPECT_EQ(Field(0, kRowArrival), -1000);  // yesterday's
@@ -115,7 +103,7 @@ TEST_F(SimulationStep, ALocomotiveRunIntoTheDepotIsTakenIn)
 
 TEST_F(SimulationStep, ATrainComesInStopsTurnsRoundAndLeaves)
 {
-    Load({Train(1020, 1040)});
+    Load({CarTrain(1020, 1040)});
     SetClock(1005, 59);
     Step();
     ASSERT_EQ(Field(0, kRowTrainState), kTrainAdmitted);
@@ -152,7 +140,7 @@ TEST_F(SimulationStep, ATrainComesInStopsTurnsRoundAndLeaves)
 TEST_F(SimulationStep, ALineTrainWaitsForPermissionThenRunsThroughItsBlocks)
 {
     SetLineBlocks(game, kTestowoLine, {30, 30, 12});
-    Load({Train(1020, 1040, 1201)});
+    Load({CarTrain(1020, 1040, 1201)});
     SetClock(1009, 59);
     Step(5);  // refused: five minutes more
     EXPECT_EQ(asked, std::vector<int32_t>{0});
@@ -175,7 +163,7 @@ TEST_F(SimulationStep, ALineTrainWaitsForPermissionThenRunsThroughItsBlocks)
 TEST_F(SimulationStep, ASurplusLocomotiveComesBackAsALightEngine)
 {
     // A train that starts here: two locomotives, the second damaged, and its car.
-    TrainSpec starts = Train(0, 1000, 0, 1201);
+    TrainSpec starts = CarTrain(0, 1000, 0, 1201);
     starts.rowState = kStateDeparting;
     starts.trainState = kTrainStanding;
     Load({starts});

@@ -22,6 +22,18 @@ std::string RowText(const TrainSpec& t)
 
 }  // namespace
 
+TrainSpec CarTrain(int32_t arrival, int32_t departure, TileCode entry, TileCode exit)
+{
+    TrainSpec t;
+    t.arrival = arrival;
+    t.departure = departure;
+    t.entry = entry;
+    t.exit = exit;
+    t.locoType = kTypeElectricLoco;
+    t.carType = kTypeCar;
+    return t;
+}
+
 std::string TrafficRoz(const std::vector<TrainSpec>& trains, const std::vector<UnitSpec>& units)
 {
     std::string text = "3,\nProba\n0,\n" + std::to_string(trains.size()) + ",\n";

@@ -35,6 +35,9 @@ struct TrainSpec {
     int32_t startSlot = 0;      ///< [23]
 };
 
+// A train of an electric locomotive and a car.
+TrainSpec CarTrain(int32_t arrival, int32_t departure, TileCode entry = 501, TileCode exit = 560);
+
 // A unit of the timetable: type, unit name (named "U<name>"), its two rows.
 struct UnitSpec {
     int32_t type = 0;          ///< locomotive type
