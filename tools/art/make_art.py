@@ -28,7 +28,8 @@ import signals  # noqa: E402
 import sounds  # noqa: E402
 import stock  # noqa: E402
 import tiles  # noqa: E402
-from imaging import bmp_bytes, canvas_png, ico_bytes, png_pixels, wav_bytes  # noqa: E402
+from generated_files import write_or_check  # noqa: E402
+from imaging import bmp_bytes, canvas_png, ico_bytes, wav_bytes  # noqa: E402
 from sheet import SAMPLE_LAYOUT, contact_sheet  # noqa: E402
 
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
@@ -156,36 +157,14 @@ def build():
     return files
 
 
-def _same(path, old, new):
-    if path.endswith(".png"):
-        return png_pixels(old) == png_pixels(new)
-    return old == new
-
-
 def main(argv):
     check = "--check" in argv
     files = build()
-    differ = []
-    for path, data in sorted(files.items()):
-        full = os.path.join(ROOT, path)
-        old = None
-        if os.path.exists(full):
-            with open(full, "rb") as f:
-                old = f.read()
-        if old is not None and _same(path, old, data):
-            continue
-        if check:
-            differ.append(path)
-            continue
-        os.makedirs(os.path.dirname(full), exist_ok=True)
-        with open(full, "wb") as f:
-            f.write(data)
+    differ = write_or_check(ROOT, files, check)
     if check:
         art_dir = os.path.join(ROOT, ART)
         extra = sorted(set("%s/%s" % (ART, n) for n in os.listdir(art_dir)) - set(files)) \
             if os.path.isdir(art_dir) else []
-        for path in differ:
-            print("differs from the generator: " + path)
         for path in extra:
             print("not made by the generator: " + path)
         if differ or extra:
