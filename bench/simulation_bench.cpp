@@ -1,10 +1,9 @@
 // The simulation step and a whole simulated day (86 400 steps of one game
-// second): the day at Wrzosogród on a small hand-built station laid out like
-// the tests' Testowo, whose three ends (501, 560, 1201) are lines used both
-// ways. A plain dispatcher stands in for the player: every permission is
-// given, a train that has come in is sent to a free platform, a train that has
-// turned round is sent out through its exit, and an engine without a train
-// goes to the depot.
+// second) on the sample station Tarninowo with its day's timetable, started
+// as a new game. A plain dispatcher stands in for the player, once a game
+// minute: every permission is given, a train that has come in is sent along
+// a track of the station to a free platform, a train that has turned round
+// is sent out through its exit, and engines without a train go to the depot.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -15,81 +14,63 @@
 #include "simulation/admission.h"
 #include "simulation/consist.h"
 #include "simulation/line_sections.h"
+#include "simulation/new_game.h"
 
 namespace {
 
-const std::string kDayFile = std::string(SEMARION_FIXTURES) + "/timetables/wrzosogrod_day.roz";
+const std::string kTimetable = std::string(SEMARION_FIXTURES) + "/../../game/Stacje/Tarninowo/Tarninowo.roz";
+constexpr int32_t kSecondsPerDay = 24 * 3600;
 
-struct BenchPoint {
-    int32_t kind;   ///< StationPointKind
-    int32_t param;  ///< kPointFieldParam
-    TileCode tile;  ///< first tile
-    int32_t third;  ///< second tile
-    TileCode tile3; ///< third tile
-    int32_t sixth;  ///< kPointFieldSixth
-};
-
-constexpr BenchPoint kBenchPoints[] = {
-    {kPointDepot, 0, 1060, 0, 0, 0},
-    {kPointLine, 510, 501, 0, 0, 11},
-    {kPointLine, 510, 1201, 0, 0, 21},
-    {kPointLine, 510, 560, 0, 0, 32},
-    {kPointPlatform, 0, 520, 521, 522, 0},
-    {kPointPlatform, 0, 720, 721, 722, 0},
-    {kPointPlatform, 0, 920, 921, 922, 0},
-    {kPointFreightPlatform, 0, 1120, 1121, 0, 0},
-    {kPointLocoTrack, 0, 1050, 0, 0, 0},
-};
-constexpr int32_t kBenchPointCount = static_cast<int32_t>(sizeof kBenchPoints / sizeof kBenchPoints[0]);
-constexpr int32_t kBlockSteps = 30;  ///< one block of five minutes at ten seconds a step
-
-Game DayGame()
+Game ShiftGame()
 {
     Game game;
-    game.CreateStationTables(15, 70, 0, kBenchPointCount, 0);
-    for (int32_t p = 0; p < kBenchPointCount; ++p) {
-        const BenchPoint& b = kBenchPoints[p];
-        const int32_t values[kPointFieldCount] = {b.kind, b.param, b.tile, b.third, b.tile3, b.sixth};
-        for (int32_t f = 0; f < kPointFieldCount; ++f)
-            *game.points.At(static_cast<uint32_t>(p), static_cast<uint32_t>(f)) = values[f];
-        if (b.kind != kPointLine) continue;
-        BlockTrain(game, p, 0) = 0;
-        BlockCountdown(game, p, 0) = 0;
-        *game.lineSections.At(static_cast<uint32_t>(p), kSectionTime) = kBlockSteps;
-    }
-    game.depot.Param(kDepotParamCapacity, 8);
-    game.depot.Param(kDepotParamRepairsAtOnce, 2);
-    game.depot.Param(kDepotParamPreparationSteps, 28);
-    game.depot.Param(kDepotParamRepairSteps, 180);
-    game.clock.Step(1);
-    game.moveDivisor = 10;
     SeedRandom(1);
-    game.timetable.LoadRoz(kDayFile.c_str(), game.pictureNames);
+    if (game.NewGameFromTimetable(kTimetable.c_str()) != kNewGameStarted) return game;
+    game.clock.Step(1);  // one game second a step, as the clock driver sets it
     return game;
 }
 
-// From `from` to `to` along the grid, as a path: destination first.
-std::vector<TileCode> Straight(TileCode from, TileCode to)
+bool IsPointTile(const Game& game, int32_t point, TileCode tile)
 {
-    std::vector<TileCode> tiles{to};
-    TileCode at = to;
-    while (TileRow(at) != TileRow(from)) tiles.push_back(at += TileRow(at) < TileRow(from) ? 100 : -100);
-    while (TileColumn(at) != TileColumn(from)) tiles.push_back(at += TileColumn(at) < TileColumn(from) ? 1 : -1);
-    return tiles;
+    for (int32_t k = 0; k < 3; ++k)
+        if (tile != 0 && game.PointTileAt(point, k) == tile) return true;
+    return false;
 }
 
-void Send(Game& game, int32_t point, int32_t slot, int32_t to)
+// A track of the station from point `from` to point `to`, as a head's path
+// (destination first); empty when the station has none.
+std::vector<TileCode> TrackPath(Game& game, int32_t from, int32_t to)
 {
-    VehicleSlot& head = SlotOf(game, point, slot);
-    head.SetPath(Straight(game.PointTile(point), game.PointTile(to)));
-    head.Motion(kMotionRouted);
+    for (int32_t p = 0; p < game.pathCount; ++p) {
+        const GridRow<int32_t>* row = game.paths.Row(static_cast<uint32_t>(p));
+        const TileCode start = *row->At(kPathFirstTile);
+        const TileCode end = *row->At(kPathEndTile);
+        const bool forward = IsPointTile(game, from, start) && IsPointTile(game, to, end);
+        const bool back = *row->At(kPathTwoWay) && IsPointTile(game, from, end) && IsPointTile(game, to, start);
+        if (!forward && !back) continue;
+        std::vector<TileCode> tiles;
+        for (uint32_t c = kPathFirstTile; c < row->Count() && *row->At(c) != 0; ++c) tiles.push_back(*row->At(c));
+        if (forward) return std::vector<TileCode>(tiles.rbegin(), tiles.rend());
+        return tiles;
+    }
+    return {};
 }
 
-int32_t FreePointOfKind(Game& game, int32_t kind)
+// Sends the head in (point, slot) to the first point that `wanted` accepts
+// and a track reaches; false when none does.
+template <typename Wanted>
+bool SendToFirst(Game& game, int32_t point, int32_t slot, Wanted wanted)
 {
-    for (int32_t p = 0; p < game.pointCount; ++p)
-        if (game.PointKind(p) == kind && SlotOf(game, p, 0).IsEmpty()) return p;
-    return -1;
+    for (int32_t to = 0; to < game.pointCount; ++to) {
+        if (to == point || !wanted(to)) continue;
+        std::vector<TileCode> path = TrackPath(game, point, to);
+        if (path.empty()) continue;
+        VehicleSlot& head = SlotOf(game, point, slot);
+        head.SetPath(std::move(path));
+        head.Motion(kMotionRouted);
+        return true;
+    }
+    return false;
 }
 
 // The player, once a minute.
@@ -102,16 +83,19 @@ void Dispatch(Game& game)
         if (head.Motion() != kMotionStanding || head.Countdown() != 0) continue;
         const int32_t kind = game.PointKind(p);
         const int32_t train = ConsistTrainRow(game, p, slot);
-        if (kind == kPointLine) {
-            const int32_t platform = FreePointOfKind(game, kPointPlatform);
-            if (platform >= 0) Send(game, p, slot, platform);
-        } else if (IsPlatformKind(kind) && train < 0) {
-            if (game.depot.HasRoom() && SlotOf(game, 0, 0).IsEmpty()) Send(game, p, slot, 0);
-        } else if (IsPlatformKind(kind) && IsDepartingRole(game.timetable.RowState(train, kRawRow))) {
+        auto empty = [&](int32_t to) { return !RowHasVehicle(game, to); };
+        if (kind == kPointEntry || kind == kPointLine) {
+            SendToFirst(game, p, slot, [&](int32_t to) { return IsPlatformKind(game.PointKind(to)) && empty(to); });
+        } else if (train < 0) {
+            SendToFirst(game, p, slot, [&](int32_t to) {
+                const int32_t k = game.PointKind(to);
+                return ((k == kPointDepot && game.depot.HasRoom()) || k == kPointLocoTrack) && empty(to);
+            });
+        } else if (!IsArrivingRole(game.timetable.RowState(train, kRawRow))) {
             const int32_t exit = game.FindPointByTile(game.timetable.ExitTileOfRow(train));
-            if (game.PointKind(exit) == kPointLine && !RowHasVehicle(game, exit) &&
-                LineStateOf(game, exit) == kLineFree)
-                Send(game, p, slot, exit);
+            const int32_t k = game.PointKind(exit);
+            if ((k == kPointExit || (k == kPointLine && LineStateOf(game, exit) == kLineFree)) && empty(exit))
+                SendToFirst(game, p, slot, [&](int32_t to) { return to == exit; });
         }
     }
 }
@@ -134,30 +118,31 @@ int32_t VehiclesInStation(Game& game)
     return n;
 }
 
-// Single steps of a running day, from 10:00 on with the morning's trains at
-// the station and on the lines.
+// Single steps of a running shift, six hours in, with the morning's trains
+// standing, moving and on the lines.
 void BM_SimulationStep(benchmark::State& state)
 {
-    Game game = DayGame();
-    for (int32_t s = 0; s < 10 * 3600; ++s) RunStep(game);
+    Game game = ShiftGame();
+    for (int32_t s = 0; s < 6 * 3600; ++s) RunStep(game);
     for (auto _ : state) benchmark::DoNotOptimize(RunStep(game));
     state.counters["vehicles"] = VehiclesInStation(game);
+    state.counters["trains"] = game.TrainCount();
 }
 BENCHMARK(BM_SimulationStep);
 
-// A whole day from midnight to midnight.
+// A whole shift of 24 hours.
 void BM_SimulatedDay(benchmark::State& state)
 {
     int32_t cameIn = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        Game game = DayGame();
+        Game game = ShiftGame();
         cameIn = 0;
         state.ResumeTiming();
-        for (int32_t s = 0; s < 24 * 3600; ++s) cameIn += RunStep(game) % 10;
+        for (int32_t s = 0; s < kSecondsPerDay; ++s) cameIn += RunStep(game) % 10;
         benchmark::DoNotOptimize(game.Now());
     }
-    state.SetItemsProcessed(state.iterations() * 24 * 3600);
+    state.SetItemsProcessed(state.iterations() * kSecondsPerDay);
     state.counters["came_in"] = cameIn;
 }
 BENCHMARK(BM_SimulatedDay)->Unit(benchmark::kMillisecond);
