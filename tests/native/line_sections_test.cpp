@@ -89,14 +89,6 @@ TEST_F(LineSections, TheFirstBlockPutsItsTrainOnTheEmptyEntry)
     EXPECT_EQ(State(), kLineFree);
 }
 
-TEST_F(LineSections, AnArrivingLineKeepsItsEntryFree)
-{
-    State() = kLineArriving;
-    Countdown(2) = 40;
-    Advance(1);
-    EXPECT_EQ(TileStateOf(1201), kTileLocked);
-}
-
 TEST_F(LineSections, ALightEngineComesOffTheLineWithoutExpectedArrival)
 {
     State() = kLineArriving;

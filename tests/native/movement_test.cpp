@@ -79,18 +79,6 @@ protected:
     }
 };
 
-TEST_F(AtPlatform, ATrainTurnsToItsDepartingRoleFiveMinutesAfterItArrived)
-{
-    Arrive(1000);
-    EXPECT_EQ(Field(0, kRowArrival), 1000 + 2400);  // moved on as it came in
-    EXPECT_EQ(Field(0, kRowExpectedArrival), 1000 + 2400);
-    EXPECT_EQ(TileStateOf(520), kTileOccupied);
-    EXPECT_EQ(TileStateOf(522), kTileOccupied);
-    EXPECT_EQ(TileStateOf(501), kTileFree);
-    ASSERT_TRUE(StepUntil([&] { return Field(0, kRowState) == kStateDeparting; }, 600));
-    EXPECT_EQ(game.Now(), 1005);
-}
-
 TEST_F(AtPlatform, ATrainArrivingJustBeforeMidnightStillTurns)
 {
     Arrive(2357);
