@@ -65,7 +65,7 @@ bool SendToFirst(Game& game, int32_t point, int32_t slot, Wanted wanted)
         if (to == point || !wanted(to)) continue;
         std::vector<TileCode> path = TrackPath(game, point, to);
         if (path.empty()) continue;
-        VehicleSlot& head = SlotOf(game, point, slot);
+        VehicleSlot& head = SlotOrEmpty(game, point, slot);
         head.SetPath(std::move(path));
         head.Motion(kMotionRouted);
         return true;
@@ -79,7 +79,7 @@ void Dispatch(Game& game)
     for (int32_t p = 0; p < game.pointCount; ++p) {
         const int32_t slot = FindPoweredSlot(game, p, 0, 1);
         if (slot < 0) continue;
-        VehicleSlot& head = SlotOf(game, p, slot);
+        VehicleSlot& head = SlotOrEmpty(game, p, slot);
         if (head.Motion() != kMotionStanding || head.Countdown() != 0) continue;
         const int32_t kind = game.PointKind(p);
         const int32_t train = ConsistTrainRow(game, p, slot);
@@ -114,7 +114,7 @@ int32_t VehiclesInStation(Game& game)
 {
     int32_t n = 0;
     for (int32_t r = 0; r < SlotRowCount(game); ++r)
-        for (int32_t s = 0; s < kSlotsPerPoint; ++s) n += SlotOf(game, r, s).IsEmpty() ? 0 : 1;
+        for (int32_t s = 0; s < kSlotsPerPoint; ++s) n += SlotOrEmpty(game, r, s).IsEmpty() ? 0 : 1;
     return n;
 }
 

@@ -238,6 +238,31 @@ public:
     int32_t PlaceTrainsForTime(int32_t hhmm);            // vehicles placed
     void UpdateDepotExit();
 
+    // Routes, move validation and coupling (simulation/routes.*,
+    // move_validation.*, consist_composition.*, coupling.*). Refusals are
+    // constant texts; results are the codes of those headers.
+    int32_t RouteSelection(::TileCode a, ::TileCode b, bool electricOnly);
+    int32_t MarkRouteCandidates(::TileCode a, ::TileCode b, bool electricOnly);      // MarkResult
+    bool PathExistsBetween(::TileCode a, ::TileCode b, bool electricOnly) const;
+    VehicleSlot* FindSlotForRoute(::TileCode fromTile, ::TileCode toTile);          // null when none
+    int32_t SetRouteThroughTile(VehicleSlot* head, ::TileCode clickedTile, bool electricOnly);  // SetRouteResult
+    int32_t ClearRouteCandidates();
+    const char* ValidateMove(::TileCode fromTile, ::TileCode toTile, int32_t subTrackRow);  // null: allowed
+    int32_t CheckConsistComposition(int32_t sourcePoint, ::TileCode fromTile);     // CompositionResult
+    bool IsSlotConsistMoving(int32_t row, int32_t slot);
+    bool IsSlotLocoOrSpecial(int32_t row, int32_t slot);
+    bool IsConsistStillMoving(int32_t point, ::TileCode fromTile);
+    bool IsSingleLocomotive(int32_t point, int32_t fromColumn, int32_t toColumn, ::TileCode fromTile);
+    bool IsCorrectExitPoint(int32_t point, ::TileCode fromTile, ::TileCode toTile);
+    bool IsDepartureTimeReached(int32_t point, ::TileCode fromTile);
+    bool MustStopAtPlatform(int32_t point);
+    bool HasStoodLongEnough(int32_t point, ::TileCode fromTile);
+    bool IsCouplingInProgress(int32_t point, int32_t fromColumn, int32_t toColumn);
+    bool IsFreightTrain(int32_t point);
+    const char* CoupleOrUncouple(::TileCode tile, int32_t slot, int32_t row);  // "" when started
+    ::TileCode routeStart = 0;        ///< A: the consist's tile of the route being laid
+    ::TileCode routeEnd = 0;          ///< B: the destination tile of the route being laid
+
 private:
     bool IsPoint(int32_t point) const;  // inside the point table
     int32_t Point(int32_t point, int32_t field) const;  // clamped: -1 reads the last point

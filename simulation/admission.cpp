@@ -24,7 +24,7 @@ void ForgetTimetableRow(Game& game, int32_t row)
             if (BlockTrain(game, p, b) > row) --BlockTrain(game, p, b);
     for (int32_t r = 0; r < SlotRowCount(game); ++r) {
         for (int32_t s = 0; s < kSlotsPerPoint; ++s) {
-            VehicleSlot& slot = SlotOf(game, r, s);
+            VehicleSlot& slot = SlotOrEmpty(game, r, s);
             if (!IsTrainVehicle(slot)) continue;
             const int32_t train = slot.Train();
             if (train == row) slot.Train(-1);
@@ -39,7 +39,7 @@ ArrivalPlacement PlaceLightEngine(Game& game, int32_t row, int32_t point)
     const int32_t type = t.BaseLocoType(row, kRawRow, kArrivalSide);
     // Read before the row goes: afterwards the row number names the next row.
     const TileCode entry = game.PointKind(point) == kPointLine ? game.PointTile(point) : t.EntryTile(row, kRawRow);
-    SlotOf(game, point, 0).Fill(-1, type, t.VehicleTypeKind(type), t.UnitNameRef(row, kRawRow, kArrivalSide), 1, 0,
+    SlotOrEmpty(game, point, 0).Fill(-1, type, t.VehicleTypeKind(type), t.UnitNameRef(row, kRawRow, kArrivalSide), 1, 0,
                                 kMotionRouted);
     ForgetTimetableRow(game, row);
     SetTileState(game, entry, kTileLocked);
@@ -121,7 +121,7 @@ int32_t RowOfTrain(Game& game, int32_t train, int32_t point)
 int32_t EntryWaitMinutes(Game& game, int32_t point)
 {
     const int32_t slot = FindPoweredSlot(game, point, 0, 1);
-    return slot < 0 ? 0 : MinutesForSteps(game, SlotOf(game, point, slot).Countdown());
+    return slot < 0 ? 0 : MinutesForSteps(game, SlotOrEmpty(game, point, slot).Countdown());
 }
 
 // Minutes until the farthest block still counting has run out.
@@ -147,7 +147,7 @@ bool PlaceAtEntry(Game& game, int32_t i, int32_t point, int32_t minutes, int32_t
 {
     const int32_t row = game.timetable.IndexRow(i, kArrivalMode, false);
     const ArrivalPlacement placed = PlaceArrivingTrain(game, row, point);
-    if (placed.head >= 0) SlotOf(game, point, placed.head).Countdown(std::max(StepsForMinutes(game, minutes), 1));
+    if (placed.head >= 0) SlotOrEmpty(game, point, placed.head).Countdown(std::max(StepsForMinutes(game, minutes), 1));
     if (placed.lightEngine) return false;
     game.timetable.ExpectedTime(row, kRawRow, kArrivalSide, AddMinutesClamped(game.Now(), travel));
     return true;
@@ -246,7 +246,7 @@ ArrivalPlacement PlaceArrivingTrain(Game& game, int32_t row, int32_t point)
     const bool odd = IsOddSide(game, point);
     for (int32_t i = 0; i < count; ++i) {
         const int32_t slot = odd ? count - 1 - i : i;
-        VehicleSlot& place = SlotOf(game, point, slot);
+        VehicleSlot& place = SlotOrEmpty(game, point, slot);
         place.MoveFrom(staged[static_cast<size_t>(i)]);
         place.Coupled(slot < count - 1 ? 1 : 0);
     }

@@ -65,8 +65,6 @@ bool IsPowered(VehicleSlot& slot) { return !slot.IsEmpty() && slot.Kind() > kKin
 
 bool IsLocomotive(VehicleSlot& slot) { return !slot.IsEmpty() && slot.Kind() >= kKindElectricLoco; }
 
-bool IsTrainVehicle(VehicleSlot& slot) { return !slot.IsEmpty() && slot.Kind() < kKindElectricLoco; }
-
 bool IsTimetableRow(const Game& game, int32_t row) { return row >= 0 && row < game.timetable.TrainCount(); }
 
 int32_t TrainRowOf(Game& game, VehicleSlot& slot)
@@ -78,44 +76,28 @@ int32_t TrainRowOf(Game& game, VehicleSlot& slot)
 
 int32_t SlotRowCount(const Game& game) { return game.pointCount + game.subTrackCount; }
 
-VehicleSlot& SlotOf(Game& game, int32_t row, int32_t slot)
-{
-    if (VehicleSlot* s = game.SlotAt(row, slot)) return *s;
-    // As the tables do: a stray read sees an empty slot, a stray write is forgotten.
-    static VehicleSlot standIn;
-    standIn = VehicleSlot();
-    return standIn;
-}
-
 bool RowHasVehicle(Game& game, int32_t row) { return LastOccupiedSlot(game, row) >= 0; }
-
-int32_t LastOccupiedSlot(Game& game, int32_t row)
-{
-    for (int32_t s = kSlotsPerPoint - 1; s >= 0; --s)
-        if (!SlotOf(game, row, s).IsEmpty()) return s;
-    return -1;
-}
 
 bool SlotsFree(Game& game, int32_t row, int32_t first, int32_t count)
 {
     if (first < 0 || count < 0 || first + count > kSlotsPerPoint) return false;
     for (int32_t s = first; s < first + count; ++s)
-        if (!SlotOf(game, row, s).IsEmpty()) return false;
+        if (!SlotOrEmpty(game, row, s).IsEmpty()) return false;
     return true;
 }
 
 int32_t FindPoweredSlot(Game& game, int32_t row, int32_t from, int32_t dir)
 {
     for (int32_t s = std::min(from, kSlotsPerPoint - 1); s >= 0 && s < kSlotsPerPoint; s += dir)
-        if (IsPowered(SlotOf(game, row, s))) return s;
+        if (IsPowered(SlotOrEmpty(game, row, s))) return s;
     return -1;
 }
 
 SlotRun ConsistAround(Game& game, int32_t row, int32_t slot)
 {
     SlotRun run{slot, slot};
-    while (run.hi + 1 < kSlotsPerPoint && SlotOf(game, row, run.hi).Coupled()) ++run.hi;
-    while (run.lo > 0 && SlotOf(game, row, run.lo - 1).Coupled()) --run.lo;
+    while (run.hi + 1 < kSlotsPerPoint && SlotOrEmpty(game, row, run.hi).Coupled()) ++run.hi;
+    while (run.lo > 0 && SlotOrEmpty(game, row, run.lo - 1).Coupled()) --run.lo;
     return run;
 }
 
@@ -125,7 +107,7 @@ SlotRun TrailingRun(Game& game, int32_t row)
 {
     const int32_t last = std::max(LastOccupiedSlot(game, row), 0);
     SlotRun run{last, last};
-    while (run.lo > 0 && SlotOf(game, row, run.lo - 1).Coupled()) --run.lo;
+    while (run.lo > 0 && SlotOrEmpty(game, row, run.lo - 1).Coupled()) --run.lo;
     return run;
 }
 
@@ -133,7 +115,7 @@ int32_t ConsistTrainRow(Game& game, int32_t row, int32_t slot)
 {
     const SlotRun run = ConsistAround(game, row, slot);
     for (int32_t s = run.lo; s <= run.hi; ++s) {
-        const int32_t train = TrainRowOf(game, SlotOf(game, row, s));
+        const int32_t train = TrainRowOf(game, SlotOrEmpty(game, row, s));
         if (train >= 0) return train;
     }
     return -1;
@@ -143,20 +125,20 @@ void Vacate(VehicleSlot& slot) { VehicleSlot().MoveFrom(slot); }
 
 void MoveRun(Game& game, int32_t from, SlotRun run, int32_t to, int32_t at)
 {
-    for (int32_t i = 0; i < run.Length(); ++i) SlotOf(game, to, at + i).MoveFrom(SlotOf(game, from, run.lo + i));
+    for (int32_t i = 0; i < run.Length(); ++i) SlotOrEmpty(game, to, at + i).MoveFrom(SlotOrEmpty(game, from, run.lo + i));
 }
 
 void ShiftUp(Game& game, int32_t row, int32_t count, int32_t by)
 {
-    for (int32_t s = count - 1; s >= 0; --s) SlotOf(game, row, s + by).MoveFrom(SlotOf(game, row, s));
+    for (int32_t s = count - 1; s >= 0; --s) SlotOrEmpty(game, row, s + by).MoveFrom(SlotOrEmpty(game, row, s));
 }
 
 void CloseUp(Game& game, int32_t row)
 {
     int32_t next = 0;
     for (int32_t s = 0; s < kSlotsPerPoint; ++s) {
-        if (SlotOf(game, row, s).IsEmpty()) continue;
-        if (s != next) SlotOf(game, row, next).MoveFrom(SlotOf(game, row, s));
+        if (SlotOrEmpty(game, row, s).IsEmpty()) continue;
+        if (s != next) SlotOrEmpty(game, row, next).MoveFrom(SlotOrEmpty(game, row, s));
         ++next;
     }
 }
@@ -164,8 +146,8 @@ void CloseUp(Game& game, int32_t row)
 void ClearLooseCouplings(Game& game, int32_t row)
 {
     for (int32_t s = 0; s < kSlotsPerPoint; ++s) {
-        VehicleSlot& slot = SlotOf(game, row, s);
-        const bool nextEmpty = s + 1 >= kSlotsPerPoint || SlotOf(game, row, s + 1).IsEmpty();
+        VehicleSlot& slot = SlotOrEmpty(game, row, s);
+        const bool nextEmpty = s + 1 >= kSlotsPerPoint || SlotOrEmpty(game, row, s + 1).IsEmpty();
         if (slot.Coupled() && (slot.IsEmpty() || nextEmpty)) slot.Coupled(0);
     }
 }

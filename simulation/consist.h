@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "model/game.h"
+#include "simulation/consist_ends.h"
 
 // Train state (timetable row field [15]) as the simulation uses it.
 enum TrainProgress : int32_t {
@@ -41,17 +42,15 @@ int32_t NextDay(int32_t t);
 // Vehicles.
 bool IsPowered(VehicleSlot& slot);       // occupied, kind 1 or more
 bool IsLocomotive(VehicleSlot& slot);    // kind 3 or more
-bool IsTrainVehicle(VehicleSlot& slot);  // occupied, kind below 3
 // The timetable row of a train vehicle; -1 for anything else or a row outside the timetable.
 int32_t TrainRowOf(Game& game, VehicleSlot& slot);
 bool IsTimetableRow(const Game& game, int32_t row);
 
-// Rows of the slot grid (points, then sub-track rows); OccupiedRun
-// (simulation/slot_queries.h) counts a row's vehicles from slot 0.
+// Rows of the slot grid (points, then sub-track rows). SlotOrEmpty,
+// LastOccupiedSlot and IsTrainVehicle (simulation/consist_ends.h) and
+// OccupiedRun (simulation/slot_queries.h) serve here too.
 int32_t SlotRowCount(const Game& game);
-VehicleSlot& SlotOf(Game& game, int32_t row, int32_t slot);  // an empty stand-in outside the grid
 bool RowHasVehicle(Game& game, int32_t row);
-int32_t LastOccupiedSlot(Game& game, int32_t row);   // -1 when the row is empty
 bool SlotsFree(Game& game, int32_t row, int32_t first, int32_t count);  // false past slot 9
 // The first powered slot from `from` going by `dir` (+1 or -1); -1 when none.
 int32_t FindPoweredSlot(Game& game, int32_t row, int32_t from, int32_t dir);

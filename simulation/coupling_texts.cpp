@@ -17,7 +17,7 @@ int32_t CountdownSeconds(Game& game, int32_t point, int32_t pos)
 bool IsCouplingVehicle(Game& game, int32_t point, int32_t pos)
 {
     return pos >= 0 && pos < kSlotsPerPoint && game.SlotCountdown(point, pos) >= 1 &&
-           !SlotConsistMoving(game, point, pos);
+           !game.IsSlotConsistMoving(point, pos);
 }
 
 bool IsCouplingNeighbour(Game& game, int32_t point, int32_t pos)

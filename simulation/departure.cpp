@@ -24,11 +24,11 @@ void MarkLeaving(Game& game, int32_t point, int32_t from, int32_t dir, bool depa
 {
     Timetable& t = game.timetable;
     for (int32_t s = from; s >= 0 && s < kSlotsPerPoint; s += dir) {
-        VehicleSlot& slot = SlotOf(game, point, s);
+        VehicleSlot& slot = SlotOrEmpty(game, point, s);
         const int32_t train = TrainRowOf(game, slot);
         if (train >= 0) t.TrainState(train, kRawRow, kTrainLeaving);
         if (train >= 0 && departsNow) t.ExpectedTime(train, kRawRow, kDepartureSide, game.Now());
-        const bool onwards = dir > 0 ? slot.Coupled() != 0 : s > 0 && SlotOf(game, point, s - 1).Coupled() != 0;
+        const bool onwards = dir > 0 ? slot.Coupled() != 0 : s > 0 && SlotOrEmpty(game, point, s - 1).Coupled() != 0;
         if (!onwards) return;
     }
 }
@@ -39,17 +39,17 @@ int32_t DecidingSlot(Game& game, int32_t point, int32_t head, bool towardsLower)
 {
     if (towardsLower) {
         for (int32_t s = head; s < kSlotsPerPoint; ++s) {
-            VehicleSlot& slot = SlotOf(game, point, s);
+            VehicleSlot& slot = SlotOrEmpty(game, point, s);
             if (!IsLocomotive(slot)) return IsTrainVehicle(slot) ? s : -1;
             if (!slot.Coupled()) return -1;
         }
         return -1;
     }
     for (int32_t s = head; s >= 1; --s) {
-        if (IsTrainVehicle(SlotOf(game, point, s))) return s;
-        if (!SlotOf(game, point, s - 1).Coupled()) return -1;
+        if (IsTrainVehicle(SlotOrEmpty(game, point, s))) return s;
+        if (!SlotOrEmpty(game, point, s - 1).Coupled()) return -1;
     }
-    return IsTrainVehicle(SlotOf(game, point, 0)) ? 0 : -1;
+    return IsTrainVehicle(SlotOrEmpty(game, point, 0)) ? 0 : -1;
 }
 
 bool DepartureHasCome(Game& game, int32_t train)
@@ -100,8 +100,8 @@ void RecordUnitType(Game& game, int32_t train, int64_t unitName, int64_t unitTyp
 void BookLocomotives(Game& game, int32_t point, int32_t train, int32_t powered, int32_t last)
 {
     const bool odd = IsOddSide(game, point);
-    VehicleSlot& front = SlotOf(game, point, odd ? 0 : last);
-    VehicleSlot& second = SlotOf(game, point, odd ? 1 : last - 1);
+    VehicleSlot& front = SlotOrEmpty(game, point, odd ? 0 : last);
+    VehicleSlot& second = SlotOrEmpty(game, point, odd ? 1 : last - 1);
     const int64_t name = game.timetable.UnitNameRef(train, kRawRow, kDepartureSide);
     const int64_t type = game.timetable.BaseLocoType(train, kRawRow, kDepartureSide);
     if (powered == 1) {
@@ -126,7 +126,7 @@ void EnterStation(Game& game, int32_t point, int32_t slot)
     Timetable& t = game.timetable;
     RowSet rows;
     for (int32_t s = 0; s < kSlotsPerPoint; ++s) {
-        const int32_t train = TrainRowOf(game, SlotOf(game, point, s));
+        const int32_t train = TrainRowOf(game, SlotOrEmpty(game, point, s));
         if (train < 0 || !rows.Insert(train)) continue;
         const int32_t arrival = t.ScheduledTime(train, kRawRow, kArrivalSide);
         if (arrival >= 0) {
@@ -139,7 +139,7 @@ void EnterStation(Game& game, int32_t point, int32_t slot)
             t.ExpectedTime(train, kRawRow, kArrivalSide, kNotDrawn);
         }
     }
-    VehicleSlot& head = SlotOf(game, point, slot);
+    VehicleSlot& head = SlotOrEmpty(game, point, slot);
     // Straight through to an exit: the train is leaving already.
     if (IsEntryOrLine(KindAtTile(game, head.PathLast())) && IsExitOrLine(KindAtTile(game, head.PathFirst())))
         MarkLeaving(game, point, ConsistAround(game, point, slot).lo, 1, false);
@@ -148,7 +148,7 @@ void EnterStation(Game& game, int32_t point, int32_t slot)
 
 void DepartFromPlatform(Game& game, int32_t point, int32_t slot)
 {
-    VehicleSlot& head = SlotOf(game, point, slot);
+    VehicleSlot& head = SlotOrEmpty(game, point, slot);
     if (!IsExitOrLine(KindAtTile(game, head.PathFirst()))) return StartConsist(game, point, slot);
     if (IsTrainVehicle(head)) {
         const int32_t train = TrainRowOf(game, head);
@@ -161,7 +161,7 @@ void DepartFromPlatform(Game& game, int32_t point, int32_t slot)
     }
     const bool towardsLower = TileColumn(head.PathFirst()) - TileColumn(head.PathLast()) < 1;
     const int32_t deciding = DecidingSlot(game, point, slot, towardsLower);
-    const int32_t train = deciding < 0 ? -1 : TrainRowOf(game, SlotOf(game, point, deciding));
+    const int32_t train = deciding < 0 ? -1 : TrainRowOf(game, SlotOrEmpty(game, point, deciding));
     if (train >= 0) {
         if (!DepartureHasCome(game, train)) return;
         MarkLeaving(game, point, deciding, towardsLower ? 1 : -1, true);
@@ -171,7 +171,7 @@ void DepartFromPlatform(Game& game, int32_t point, int32_t slot)
 
 void LeaveThroughExit(Game& game, int32_t point, int32_t slot)
 {
-    VehicleSlot& head = SlotOf(game, point, slot);
+    VehicleSlot& head = SlotOrEmpty(game, point, slot);
     if (head.Countdown() != 1) return;
     const bool line = game.PointKind(point) == kPointLine;
     const bool blocks = line && BlockCount(game, point) > 0;
@@ -184,8 +184,8 @@ void LeaveThroughExit(Game& game, int32_t point, int32_t slot)
     int32_t powered = 0;
     int32_t last = -1;
     int32_t train = -1;
-    for (int32_t s = 0; s < kSlotsPerPoint && !SlotOf(game, point, s).IsEmpty(); ++s) {
-        VehicleSlot& vehicle = SlotOf(game, point, s);
+    for (int32_t s = 0; s < kSlotsPerPoint && !SlotOrEmpty(game, point, s).IsEmpty(); ++s) {
+        VehicleSlot& vehicle = SlotOrEmpty(game, point, s);
         last = s;
         if (IsPowered(vehicle)) ++powered;
         const int32_t row = TrainRowOf(game, vehicle);
@@ -196,6 +196,6 @@ void LeaveThroughExit(Game& game, int32_t point, int32_t slot)
     if (line) LineStateOf(game, point) = kLineDeparting;
     if (blocks) EnterBlock(game, point, 0, train);
     if (train >= 0) BookLocomotives(game, point, train, powered, last);
-    for (int32_t s = 0; s <= last; ++s) Vacate(SlotOf(game, point, s));
+    for (int32_t s = 0; s <= last; ++s) Vacate(SlotOrEmpty(game, point, s));
     SetTileState(game, game.PointTile(point), kTileFree);
 }

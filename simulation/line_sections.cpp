@@ -25,7 +25,7 @@ void ComeOffLine(Game& game, int32_t point)
         const ArrivalPlacement placed = PlaceArrivingTrain(game, train, point);
         const int32_t param = PointParam(game, point);
         if (placed.head >= 0)
-            SlotOf(game, point, placed.head).Countdown(std::max(StepsForMinutes(game, param / 100), 1));
+            SlotOrEmpty(game, point, placed.head).Countdown(std::max(StepsForMinutes(game, param / 100), 1));
         if (placed.head >= 0 && !placed.lightEngine)
             game.timetable.ExpectedTime(train, kRawRow, kArrivalSide,
                                         AddMinutesClamped(game.Now(), game.LineTravelTime(point, 1)));

@@ -19,7 +19,7 @@ bool IsEntryOrLine(int32_t kind) { return kind == kPointEntry || kind == kPointL
 void StandAtEntry(Game& game, int32_t point)
 {
     for (int32_t s = 0; s < kSlotsPerPoint; ++s) {
-        const int32_t train = TrainRowOf(game, SlotOf(game, point, s));
+        const int32_t train = TrainRowOf(game, SlotOrEmpty(game, point, s));
         if (train >= 0) game.timetable.TrainState(train, kRawRow, kTrainStanding);
     }
     SetTileState(game, game.PointTile(point), kTileOccupied);
@@ -48,7 +48,7 @@ void StartExitCountdown(Game& game, int32_t point, int32_t minutes)
     int32_t steps = StepsForMinutes(game, minutes);
     if (steps == 0) steps = 2;
     for (int32_t s = 0; s < kSlotsPerPoint; ++s) {
-        VehicleSlot& slot = SlotOf(game, point, s);
+        VehicleSlot& slot = SlotOrEmpty(game, point, s);
         if (!IsPowered(slot)) continue;
         slot.Motion(kMotionRouted);
         slot.Countdown(steps);
@@ -84,7 +84,7 @@ void ArriveAtPoint(Game& game, int32_t point, int32_t slot)
         break;
     }
     case kPointDepot:
-        game.depot.Add(SlotOf(game, point, 0));
+        game.depot.Add(SlotOrEmpty(game, point, 0));
         SetTileState(game, tile, kTileFree);
         break;
     default:
@@ -96,10 +96,10 @@ void ArriveAtPoint(Game& game, int32_t point, int32_t slot)
 // platform with vehicles on it stays occupied), the next one is occupied.
 void Run(Game& game, int32_t row, int32_t slot)
 {
-    VehicleSlot& head = SlotOf(game, row, slot);
+    VehicleSlot& head = SlotOrEmpty(game, row, slot);
     const TileCode under = head.PathLast();
     const int32_t owner = game.FindPointByTile(under);
-    const bool keep = IsPlatformKind(game.PointKind(owner)) && !SlotOf(game, owner, 0).IsEmpty();
+    const bool keep = IsPlatformKind(game.PointKind(owner)) && !SlotOrEmpty(game, owner, 0).IsEmpty();
     SetTileState(game, under, keep ? kTileOccupied : kTileFree);
     const TileCode next = head.PathPop();
     if (head.HasPath())
@@ -139,7 +139,7 @@ void SwitchRole(Game& game, VehicleSlot& slot)
 // The first of the rules that applies to the slot, then its train's role.
 bool MoveSlot(Game& game, int32_t row, int32_t s, bool moveTick)
 {
-    VehicleSlot& slot = SlotOf(game, row, s);
+    VehicleSlot& slot = SlotOrEmpty(game, row, s);
     const bool onPoint = row < game.pointCount;
     const int32_t motion = slot.Motion();
     if (onPoint && motion != kMotionStanding && !slot.IsEmpty() && slot.Countdown() == 0 && !slot.HasPath()) {
@@ -158,7 +158,7 @@ bool MoveSlot(Game& game, int32_t row, int32_t s, bool moveTick)
         Run(game, row, s);
     else if (motion == kMotionRouted)
         Start(game, row, s);
-    SwitchRole(game, SlotOf(game, row, s));
+    SwitchRole(game, SlotOrEmpty(game, row, s));
     return cameIn;
 }
 
@@ -177,11 +177,11 @@ void RunCountdowns(Game& game)
 {
     for (int32_t r = 0; r < SlotRowCount(game); ++r) {
         for (int32_t s = 0; s < kSlotsPerPoint; ++s) {
-            VehicleSlot& slot = SlotOf(game, r, s);
+            VehicleSlot& slot = SlotOrEmpty(game, r, s);
             if (slot.Countdown() == 0) continue;
             if (slot.Countdown(slot.Countdown() - 1) != 0) continue;
             if (s + 1 < kSlotsPerPoint) {
-                VehicleSlot& next = SlotOf(game, r, s + 1);
+                VehicleSlot& next = SlotOrEmpty(game, r, s + 1);
                 if (next.Countdown() != 0) next.Countdown(next.Countdown() - 1);
             }
             slot.Coupled(slot.Coupled() ? 0 : 1);

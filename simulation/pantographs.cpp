@@ -25,7 +25,7 @@ bool IsRearPantographRaised(Game& game, int32_t point, int32_t slot)
 int32_t TogglePantograph(Game& game, int32_t point, int32_t slot)
 {
     if (!IsElectricLoco(game, point, slot)) return kPantographNotElectric;
-    if (SlotConsistMoving(game, point, slot)) return kPantographMoving;
+    if (game.IsSlotConsistMoving(point, slot)) return kPantographMoving;
     const bool front = IsRearPantographRaised(game, point, slot);
     gFrontRaised[game.SlotVehicleSerial(point, slot)] = front;
     return front ? kPantographFront : kPantographRear;

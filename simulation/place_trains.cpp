@@ -33,7 +33,7 @@ void RemoveDoneTrains(Game& game)
     for (int32_t r = 0; r < SlotRowCount(game); ++r) {
         bool removed = false;
         for (int32_t s = 0; s < kSlotsPerPoint; ++s) {
-            VehicleSlot& slot = SlotOf(game, r, s);
+            VehicleSlot& slot = SlotOrEmpty(game, r, s);
             const int32_t train = TrainRowOf(game, slot);
             if (train < 0 || !IsDone(game, train)) continue;
             ReleaseRoute(game, slot);
@@ -56,7 +56,7 @@ void RemoveDoneTrains(Game& game)
 int32_t FreePlatform(Game& game)
 {
     for (int32_t p = 0; p < game.pointCount; ++p)
-        if (IsPlatformKind(game.PointKind(p)) && SlotOf(game, p, 0).IsEmpty()) return p;
+        if (IsPlatformKind(game.PointKind(p)) && SlotOrEmpty(game, p, 0).IsEmpty()) return p;
     return -1;
 }
 
@@ -72,13 +72,13 @@ bool PlaceStandingTrain(Game& game, int32_t row)
         point = game.FindPointByTile(start < 0 ? -start : start);
         slot = t.StartSlot(row);
     }
-    if (point < 0 || slot < 0 || slot >= kSlotsPerPoint || !SlotOf(game, point, slot).IsEmpty()) return false;
+    if (point < 0 || slot < 0 || slot >= kSlotsPerPoint || !SlotOrEmpty(game, point, slot).IsEmpty()) return false;
     const int32_t unitType = t.BaseLocoType(row, kRawRow, kDepartureSide);
     const bool unit = unitType > 0 && t.VehicleTypeKind(unitType) < kKindElectricLoco;
     const int32_t type = unit ? unitType : t.TrainVehicleType(row, kRawRow);
     if (type <= 0) return false;  // a locomotive train: its locomotives are not placed
     const int32_t number = unit ? t.UnitNameRef(row, kRawRow, kDepartureSide) : 0;
-    SlotOf(game, point, slot).Fill(row, type, unit ? t.VehicleTypeKind(type) : kKindCar, number, 1, start < 0 ? 1 : 0,
+    SlotOrEmpty(game, point, slot).Fill(row, type, unit ? t.VehicleTypeKind(type) : kKindCar, number, 1, start < 0 ? 1 : 0,
                                   kMotionStanding);
     SetPointTiles(game, point, kTileOccupied);
     t.TrainState(row, kRawRow, kTrainStanding);

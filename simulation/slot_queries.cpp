@@ -3,29 +3,6 @@
 
 #include <algorithm>
 
-namespace {
-
-bool SlotMotion(Game& game, int32_t row, int32_t slot)
-{
-    VehicleSlot* s = game.SlotAt(row, slot);
-    return s && s->Motion() != kMotionStanding;
-}
-
-}  // namespace
-
-bool SlotConsistMoving(Game& game, int32_t row, int32_t slot)
-{
-    VehicleSlot* s = game.SlotAt(row, slot);
-    if (!s) return false;
-    if (s->Motion() != kMotionStanding) return true;
-    if (s->Kind() > kKindCar) return false;
-    for (int32_t i = slot; i + 1 < kSlotsPerPoint && game.SlotCoupled(row, i); ++i)
-        if (SlotMotion(game, row, i + 1)) return true;
-    for (int32_t i = slot - 1; i >= 0 && game.SlotCoupled(row, i); --i)
-        if (SlotMotion(game, row, i)) return true;
-    return false;
-}
-
 int32_t OccupiedRun(Game& game, int32_t row)
 {
     int32_t n = 0;

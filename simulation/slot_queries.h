@@ -1,16 +1,11 @@
-// Slot and siding queries that the dispatching services share: whether a
-// vehicle's consist moves, the run of occupied slots, the sub-track rows of
-// a siding and the vehicles of a train.
+// Slot and siding queries that the dispatching services share: the run of
+// occupied slots, the sub-track rows of a siding and the vehicles of a train.
+// Whether a vehicle's consist moves is Game::IsSlotConsistMoving.
 #pragma once
 
 #include <cstdint>
 
 #include "model/game.h"
-
-// True when the slot's vehicle moves; a car moves with the vehicles of its
-// coupled run (up from the slot while coupled, then down while the lower slot
-// is coupled). False for a standing powered vehicle and outside the grid.
-bool SlotConsistMoving(Game& game, int32_t row, int32_t slot);
 
 // Number of slots from 0 up to the first empty one.
 int32_t OccupiedRun(Game& game, int32_t row);

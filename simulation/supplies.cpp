@@ -176,21 +176,21 @@ bool IsFuelEmpty(Game& game, int32_t point, int32_t slot) { return FuelPercent(g
 
 int32_t WaterSecondsToFull(Game& game, int32_t point, int32_t slot)
 {
-    if (!PointHasWaterCrane(point) || SlotConsistMoving(game, point, slot)) return -1;
+    if (!PointHasWaterCrane(point) || game.IsSlotConsistMoving(point, slot)) return -1;
     SteamSupplies* r = SteamRecord(game, point, slot);
     return r ? RefillSeconds(r->water, kWaterRefillSeconds) : -1;
 }
 
 int32_t CoalSecondsToFull(Game& game, int32_t point, int32_t slot)
 {
-    if (!IsFreightPlatform(game, point) || SlotConsistMoving(game, point, slot)) return -1;
+    if (!IsFreightPlatform(game, point) || game.IsSlotConsistMoving(point, slot)) return -1;
     SteamSupplies* r = SteamRecord(game, point, slot);
     return r ? RefillSeconds(r->coal, kCoalRefillSeconds) : -1;
 }
 
 int32_t FuelSecondsToFull(Game& game, int32_t point, int32_t slot)
 {
-    if (!IsLocoTrack(game, point) || SlotConsistMoving(game, point, slot)) return -1;
+    if (!IsLocoTrack(game, point) || game.IsSlotConsistMoving(point, slot)) return -1;
     SteamSupplies* r = FuelRecord(game, point, slot);
     return r ? RefillSeconds(r->fuel, kFuelRefillSeconds) : -1;
 }

@@ -19,7 +19,7 @@ int32_t FindSteamSlot(Game& game, int32_t point, int32_t stateA, int32_t stateB,
     if (!CommandsAllowed(point)) return -1;
     const int32_t run = OccupiedRun(game, point);
     for (int32_t slot = 0; slot < run; ++slot) {
-        if (!IsSteamLoco(game, point, slot) || (mustStand && SlotConsistMoving(game, point, slot))) continue;
+        if (!IsSteamLoco(game, point, slot) || (mustStand && game.IsSlotConsistMoving(point, slot))) continue;
         const int32_t state = GetSupplies(game, point, slot)->fireState;
         if (state == stateA || state == stateB) return slot;
     }

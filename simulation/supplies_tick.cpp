@@ -89,7 +89,7 @@ void SuppliesTick(Game& game)
             const bool steam = IsSteamLoco(game, row, slot);
             const bool fuel = UsesFuel(game, row, slot);
             if (!steam && !fuel) continue;
-            const bool moving = SlotConsistMoving(game, row, slot);
+            const bool moving = game.IsSlotConsistMoving(row, slot);
             SteamSupplies& r = *GetSupplies(game, row, slot);
             const bool standing = row < game.PointCount() && !moving;
             // The fire runs its course wherever the locomotive stands: a station

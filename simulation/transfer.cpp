@@ -11,17 +11,11 @@ namespace {
 // The sub-track row a slot link names: +L and -L both name row L.
 int32_t LinkedRow(int32_t link) { return link == INT32_MIN ? -1 : (link < 0 ? -link : link); }
 
-bool IsSubTrackOf(Game& game, int32_t siding, int32_t row)
-{
-    const SubTrackRows rows = SidingRows(game, siding);
-    return row >= rows.first && row <= rows.last;
-}
-
 // The siding point whose sub-track rows hold `row`, -1 when none.
 int32_t SidingOfSubTrack(Game& game, int32_t row)
 {
     for (int32_t p = 0; p < game.pointCount; ++p)
-        if (IsSubTrackOf(game, p, row)) return p;
+        if (IsSidingSubTrack(game, p, row)) return p;
     return -1;
 }
 
@@ -29,11 +23,11 @@ int32_t SidingOfSubTrack(Game& game, int32_t row)
 // the link of its slot 0: +L behind the vehicles of row L, -L in front of them.
 void PassIntoSubTrack(Game& game, int32_t siding)
 {
-    VehicleSlot& first = SlotOf(game, siding, 0);
+    VehicleSlot& first = SlotOrEmpty(game, siding, 0);
     if (first.IsEmpty()) return;
     const int32_t link = first.Link();
     const int32_t target = LinkedRow(link);
-    if (!IsSubTrackOf(game, siding, target)) return;
+    if (!IsSidingSubTrack(game, siding, target)) return;
     const SlotRun coming{0, OccupiedRun(game, siding) - 1};
     const int32_t there = OccupiedRun(game, target);
     if (!SlotsFree(game, target, there, coming.Length())) return;
@@ -61,7 +55,7 @@ int32_t InsertionSlot(Game& game, int32_t d, TileCode target, int32_t length)
 
 void TransferConsistAt(Game& game, int32_t row, int32_t slot)
 {
-    VehicleSlot& head = SlotOf(game, row, slot);
+    VehicleSlot& head = SlotOrEmpty(game, row, slot);
     if (!head.HasPath()) return;
     const TileCode target = head.PathFirst();
     const int32_t d = game.FindPointByTile(target);
@@ -75,29 +69,29 @@ void TransferConsistAt(Game& game, int32_t row, int32_t slot)
     const int32_t at = InsertionSlot(game, d, target, run.Length());
     if (at < 0) return;
     MoveRun(game, row, run, d, at);
-    if (row < game.pointCount && IsPlatformKind(game.PointKind(row)) && SlotOf(game, row, 0).IsEmpty()) {
+    if (row < game.pointCount && IsPlatformKind(game.PointKind(row)) && SlotOrEmpty(game, row, 0).IsEmpty()) {
         CloseUp(game, row);
-        if (SlotOf(game, row, 0).IsEmpty()) SetPointTiles(game, row, kTileFree);
+        if (SlotOrEmpty(game, row, 0).IsEmpty()) SetPointTiles(game, row, kTileFree);
     }
     if (game.PointKind(d) == kPointSiding) PassIntoSubTrack(game, d);
 }
 
 void StartConsist(Game& game, int32_t row, int32_t slot)
 {
-    SlotOf(game, row, slot).Motion(kMotionMoving);
+    SlotOrEmpty(game, row, slot).Motion(kMotionMoving);
     TransferConsistAt(game, row, slot);
 }
 
 void LeaveSiding(Game& game, int32_t row, int32_t slot)
 {
     const int32_t siding = SidingOfSubTrack(game, row);
-    VehicleSlot& head = SlotOf(game, row, slot);
+    VehicleSlot& head = SlotOrEmpty(game, row, slot);
     if (siding < 0 || !head.HasPath()) return;
     const bool towardsLower = TileColumn(head.PathFirst()) - TileColumn(head.PathLast()) < 1;
     const SlotRun run = towardsLower ? LeadingRun(game, row) : TrailingRun(game, row);
     if (!SlotsFree(game, siding, 0, run.Length())) return;
     MoveRun(game, row, run, siding, 0);
-    if (SlotOf(game, row, 0).IsEmpty()) CloseUp(game, row);
+    if (SlotOrEmpty(game, row, 0).IsEmpty()) CloseUp(game, row);
     const int32_t found = towardsLower ? FindPoweredSlot(game, siding, 0, 1) : FindPoweredSlot(game, siding, run.hi, -1);
     if (found >= 0) StartConsist(game, siding, found);
 }
@@ -112,14 +106,13 @@ void Game::TransferConsist(VehicleSlot& head)
 bool Game::HasRoomForConsist(int32_t destination, int32_t sourcePoint, int32_t sourceColumn,
                              int32_t destinationColumn)
 {
-    int32_t source = sourcePoint;
-    if (PointKind(sourcePoint) == kPointSiding) source = LinkedRow(SlotOf(*this, sourcePoint, 0).Link());
+    const int32_t source = SourceRow(*this, sourcePoint);
     const SlotRun run = sourceColumn < destinationColumn ? TrailingRun(*this, source) : LeadingRun(*this, source);
     const int32_t length = run.Length();
     if (destination < 0 || destination >= SlotRowCount(*this)) return false;
     if (destination >= pointCount) return OccupiedRun(*this, destination) + length <= kSlotsPerPoint;
     const int32_t kind = PointKind(destination);
-    const bool firstFree = SlotOf(*this, destination, 0).IsEmpty();
+    const bool firstFree = SlotOrEmpty(*this, destination, 0).IsEmpty();
     if (kind == kPointDepot) return depot.HasRoom() && firstFree;
     if (!IsPlatformKind(kind)) return firstFree;
     const int32_t from = PointKind(sourcePoint);

@@ -7,15 +7,11 @@
 #include "ui/stock_pictures.h"
 #include "ui/tile_pictures.h"
 
-namespace {
-
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour)
 {
     ScopedBrush brush(CreateSolidBrush(colour));
     if (brush) FillRect(dc, &rect, brush.Get());
 }
-
-}  // namespace
 
 SIZE BitmapSize(HBITMAP bitmap)
 {

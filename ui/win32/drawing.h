@@ -12,6 +12,9 @@
 // The colour left out when a tile or picture is drawn transparently.
 constexpr COLORREF kTransparentWhite = RGB(255, 255, 255);
 
+// Fills a rectangle with one colour through a brush of its own.
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
+
 // The size of a bitmap in pixels; 0 x 0 for a null or unreadable one.
 SIZE BitmapSize(HBITMAP bitmap);
 

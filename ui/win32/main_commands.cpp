@@ -8,6 +8,7 @@
 #include "ui/commands.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
+#include "ui/station_view.h"
 #include "ui/ui_state.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
@@ -55,6 +56,12 @@ void Pause(HWND main)
     UpdateStatusBar();
 }
 
+void CentreSchematic(HWND)
+{
+    ResetStationPan(gStationView);
+    if (gStationPane) InvalidateRect(gStationPane, nullptr, FALSE);
+}
+
 void RealTime(HWND)
 {
     SYSTEMTIME local;
@@ -87,6 +94,7 @@ const CommandHandler kHandlers[] = {
     {kCmdRealTime, RealTime},
     {kCmdHelp, Help},
     {kCmdViewSizes, [](HWND main) { OpenViewSizeDialog(main); }},
+    {kCmdCentreSchematic, CentreSchematic},
 };
 
 const CommandHandler* FindHandler(int id)

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "ui/win32/pane_paint.h"
+#include "ui/win32/station_pane.h"
 
 HWND gStationPane = nullptr;
 HWND gArrivalsBoard = nullptr;
@@ -11,7 +12,7 @@ HWND gTrainPane = nullptr;
 HWND gDeparturesBoard = nullptr;
 
 const PaneClass kPaneClasses[] = {
-    {"SemarionStationPane", BlankPaneWndProc},   {"SemarionArrivalsPane", BlankPaneWndProc},
+    {"SemarionStationPane", StationPaneWndProc},   {"SemarionArrivalsPane", BlankPaneWndProc},
     {"SemarionTrainPane", BlankPaneWndProc},     {"SemarionDeparturesPane", BlankPaneWndProc},
     {"SemarionWWPane", BlankPaneWndProc},        {"SemarionMijankaPane", BlankPaneWndProc},
     {"SemarionBocznicaPane", BlankPaneWndProc},  {"SemarionLokomPane", BlankPaneWndProc},

@@ -1,0 +1,49 @@
+// Test support: a shift started on the sample station Testowo from its own
+// timetable (game/Stacje/Testowo), and the names of its vehicle types and
+// timetable rows.
+//
+// At the start (5:00, ten-second steps) platform 1 holds EU07 #8 coupled to a
+// car of row 0, platform 2 the multiple unit of row 1, the freight platform
+// three vehicles, the stabling track two coupled SM42, the locomotive track
+// an Ol49 and the second sub-track of the siding SM42 #44 with two cars.
+#pragma once
+
+#include <cstdint>
+
+#include <gtest/gtest.h>
+
+#include "model/game.h"
+#include "simulation/new_game.h"
+#include "slot_texts.h"
+#include "station_files.h"
+#include "vehicle_scenes.h"
+
+// Vehicle types of Testowo.roz.
+enum TestowoType : int32_t {
+    kTwEu07 = 1,   ///< electric locomotive
+    kTwSm42 = 2,   ///< diesel locomotive
+    kTwEn57 = 5,   ///< electric multiple unit
+    kTwCarB = 7,   ///< passenger car
+    kTwEaos = 8,   ///< goods wagon
+};
+
+// Rows of Testowo.roz.
+enum TestowoTrain : int32_t {
+    kTwCarOfEu07 = 0,    ///< standing, OS, leaves 5:20 by the east exit 542, type EU07 planned
+    kTwUnitTrain = 1,    ///< the EN57, leaves 5:10 by 542
+    kTwFreight = 2,      ///< TW, leaves 5:40 by the line 401
+    kTwArriving = 6,     ///< POS, arrives 5:30 at 442, leaves 5:45 by 401, arriving role
+    kTwPassenger = 7,    ///< OS, arrives 6:10 at 401
+    kTwEastbound = 8,    ///< OS, arrives 6:50 at 442, leaves 7:00 by 542
+    kTwFreightIn = 9,    ///< TW, arrives 7:20 at 401, leaves 7:35 by 542
+};
+
+constexpr int32_t kStcSubTrack1 = kStcPointCount;  ///< first sub-track row of the siding
+
+class TestowoGame : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(game.NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted); }
+
+    FixedRandom draws{100};  ///< operational depot locomotives, the middle sub-track
+    Game game;
+};

@@ -1,0 +1,225 @@
+// The station view painted for Testowo after a new game: the schematic with
+// its occupied tracks, the labels and their columns, the event box, the
+// background picture, and the pane's zoom, pan and centring.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "model/game.h"
+#include "native/slot_texts.h"
+#include "simulation/new_game.h"
+#include "simulation/notify.h"
+#include "support/canvas.h"
+#include "support/fresh_ui_state.h"
+#include "support/main_window_fixture.h"
+#include "ui/commands.h"
+#include "ui/event_box.h"
+#include "ui/station_view.h"
+#include "ui/station_view_feed.h"
+#include "ui/track_labels.h"
+#include "ui/win32/fonts.h"
+#include "ui/win32/station_view_paint.h"
+#include "ui/win32/tile_bitmaps.h"
+
+namespace {
+
+constexpr int kWidth = 900;
+constexpr int kHeight = 420;
+constexpr COLORREF kStation = RGB(255, 255, 255);
+constexpr COLORREF kFill = static_cast<COLORREF>(kEventBoxFill);  // the columns share it
+
+std::string TestowoTimetable() { return std::string(SEMARION_FIXTURES) + "/../../game/Stacje/Testowo/Testowo.roz"; }
+
+bool Reddish(COLORREF c) { return GetRValue(c) > 150 && GetGValue(c) < 110 && GetBValue(c) < 110; }
+bool Bluish(COLORREF c) { return GetBValue(c) > 100 && GetRValue(c) < 90; }
+
+// Pixels of one colour in a rectangle of the picture.
+int CountColour(const Pixels24& p, int left, int top, int right, int bottom, COLORREF colour)
+{
+    int n = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x) n += PixelAt(p, x, y) == colour;
+    return n;
+}
+
+// A new game on Testowo through the model, drawn with the program's tiles and fonts.
+class StationViewPaint : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FreshUiState();
+        gStationView = StationViewState();
+        TheGame() = Game();
+        oldHooks_ = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
+        LoadTileBitmaps();
+        LoadMarkerBitmaps();
+        CreateFonts(gUiScale);
+        FixedRandom draws(100);  // the start placement of the new-game tests
+        ASSERT_EQ(TheGame().NewGameFromTimetable(TestowoTimetable().c_str()), kNewGameStarted);
+        gUi.gameRunning = true;
+    }
+    void TearDown() override
+    {
+        SetStationViewFeed(kNoStationViewFeed);
+        SetStationBackgroundSource(nullptr);
+        SetNotifyHooks(oldHooks_);
+        FreeTileBitmaps();
+        FreeMarkerBitmaps();
+        DeleteFonts();
+        TheGame() = Game();
+        FreshUiState();
+        gStationView = StationViewState();
+    }
+    Pixels24 Paint(Canvas& canvas)
+    {
+        PaintStationView(canvas.Dc(), kWidth, kHeight);
+        return canvas.Pixels();
+    }
+    // The pane pixel of grid pixel (gx, gy) at the last paint.
+    static POINT PanePoint(double gx, double gy)
+    {
+        return {gStationView.originX + static_cast<LONG>(gx * gStationView.scale),
+                gStationView.originY + static_cast<LONG>(gy * gStationView.scale)};
+    }
+    static COLORREF At(const Pixels24& p, double gx, double gy)
+    {
+        const POINT pt = PanePoint(gx, gy);
+        return PixelAt(p, pt.x, pt.y);
+    }
+
+    NotifyHooks oldHooks_{};
+};
+
+TEST_F(StationViewPaint, TestowoAfterANewGameShowsItsTracksTrainsAndLabels)
+{
+    SetStationViewFeed({[] { return std::vector<std::string>{"Pociąg 33101 czeka na wjazd - wolny jest P2"}; },
+                        [](int32_t) {
+                            return std::vector<ViewLogEntry>{{501, "Wjechał pociąg 1301 o czasie"},
+                                                             {500, "Zimowe warunki: opóźnienia większe"}};
+                        },
+                        nullptr});
+    Canvas canvas(kWidth, kHeight, RGB(1, 2, 3));
+    const Pixels24 p = Paint(canvas);
+    ASSERT_TRUE(canvas.Save("station_view_testowo.bmp"));
+
+    // Testowo's drawn tiles reach from column 1 to 42: the whole 44 x 12
+    // grid, fitted to the width.
+    EXPECT_NEAR(gStationView.scale, kWidth / (44.0 * 14), 1e-9);
+    EXPECT_EQ(gStationView.originX, 0);
+    EXPECT_EQ(gStationView.originY, (kHeight - NearestInt(12 * 14 * gStationView.scale)) / 2);
+
+    // The centre line of P1's track (row 4, column 12) is red: EU07 and its
+    // car stand there. The main line east of the platforms is free: blue.
+    EXPECT_TRUE(Reddish(At(p, 12 * 14 + 7, 4 * 14 + 7))) << std::hex << At(p, 12 * 14 + 7, 4 * 14 + 7);
+    EXPECT_TRUE(Bluish(At(p, 25 * 14 + 7, 4 * 14 + 7))) << std::hex << At(p, 25 * 14 + 7, 4 * 14 + 7);
+    EXPECT_EQ(At(p, 20 * 14 + 7, 10 * 14 + 7), kStation);  // no tile
+
+    // Both label columns and the event box have their light fill.
+    EXPECT_GT(CountColour(p, 0, 0, 120, 30, kFill), 200);
+    EXPECT_GT(CountColour(p, kWidth - 120, 0, kWidth, 30, kFill), 200);
+    EXPECT_EQ(PixelAt(p, kWidth - 6, kHeight - 6), kFill);
+    EXPECT_GT(CountColour(p, kWidth / 2, kHeight - 60, kWidth, kHeight, RGB(200, 80, 0)), 10);  // the hint
+}
+
+TEST_F(StationViewPaint, WithoutLabelsOrGameOnlyTheSchematicOrTheColour)
+{
+    SetStationViewFeed({nullptr, [](int32_t) { return std::vector<ViewLogEntry>{{501, "Start"}}; }, nullptr});
+    gSettings.opisyTorow = false;
+    Canvas canvas(kWidth, kHeight, RGB(1, 2, 3));
+    Pixels24 p = Paint(canvas);
+    EXPECT_EQ(CountColour(p, 0, 0, kWidth, kHeight, kFill), 0);
+    ASSERT_TRUE(canvas.Save("station_view_no_labels.bmp"));
+
+    // Below 1:1 the stretch goes halftone: the tracks are still there.
+    gSettings.rozmiarSchematu = 0.5;
+    p = Paint(canvas);
+    ASSERT_LT(gStationView.scale, 1.0);
+    ASSERT_TRUE(canvas.Save("station_view_small.bmp"));
+    EXPECT_GT(kWidth * kHeight - CountColour(p, 0, 0, kWidth, kHeight, kStation), 1000);
+    EXPECT_EQ(PixelAt(p, 5, 5), kStation);  // around it only the station colour
+
+    gUi.gameRunning = false;
+    gSettings.opisyTorow = true;
+    p = Paint(canvas);
+    EXPECT_EQ(CountColour(p, 0, 0, kWidth, kHeight, kStation), kWidth * kHeight);
+    EXPECT_DOUBLE_EQ(gStationView.scale, 1.0);
+    EXPECT_EQ(gStationView.originX, 0);
+}
+
+TEST_F(StationViewPaint, TheBackgroundPictureShowsThroughTheTracksWhite)
+{
+    static ScopedBitmap background;
+    {
+        ScopedWindowDC screen(nullptr);
+        background.Reset(CreateCompatibleBitmap(screen.Get(), 44 * 14, 12 * 14));
+        ScopedMemoryDC memory(screen.Get());
+        ScopedSelect select(memory.Get(), background.Get());
+        const RECT all = {0, 0, 44 * 14, 12 * 14};
+        ScopedBrush green(CreateSolidBrush(RGB(0, 200, 0)));
+        FillRect(memory.Get(), &all, green.Get());
+    }
+    SetStationBackgroundSource([] { return background.Get(); });
+    gSettings.opisyTorow = false;
+    gSettings.rozmiarSchematu = 2.0;  // big pixels: no edge falls between two tile rows
+    Canvas canvas(kWidth, kHeight, RGB(1, 2, 3));
+    Pixels24 p = Paint(canvas);
+    EXPECT_EQ(At(p, 25 * 14 + 7, 4 * 14 + 1), kStation) << "Tlo off: no picture";
+
+    gSettings.tlo = true;
+    p = Paint(canvas);
+    ASSERT_TRUE(canvas.Save("station_view_background.bmp"));
+    EXPECT_EQ(At(p, 25 * 14 + 7, 4 * 14 + 1), RGB(0, 200, 0));  // above the rails of a free track
+    EXPECT_TRUE(Bluish(At(p, 25 * 14 + 7, 4 * 14 + 7)));       // the rails themselves
+    EXPECT_EQ(At(p, 20 * 14 + 7, 10 * 14 + 7), RGB(0, 200, 0));  // an empty tile
+    background.Reset();
+}
+
+// The pane itself: it paints through its own procedure, zooms at the wheel,
+// pans while the middle button is held and centres on a double click and on
+// the menu command.
+class StationPane : public MainWindowFixture {};
+
+TEST_F(StationPane, WheelZoomsDragPansAndCentringForgetsThePan)
+{
+    ASSERT_NE(gStationPane, nullptr);
+    EXPECT_EQ(SendMessageA(gStationPane, WM_ERASEBKGND, 0, 0), 1);
+    POINT screen = {50, 40};
+    ClientToScreen(gStationPane, &screen);
+    SendMessageA(gStationPane, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(screen.x, screen.y));
+    EXPECT_DOUBLE_EQ(gSettings.rozmiarSchematu, kZoomStep);
+    EXPECT_TRUE(gStationView.anchorSet);
+    EXPECT_EQ(gStationView.anchorPaneX, 50);
+    EXPECT_EQ(gStationView.anchorPaneY, 40);
+    const WORD down = static_cast<WORD>(-3 * WHEEL_DELTA);  // three notches at once still make one step
+    SendMessageA(gStationPane, WM_MOUSEWHEEL, MAKEWPARAM(0, down), MAKELPARAM(screen.x, screen.y));
+    EXPECT_DOUBLE_EQ(gSettings.rozmiarSchematu, 1.0);
+
+    SendMessageA(gStationPane, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(10, 10));
+    EXPECT_EQ(GetCapture(), gStationPane);
+    SendMessageA(gStationPane, WM_MOUSEMOVE, MK_MBUTTON, MAKELPARAM(30, 5));
+    SendMessageA(gStationPane, WM_MBUTTONUP, 0, MAKELPARAM(30, 5));
+    EXPECT_EQ(gStationView.panX, 20);
+    EXPECT_EQ(gStationView.panY, -5);
+    EXPECT_NE(GetCapture(), gStationPane);
+    SendMessageA(gStationPane, WM_MOUSEMOVE, 0, MAKELPARAM(90, 90));  // no drag: nothing moves
+    EXPECT_EQ(gStationView.panX, 20);
+
+    SendMessageA(gStationPane, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, MAKELPARAM(10, 10));
+    SendMessageA(gStationPane, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(12, 10));
+    ReleaseCapture();  // the capture taken away ends the drag
+    SendMessageA(gStationPane, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 10));
+    EXPECT_EQ(gStationView.panX, 22);
+
+    SendMessageA(gStationPane, WM_MBUTTONDBLCLK, MK_MBUTTON, MAKELPARAM(10, 10));
+    EXPECT_EQ(gStationView.panX, 0);
+    gStationView.panY = 33;
+    Command(kCmdCentreSchematic);
+    EXPECT_EQ(gStationView.panY, 0);
+    EXPECT_DOUBLE_EQ(gSettings.rozmiarSchematu, 1.0);
+    gStationView = StationViewState();
+}
+
+}  // namespace

@@ -1,0 +1,18 @@
+// Painting the station schematic pane: the tiles of the grid by their codes
+// and states, over the station's background picture, fitted, zoomed and
+// panned, then the track labels and the event box.
+#pragma once
+
+#include <windows.h>
+
+// The whole pane of width x height into dc (the pane's memory context);
+// leaves the view's scale and origin for the input and the labels.
+void PaintStationView(HDC dc, int width, int height);
+
+// The box of hints and newest events in the pane's bottom-right corner.
+void DrawEventBox(HDC dc, int width, int height);
+
+// Where the station's background picture comes from (the game files load
+// it); until one is set there is none. Returns the one before.
+using StationBackgroundSource = HBITMAP (*)();
+StationBackgroundSource SetStationBackgroundSource(StationBackgroundSource source);

@@ -1,0 +1,21 @@
+// Drawing the track labels over the station schematic: the codes beside the
+// tracks with a white halo, and the two boxed columns of consists.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/track_labels.h"
+
+// The whole overlay for a pane of width x height, at the view's scale and
+// origin of the same paint; nothing unless [Widok] Opisy_torow is on and a
+// game runs.
+void DrawTrackLabels(HDC dc, int width, int height);
+
+// The text in white one pixel around (x, y), then in `colour` at (x, y).
+void DrawHaloText(HDC dc, int x, int y, const std::string& text, COLORREF colour);
+
+// One boxed column of rows at the pane's left or right edge.
+void DrawLabelColumn(HDC dc, const std::vector<TrackLabelRow>& rows, bool left, int width, int height);
