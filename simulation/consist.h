@@ -13,7 +13,7 @@
 #include "simulation/consist_ends.h"
 
 // Train state (timetable row field [15]) as the simulation uses it.
-enum TrainProgress : int32_t {
+enum TrainStage : int32_t {
     kTrainLeaving = -1,   ///< on its way to an exit, or done
     kTrainNotHere = 0,    ///< not at the station yet, or gone
     kTrainStanding = 1,   ///< stands in the station
