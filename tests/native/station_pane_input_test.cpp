@@ -105,6 +105,26 @@ TEST_F(StationPaneInput, TwoClicksRouteTheStabledLocomotivesToAPlatform)
     EXPECT_EQ(sink->messages.size(), 1u);
 }
 
+TEST_F(StationPaneInput, TheRoutedConsistComesToStandOnThePlatform)
+{
+    EmptyRow(game, kStcPlatform2);
+    for (TileCode tile : {512, 513, 514}) SetTileStateAt(game, tile, kTileFree);
+    Right(730);
+    Left(513);
+    Left(625);
+    ASSERT_EQ(gSelection.selectedTile, 0);
+    // The consist goes over to the platform's slots at once, then runs tile by tile.
+    game.SimulationStep();
+    EXPECT_EQ(RowText(game, kStcPlatform2), "0:SM42#41 r0+ 1:SM42#42 r0");
+    EXPECT_EQ(RowText(game, kStcStabling), "");
+    int steps = 1;
+    for (; steps < 1000 && game.IsSlotConsistMoving(kStcPlatform2, 0); ++steps) game.SimulationStep();
+    EXPECT_FALSE(game.IsSlotConsistMoving(kStcPlatform2, 0)) << steps << " steps";
+    EXPECT_EQ(TileStateAt(game, 514), kTileOccupied);
+    EXPECT_EQ(TileStateAt(game, 625), kTileFree);
+    EXPECT_EQ(TileStateAt(game, 730), kTileFree);
+}
+
 TEST_F(StationPaneInput, RightClicksSelectConsistsOnlyAndDropTheCandidates)
 {
     Right(730);
