@@ -70,30 +70,18 @@ std::string VehicleTypeTooltip(Game& game, int32_t point, int32_t slot, bool wit
 
 int TrainStripHeight(double stationFontScale) { return static_cast<int>(std::trunc(40 * stationFontScale)); }
 
-int32_t VehicleAtTrainPanePoint(const VehicleHitRanges& ranges, int stripHeight, int x, int y)
-{
-    if (y <= 0 || y >= stripHeight) return -1;
-    for (int32_t i = 0; i < kSlotsPerPoint; ++i) {
-        const VehicleHitRange& r = ranges[static_cast<size_t>(i)];
-        if (r.left < x && x < r.right) return i;
-    }
-    return -1;
-}
-
-void TrainPaneCoupleClick(Game& game, const VehicleHitRanges& ranges, int stripHeight, bool rightButton, int x,
-                          int y)
+void TrainPaneCoupleClick(Game& game, bool rightButton, int32_t vehicle)
 {
     const PaneInputSink& sink = ThePaneInputSink();
     sink.showStatus("");
     const int32_t point = SelectedPointOf(game);
-    const int32_t i = VehicleAtTrainPanePoint(ranges, stripHeight, x, y);
-    if (point < 0 || i < 0) return;
-    if (!rightButton && i == 0) {
+    if (point < 0 || vehicle < 0 || vehicle >= kSlotsPerPoint) return;
+    if (!rightButton && vehicle == 0) {
         RefuseCommand(game, kCouplingNothingLeft, true);
         return;
     }
     // The joint between vehicles pos and pos + 1.
-    const int32_t pos = rightButton ? i : i - 1;
+    const int32_t pos = rightButton ? vehicle : vehicle - 1;
     const char* refusal = game.CoupleOrUncouple(gSelection.selectedTile, pos, -1);
     const bool started = refusal[0] == '\0';
     if (started) LogCouplingEvent(game, point, pos);
@@ -104,25 +92,23 @@ void TrainPaneCoupleClick(Game& game, const VehicleHitRanges& ranges, int stripH
         RefuseCommand(game, refusal, true);
 }
 
-void TrainPaneVehicleClick(Game& game, const VehicleHitRanges& ranges, int stripHeight, int x, int y)
+void TrainPaneVehicleClick(Game& game, int32_t vehicle)
 {
     const int32_t point = SelectedPointOf(game);
-    const int32_t i = VehicleAtTrainPanePoint(ranges, stripHeight, x, y);
-    if (point < 0 || i < 0) return;
-    const int32_t result = TogglePantograph(game, point, i);
-    const char* text = result == kPantographNotElectric ? TurnLocomotiveMessage(game.TurnLocomotive(point, i))
+    if (point < 0 || vehicle < 0 || vehicle >= kSlotsPerPoint) return;
+    const int32_t result = TogglePantograph(game, point, vehicle);
+    const char* text = result == kPantographNotElectric ? TurnLocomotiveMessage(game.TurnLocomotive(point, vehicle))
                                                         : PantographResultText(result);
     const PaneInputSink& sink = ThePaneInputSink();
     sink.showStatus(text);
     sink.repaintTrain();
 }
 
-std::string BuildVehicleTooltip(Game& game, const VehicleHitRanges& ranges, int stripHeight, int x, int y)
+std::string BuildVehicleTooltip(Game& game, int32_t vehicle)
 {
     const int32_t point = SelectedPointOf(game);
-    const int32_t i = VehicleAtTrainPanePoint(ranges, stripHeight, x, y);
-    if (point < 0 || i < 0 || game.SlotVehicleType(point, i) == 0) return "";
-    if (game.SlotKind(point, i) >= kKindElectricLoco) return VehicleTypeTooltip(game, point, i, true);
-    if (!CarriesTimetableTrain(game, point, i)) return VehicleTypeTooltip(game, point, i, false);
-    return TrainTooltip(game, point, i);
+    if (point < 0 || vehicle < 0 || vehicle >= kSlotsPerPoint || game.SlotVehicleType(point, vehicle) == 0) return "";
+    if (game.SlotKind(point, vehicle) >= kKindElectricLoco) return VehicleTypeTooltip(game, point, vehicle, true);
+    if (!CarriesTimetableTrain(game, point, vehicle)) return VehicleTypeTooltip(game, point, vehicle, false);
+    return TrainTooltip(game, point, vehicle);
 }

@@ -3,6 +3,7 @@
 // the texts of the vehicles' tooltips.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -26,10 +27,17 @@ std::vector<std::string>& LoggedEvents()
     return events;
 }
 
+// The painter's hit ranges: a picture's left and right pane x, (-1, -1) where none.
+struct HitPair {
+    int left = -1;   ///< left edge
+    int right = -1;  ///< right edge
+};
+using HitPairs = std::array<HitPair, kSlotsPerPoint>;
+
 // Vehicle i drawn from 50 i to 50 i + 50.
-VehicleHitRanges EvenRanges(int count)
+HitPairs EvenRanges(int count)
 {
-    VehicleHitRanges ranges;
+    HitPairs ranges;
     for (int i = 0; i < count; ++i) ranges[static_cast<size_t>(i)] = {50 * i, 50 * i + 50};
     return ranges;
 }
@@ -54,17 +62,18 @@ protected:
         SetNotifyHooks(oldHooks_);
         FreshUiState();
     }
-    void Couple(bool right, int i) { TrainPaneCoupleClick(game, ranges_, kStrip, right, MiddleOf(i), 20); }
-    std::string Tooltip(int i) { return BuildVehicleTooltip(game, ranges_, kStrip, MiddleOf(i), 20); }
+    int32_t At(int x, int y = 20) const { return VehicleAtTrainPanePoint(ranges_, kStrip, x, y); }
+    void Couple(bool right, int i) { TrainPaneCoupleClick(game, right, At(MiddleOf(i))); }
+    std::string Tooltip(int i) { return BuildVehicleTooltip(game, At(MiddleOf(i))); }
 
     RecordingSink sink;
-    VehicleHitRanges ranges_ = EvenRanges(2);
+    HitPairs ranges_ = EvenRanges(2);
     NotifyHooks oldHooks_{};
 };
 
 TEST(TrainPaneHitTest, OnlyInsideAVehicleAndTheStrip)
 {
-    const VehicleHitRanges ranges = EvenRanges(3);
+    const HitPairs ranges = EvenRanges(3);
     EXPECT_EQ(VehicleAtTrainPanePoint(ranges, kStrip, 1, 1), 0);
     EXPECT_EQ(VehicleAtTrainPanePoint(ranges, kStrip, 50, 20), -1);  // the bound between two vehicles
     EXPECT_EQ(VehicleAtTrainPanePoint(ranges, kStrip, 51, 20), 1);
@@ -72,7 +81,7 @@ TEST(TrainPaneHitTest, OnlyInsideAVehicleAndTheStrip)
     EXPECT_EQ(VehicleAtTrainPanePoint(ranges, kStrip, 120, 0), -1);
     EXPECT_EQ(VehicleAtTrainPanePoint(ranges, kStrip, 120, kStrip), -1);
     EXPECT_EQ(VehicleAtTrainPanePoint(ranges, kStrip, 150, 20), -1);
-    EXPECT_EQ(VehicleAtTrainPanePoint(VehicleHitRanges(), kStrip, -1, 20), -1);  // nothing drawn
+    EXPECT_EQ(VehicleAtTrainPanePoint(HitPairs(), kStrip, -1, 20), -1);  // nothing drawn
     EXPECT_EQ(TrainStripHeight(1.35), 54);
     EXPECT_EQ(TrainStripHeight(0.99), 39);
 }
@@ -102,7 +111,7 @@ TEST_F(TrainPaneInput, AClickUncouplesAndASecondOnTheBusyJointIsRefused)
     EXPECT_EQ(sink->clears, 3);
 
     // Between the pictures, or with nothing selected, a click does nothing.
-    TrainPaneCoupleClick(game, ranges_, kStrip, true, 50, 20);
+    TrainPaneCoupleClick(game, true, At(50));
     gSelection.selectedTile = 0;
     Couple(true, 0);
     EXPECT_EQ(GetScoreSummary(game).penaltyEvents, 2);
@@ -138,18 +147,18 @@ TEST_F(TrainPaneInput, CouplingIsRefusedOffThePlatforms)
 TEST_F(TrainPaneInput, CtrlClickRaisesThePantographOrTurnsTheLocomotive)
 {
     gSelection.selectedTile = 412;
-    TrainPaneVehicleClick(game, ranges_, kStrip, MiddleOf(0), 20);
+    TrainPaneVehicleClick(game, At(MiddleOf(0)));
     EXPECT_EQ(sink->LastMessage(), PantographResultText(kPantographFront));
     EXPECT_FALSE(IsRearPantographRaised(game, kStcPlatform1, 0));
 
     gSelection.selectedTile = 730;
-    TrainPaneVehicleClick(game, ranges_, kStrip, MiddleOf(1), 20);
+    TrainPaneVehicleClick(game, At(MiddleOf(1)));
     EXPECT_EQ(sink->LastMessage(), TurnLocomotiveMessage(kTurnNotAtTurntable));
     EXPECT_EQ(sink->sounds, 0);
     EXPECT_EQ(GetScoreSummary(game).penaltyEvents, 0);
     EXPECT_EQ(sink->trainRepaints, 2);
 
-    TrainPaneVehicleClick(game, ranges_, kStrip, MiddleOf(1), 0);  // above the strip
+    TrainPaneVehicleClick(game, At(MiddleOf(1), 0));  // above the strip
     EXPECT_EQ(sink->messages.size(), 2u);
 }
 
@@ -160,7 +169,7 @@ TEST_F(TrainPaneInput, TooltipsNameTheTrainOrTheLocomotive)
     EXPECT_EQ(Tooltip(1), "");  // nothing drawn there
     gSelection.selectedTile = 412;
     EXPECT_EQ(Tooltip(0), "EU07\n");
-    EXPECT_EQ(BuildVehicleTooltip(game, ranges_, kStrip, 50, 20), "");  // between the pictures
+    EXPECT_EQ(BuildVehicleTooltip(game, At(50)), "");  // between the pictures
 
     // The car's place in its departing consist follows the time; its train
     // has turned to its departing role, so the departure side counts.

@@ -105,11 +105,12 @@ TEST_F(PaneInput, ARefusedMoveIsShownInTheStatusBarAndLogged)
 
 TEST_F(PaneInput, TrainPaneClicksCoupleAndItsTooltipNamesTheTrain)
 {
-    VehicleHitRanges ranges;
-    ranges[0] = {0, 80};
-    ranges[1] = {80, 160};
+    // The vehicle the pane's hit test finds: 0 from x 1 to 79, 1 from 81 to 159.
+    auto mouse = [](UINT message, WPARAM keys, int x) {
+        return TrainPaneMouseMessage(gTrainPane, message, keys, x < 80 ? 0 : x > 80 ? 1 : -1);
+    };
     gSelection.selectedTile = 512;
-    EXPECT_TRUE(TrainPaneMouseMessage(gTrainPane, WM_MOUSEMOVE, 0, MAKELPARAM(40, 20), ranges));
+    EXPECT_TRUE(mouse(WM_MOUSEMOVE, 0, 40));
     HWND tip = TooltipWindow();
     ASSERT_NE(tip, nullptr);
     EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);  // the tool's structure was taken
@@ -125,22 +126,22 @@ TEST_F(PaneInput, TrainPaneClicksCoupleAndItsTooltipNamesTheTrain)
     SendMessageW(tip, TTM_GETTEXTW, 200, reinterpret_cast<LPARAM>(&tool));
     EXPECT_EQ(std::wstring(text), L"P: II  Nr: 8101  W: 3  Godz: 5:10\nTestowo - Malinowo");
 
-    TrainPaneMouseMessage(gTrainPane, WM_MOUSEMOVE, 0, MAKELPARAM(80, 20), ranges);  // between two vehicles
+    mouse(WM_MOUSEMOVE, 0, 80);  // between two vehicles
     EXPECT_FALSE(IsWindowVisible(tip));
-    TrainPaneMouseMessage(gTrainPane, WM_MOUSEMOVE, 0, MAKELPARAM(40, 20), ranges);
+    mouse(WM_MOUSEMOVE, 0, 40);
     EXPECT_TRUE(IsWindowVisible(tip));
-    TrainPaneMouseMessage(gTrainPane, WM_MOUSELEAVE, 0, 0, ranges);
+    mouse(WM_MOUSELEAVE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(tip));
 
     gSelection.selectedTile = 412;
-    EXPECT_TRUE(TrainPaneMouseMessage(gTrainPane, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(40, 20), ranges));
+    EXPECT_TRUE(mouse(WM_RBUTTONDOWN, MK_RBUTTON, 40));
     EXPECT_GT(TheGame().SlotCountdown(3, 0), 0);  // the EU07 is being uncoupled from its car
     EXPECT_NE(StatusText(1).find("Rozłączanie"), std::string::npos) << StatusText(1);
-    TrainPaneMouseMessage(gTrainPane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 20), ranges);
+    mouse(WM_LBUTTONDOWN, MK_LBUTTON, 40);
     EXPECT_EQ(StatusText(1), "Po lewej stronie nic nie stoi");
-    TrainPaneMouseMessage(gTrainPane, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, MAKELPARAM(40, 20), ranges);
+    mouse(WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, 40);
     EXPECT_EQ(StatusText(1), "Podniesiony przedni pantograf");
-    EXPECT_FALSE(TrainPaneMouseMessage(gTrainPane, WM_PAINT, 0, 0, ranges));
+    EXPECT_FALSE(mouse(WM_PAINT, 0, 40));
 }
 
 TEST_F(PaneInput, TheMainWindowHandsTheWheelToThePaneUnderTheCursor)

@@ -1,17 +1,16 @@
 // The train pane's clicks and tooltip.
 #include "ui/win32/train_pane_mouse.h"
 
-#include <windowsx.h>
+#include <string>
 
-#include "ui/font_table.h"
-#include "ui/layout.h"
+#include "ui/train_pane_input.h"
 #include "ui/win32/vehicle_tooltip.h"
 
 namespace {
 
-void FollowMouse(HWND pane, const VehicleHitRanges& ranges, int strip, int x, int y)
+void FollowMouse(HWND pane, int32_t vehicle)
 {
-    const std::string text = BuildVehicleTooltip(TheGame(), ranges, strip, x, y);
+    const std::string text = BuildVehicleTooltip(TheGame(), vehicle);
     if (text.empty()) {
         HideTooltip();
         return;
@@ -25,22 +24,20 @@ void FollowMouse(HWND pane, const VehicleHitRanges& ranges, int strip, int x, in
 
 }  // namespace
 
-bool TrainPaneMouseMessage(HWND pane, UINT message, WPARAM wParam, LPARAM lParam, const VehicleHitRanges& ranges)
+bool TrainPaneMouseMessage(HWND pane, UINT message, WPARAM wParam, int32_t vehicle)
 {
-    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
-    const int strip = TrainStripHeight(StationFontScale(gUiScale));
     switch (message) {
     case WM_LBUTTONDOWN:
         if (wParam & MK_CONTROL)
-            TrainPaneVehicleClick(TheGame(), ranges, strip, x, y);
+            TrainPaneVehicleClick(TheGame(), vehicle);
         else
-            TrainPaneCoupleClick(TheGame(), ranges, strip, false, x, y);
+            TrainPaneCoupleClick(TheGame(), false, vehicle);
         return true;
     case WM_RBUTTONDOWN:
-        TrainPaneCoupleClick(TheGame(), ranges, strip, true, x, y);
+        TrainPaneCoupleClick(TheGame(), true, vehicle);
         return true;
     case WM_MOUSEMOVE:
-        FollowMouse(pane, ranges, strip, x, y);
+        FollowMouse(pane, vehicle);
         return true;
     case WM_MOUSELEAVE:
         HideTooltip();

@@ -1,13 +1,14 @@
 // The train pane's mouse messages: the clicks on its vehicles and the
 // vehicle tooltip. The pane's own procedure hands these over after its
-// horizontal scroll handling, with the hit ranges of its last paint.
+// horizontal scroll handling, with the vehicle its hit ranges of the last
+// paint find under the message's point (VehicleAtTrainPanePoint).
 #pragma once
 
 #include <windows.h>
 
-#include "ui/train_pane_input.h"
+#include <cstdint>
 
 // Left button (with Ctrl: pantograph or turntable), right button, mouse
 // move (tooltip) and mouse leave (no tooltip); true when the message was one
 // of these and is done.
-bool TrainPaneMouseMessage(HWND pane, UINT message, WPARAM wParam, LPARAM lParam, const VehicleHitRanges& ranges);
+bool TrainPaneMouseMessage(HWND pane, UINT message, WPARAM wParam, int32_t vehicle);
