@@ -31,6 +31,21 @@ GameHooks GameModelHooks()
     hooks.delayChance = [](int cls, int sign, int value) {
         return static_cast<int>(BaseDelayChance(TheGame(), cls, sign, value));
     };
+    hooks.simulationStep = [] { return static_cast<int>(TheGame().SimulationStep()); };
+    // The train asking for its line section is named by its arrival-index position.
+    hooks.admitArrivingTrains = [](int position, int answer) {
+        return static_cast<int>(TheGame().AdmitArrivingTrains(position, answer));
+    };
+    hooks.entryPointTileOfRow = [](int position) {
+        return static_cast<int>(TheGame().EntryPointTileOfRow(position, kArrivalMode));
+    };
+    hooks.entryNumberOfRow = [](int position) {
+        return static_cast<int>(TheGame().EntryNumberOfRow(position, kArrivalMode));
+    };
+    hooks.trainNumberText = [](int position) {
+        return std::string(TheGame().TrainNumberText(position, kArrivalMode, kArrivalSide).Text());
+    };
+    hooks.placeTrainsForTime = [](int hhmm) { return static_cast<int>(TheGame().PlaceTrainsForTime(hhmm)); };
     hooks.findPointByTile = [](int tile) { return static_cast<int>(TheGame().FindPointByTile(tile)); };
     hooks.entryTileByNumber = [](int number) { return static_cast<int>(TheGame().EntryTileByNumber(number)); };
     hooks.clearRouteCandidates = [] { TheGame().RouteSelection(kRouteClear, kRouteClear, false); };
