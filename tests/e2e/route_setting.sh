@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Testowo, started from the command line, played with the mouse: a refused
-# move shows its message in the status bar and costs penalty points; a right
-# click selects the unit on platform 2, a left click on the east exit marks
-# the candidate tracks and a click on one of them sets the route, which a
-# save made through the menu holds as the unit's path; the wheel over the
-# schematic zooms it while the main window has the focus.
+# Testowo, started from the command line, played with the mouse while its
+# clock runs four times the default pace: a refused move shows its message in
+# the status bar and costs penalty points; a right click selects the unit on
+# platform 2, a left click on the east exit marks the candidate tracks and a
+# click on one of them sets the route, which a save made through the menu
+# holds as the unit's path, and the unit leaves; the two locomotives of the
+# stabling track are then routed the same way to the platform it left free,
+# and a few game minutes later they stand there; the wheel over the schematic
+# zooms it while the main window has the focus.
 set -euo pipefail
 exe=$1 driver=$2
 here=$(cd "$(dirname "$0")" && pwd)
@@ -13,6 +16,7 @@ run=$here/../wine/wine-run.sh
 work=$PWD/e2e/route_setting
 . "$here/game_helpers.bash"
 make_game_folder "$work"
+printf '[Zegar]\r\nInterval=195\r\n' >"$work/gra/semarion.ini"
 
 start_program "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")"
 "$run" "$driver" wait "$testowo" 60 || fail "the command line did not start Testowo"
@@ -49,7 +53,28 @@ expect_status() {
   fail "$3 (the status bar shows '$text')"
 }
 
+# tile_colour TILE: "red" (occupied), "blue" (free) or "other" across the
+# rails in the middle of the tile, in a fresh screenshot.
+tile_colour() {
+  read -r x y < <(tile_xy "$1")
+  import -window root "$work/probe.png"
+  convert "$work/probe.png" -crop "1x5+$x+$((y - 2))" txt:- | sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1 \2 \3/p' |
+    awk '$1 > 150 && $2 < 110 && $3 < 110 { red = 1 }
+         $3 > 100 && $1 < 90 { blue = 1 }
+         END { print red ? "red" : blue ? "blue" : "other" }'
+}
+# wait_tile TILE COLOUR SECONDS MESSAGE
+wait_tile() {
+  for _ in $(seq $(($3 * 2))); do
+    [ "$(tile_colour "$1")" = "$2" ] && return 0
+    sleep 0.5
+  done
+  fail "$4"
+}
+
 import -window root "$work/start.png"
+[ "$(tile_colour 512)" = red ] || fail "platform 2 is not drawn occupied at the start"
+[ "$(tile_colour 730)" = red ] || fail "the stabling track is not drawn occupied at the start"
 
 # Platform 1: eastwards its car leads, no locomotive pulls it.
 click_tile 3 413
@@ -66,7 +91,18 @@ import -window root "$work/candidates.png"
 click_tile 1 530
 save_as "$testowo" "$work/zapisy/trasa.sav"
 grep -q "542,541,540,539" "$work/zapisy/trasa.sav" || fail "the save holds no path of the unit to the exit"
+wait_tile 512 blue 60 "the unit did not leave platform 2"
+wait_tile 524 blue 60 "the unit's route was not freed behind it"
 import -window root "$work/route.png"
+
+# The locomotives of the stabling track to the platform now free.
+click_tile 3 730
+click_tile 1 513
+expect_status 1 "" "marking the candidates to platform 2 showed a message"
+click_tile 1 625
+wait_tile 730 blue 60 "the locomotives did not leave the stabling track"
+wait_tile 512 red 60 "the locomotives did not come to platform 2"
+import -window root "$work/arrived.png"
 
 # The wheel goes to the main window, which has the focus; the pane under the
 # cursor zooms.
@@ -77,4 +113,4 @@ import -window root "$work/zoomed.png"
 close_without_saving "$testowo"
 trap - EXIT
 grep -q '^Rozmiar_schematu=115' "$work/gra/semarion.ini" || fail "the wheel did not zoom the schematic"
-echo "screenshots: $work/start.png $work/refused.png $work/candidates.png $work/route.png $work/zoomed.png"
+echo "screenshots: $work/start.png $work/refused.png $work/candidates.png $work/route.png $work/arrived.png $work/zoomed.png"
