@@ -93,19 +93,24 @@ inline VehicleCensus TakeCensus(Game& game)
 }
 
 // Points (sidings aside: their vehicles stand on sub-tracks) where a vehicle
-// stands still but the point's tile is not marked occupied; "" when none.
+// stands still but the point's tile is not marked occupied; "" when none. A
+// point a consist is leaving is locked by its route instead, and not counted.
 inline std::string PointsNotMarkedOccupied(Game& game)
 {
     std::string wrong;
     for (int32_t p = 0; p < game.PointCount(); ++p) {
         if (game.PointKind(p) == kPointSiding) continue;
         bool standing = false;
+        bool leaving = false;
         for (int32_t s = 0; s < kSlotsPerPoint; ++s) {
             VehicleSlot& v = *game.SlotAt(p, s);
-            standing = standing || (!v.IsEmpty() && v.Motion() == kMotionStanding && !v.HasPath());
+            if (v.IsEmpty()) continue;
+            const bool still = v.Motion() == kMotionStanding && !v.HasPath();
+            standing = standing || still;
+            leaving = leaving || !still;
         }
         const TileCode tile = game.PointTile(p);
-        if (standing && game.TileState(TileRow(tile), TileColumn(tile)) != kTileOccupied)
+        if (standing && !leaving && game.TileState(TileRow(tile), TileColumn(tile)) != kTileOccupied)
             wrong += " " + std::to_string(p);
     }
     return wrong;

@@ -7,11 +7,16 @@
 
 #include "shift_driver.h"
 #include "simulation/admission.h"
+#include "simulation/consist.h"
 #include "simulation/coupling.h"
 #include "simulation/disruptions.h"
 #include "simulation/slot_queries.h"
+#include "simulation/line_sections.h"
+#include "simulation/new_game.h"
 #include "simulation/supplies.h"
 #include "simulation/train_tracking.h"
+#include "scripted_random.h"
+#include "station_files.h"
 #include "testowo_game.h"
 #include "ui/settings.h"
 
@@ -134,6 +139,121 @@ TEST_F(TestowoShift, MorningOfEveryKindOfOperation)
     EXPECT_EQ(summary.departedCount, 1);
     EXPECT_EQ(summary.penaltyEvents, 3);
     EXPECT_EQ(summary.penaltyPoints, 3 * kPointsPerEvent + summary.delayMinutes);
+}
+
+// Draws of a small linear congruential generator: the same on every libc.
+std::vector<int> ScriptedDraws(size_t count)
+{
+    std::vector<int> draws(count);
+    uint32_t x = 12345;
+    for (int& draw : draws) {
+        x = x * 1103515245u + 12345u;
+        draw = static_cast<int>((x >> 16) & 0x7fff);
+    }
+    return draws;
+}
+
+// Tarninowo's morning under a plain dispatcher, once a game minute: a train
+// standing at an entry or a line is sent to a free platform, a train whose
+// departure has come to its exit, an engine without a train to the depot or
+// the locomotive track. Every refused click costs the player, as it would.
+class TarninowoMorning : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(game.NewGameFromTimetable((GameFolder() + "/Stacje/Tarninowo/Tarninowo.roz").c_str()), kNewGameStarted);
+        game.clock.Step(1);
+        ResetTrainTracking();
+        ResetSupplies(game);
+        StartDisruptions(game);
+    }
+    void TearDown() override
+    {
+        ResetTrainTracking();
+        gSettings.utrudnienia = false;
+        StartDisruptions(game);  // the delay chances back, no closures left
+        gSettings = Settings();
+    }
+
+    void Step()
+    {
+        game.SimulationStep();
+        TrackTrainsTick(game);
+        DisruptionsTick(game);
+        for (int32_t asking = game.AdmitArrivingTrains(kFirstAsk, 0); asking >= 0;)
+            asking = game.AdmitArrivingTrains(asking, kLetOntoLine);
+        SuppliesTick(game);
+    }
+    // The player's clicks from point from to point to, by any of their tiles:
+    // a move the rules forbid is never clicked, a click refused is charged.
+    bool Click(int32_t from, int32_t to)
+    {
+        for (int32_t i = 0; i < 3; ++i)
+            for (int32_t j = 0; j < 3; ++j) {
+                const TileCode fromTile = game.PointTileAt(from, i), toTile = game.PointTileAt(to, j);
+                if (fromTile <= 0 || toTile <= 0 || game.ValidateMove(fromTile, toTile, -1)) continue;
+                if (ClickRoute(game, fromTile, toTile) == nullptr) return true;
+                AddPenaltyEvent(game);
+                ++refused;
+            }
+        return false;
+    }
+    bool Free(int32_t point) { return !RowHasVehicle(game, point) && !IsPointClosed(point); }
+    void Dispatch()
+    {
+        for (int32_t p = 0; p < game.PointCount(); ++p) {
+            const int32_t slot = FindPoweredSlot(game, p, 0, 1);
+            if (slot < 0) continue;
+            VehicleSlot& head = *game.SlotAt(p, slot);
+            if (head.Motion() != kMotionStanding || head.HasPath() || head.Countdown() != 0) continue;
+            const int32_t kind = game.PointKind(p);
+            const int32_t train = ConsistTrainRow(game, p, slot);
+            if (kind == kPointEntry || kind == kPointLine) {
+                for (int32_t to = 0; to < game.PointCount(); ++to)
+                    if (IsPlatformKind(game.PointKind(to)) && Free(to) && Click(p, to)) break;
+            } else if (train < 0) {
+                for (int32_t to = 0; to < game.PointCount(); ++to) {
+                    const int32_t k = game.PointKind(to);
+                    if ((k == kPointDepot || k == kPointLocoTrack) && to != p && Free(to) && Click(p, to)) break;
+                }
+            } else if (!IsArrivingRole(game.timetable.RowState(train, kRawRow)) && game.Now() >= game.timetable.RowTime(train, 1)) {
+                const int32_t exit = game.FindPointByTile(game.timetable.ExitTileOfRow(train));
+                const int32_t k = exit >= 0 ? game.PointKind(exit) : 0;
+                if ((k == kPointExit || (k == kPointLine && LineStateOf(game, exit) == kLineFree)) && Free(exit))
+                    sent += Click(p, exit) ? 1 : 0;
+            }
+        }
+    }
+
+    ScriptedRandom random{ScriptedDraws(1 << 20)};
+    RunningGameLog log;
+    Game game;
+    int32_t refused = 0;  ///< clicks refused
+    int32_t sent = 0;     ///< trains sent to their exits
+};
+
+TEST_F(TarninowoMorning, HoursOfTrafficKeepEveryVehicleAndScoreTheShift)
+{
+    const int32_t start = TakeCensus(game).total;
+    ASSERT_GT(start, 0);
+    for (int32_t s = 0; s < 4 * 3600; ++s) {
+        Step();
+        if (game.Seconds() != 0) continue;
+        Dispatch();
+        const VehicleCensus census = TakeCensus(game);
+        ASSERT_EQ(census.duplicatedSerials, 0) << game.Now();
+        ASSERT_EQ(PointsNotMarkedOccupied(game), "") << game.Now();
+    }
+    EXPECT_LT(random.Used(), size_t{1} << 20);  // never past the script
+    EXPECT_GT(sent, 0);
+    EXPECT_GT(LoggedCount("Wjechał pociąg"), 0);
+
+    const ScoreSummary summary = GetScoreSummary(game);
+    EXPECT_GT(summary.departedCount, 0);
+    EXPECT_EQ(summary.penaltyEvents, refused);
+    EXPECT_EQ(summary.penaltyPoints, refused * kPointsPerEvent + summary.delayMinutes);
+    EXPECT_GE(summary.maxDelay, 0);
+    EXPECT_LE(summary.maxDelay, summary.delayMinutes);
 }
 
 }  // namespace
