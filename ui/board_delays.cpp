@@ -20,12 +20,15 @@ int32_t BehindClockMinutes(const Game& game, int64_t minutes)
     return d > kLongestBehind ? 0 : static_cast<int32_t>(d);
 }
 
-// An expected time that is not drawn yet lies nowhere: it adds nothing.
-int32_t BehindClockOfExpected(Game& game, int32_t train, int32_t side)
+}  // namespace
+
+int32_t MinutesBehindExpected(Game& game, int32_t index, int32_t mode, int32_t side)
 {
-    const int32_t expected = game.timetable.ExpectedTime(train, kRawRow, side);
-    return expected == kNotDrawn ? 0 : MinutesBehindClockAt(game, expected);
+    const int32_t expected = game.timetable.ExpectedTime(index, mode, side);
+    return expected == 0 ? 0 : MinutesBehindClockAt(game, expected);
 }
+
+namespace {
 
 // The drawn departure delay, less what the scheduled stop absorbs of the
 // arrival delay; never more than the drawn one.
@@ -91,12 +94,12 @@ int32_t EntryDelayMinutes(Game& game, int32_t train, bool arrival)
         int32_t delay = game.Delay(train, kRawRow, kArrivalSide);
         if (IsArrivalOrDepartureKind(game.TrainStateNow(train, kRawRow)) ||
             IsTrainAtEntry(game, game.TrainNumberText(train, kRawRow, kArrivalSide).Text()))
-            delay += BehindClockOfExpected(game, train, kArrivalSide);
+            delay += MinutesBehindExpected(game, train, kRawRow, kArrivalSide);
         return delay;
     }
     if (game.TrainStateNow(train, kRawRow) == -1) return game.Delay(train, kRawRow, kDepartureSide);
     const int32_t expected = ExpectedDepartureDelay(game, train);
     const int32_t scheduled = game.RowTime(train, kDepartureSide);
-    if (scheduled == 0) return expected + BehindClockOfExpected(game, train, kDepartureSide);
+    if (scheduled == 0) return expected + MinutesBehindExpected(game, train, kRawRow, kDepartureSide);
     return expected + MinutesBehindClockAt(game, AddMinutesWrap(scheduled, expected));
 }

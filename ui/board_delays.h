@@ -17,6 +17,10 @@ int32_t MinutesBehindClock(const Game& game, const char* text);
 // stored negated).
 int32_t MinutesBehindClockAt(const Game& game, int32_t hhmm);
 
+// The same for a row's expected time (its scheduled time while none is
+// drawn); 0 for a row without that time.
+int32_t MinutesBehindExpected(Game& game, int32_t index, int32_t mode, int32_t side);
+
 // Minutes a countdown of `ticks` simulation steps takes, rounded up; 0 for a
 // negative countdown.
 int32_t TicksToMinutesCeil(Game& game, int32_t ticks);

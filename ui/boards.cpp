@@ -104,10 +104,8 @@ BoardFont RowFont(int32_t rowState, bool linked)
 // expected departure lies behind the clock while the train has not left.
 int32_t DepartureDelay(Game& game, int32_t position, int32_t state)
 {
-    int32_t delay = game.Delay(position, kDepartureMode, kDepartureSide);
-    const int32_t expected = game.timetable.ExpectedTime(position, kDepartureMode, kDepartureSide);
-    if (state != -1 && expected != kNotDrawn) delay += MinutesBehindClockAt(game, expected);
-    return delay;
+    const int32_t delay = game.Delay(position, kDepartureMode, kDepartureSide);
+    return state == -1 ? delay : delay + MinutesBehindExpected(game, position, kDepartureMode, kDepartureSide);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ std::string PlatformNumeral(int32_t platform)
 
 std::string LineNumberText(const Game& game, TileCode tile, int32_t number)
 {
-    if (game.FindPointByTile(tile) < 0) return std::string();
+    if (tile <= 0 || game.FindPointByTile(tile) < 0) return std::string();
     return std::to_string(number);
 }
 

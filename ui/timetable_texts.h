@@ -10,9 +10,9 @@
 // "I" .. "IX" for platforms 1..9; empty for any other number.
 std::string PlatformNumeral(int32_t platform);
 
-// The number of the entry or exit line at `tile`; empty when no point has
-// that tile (a train that starts or ends at the station), whose number would
-// be another point's.
+// The number of the entry or exit line at `tile`; empty for a row without
+// that tile (a train that starts or ends at the station) or one no point has:
+// the number found would be another point's.
 std::string LineNumberText(const Game& game, TileCode tile, int32_t number);
 
 // The scheduled time as "H:MM"; empty for 0, which means the row has no such
