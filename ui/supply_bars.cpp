@@ -20,18 +20,6 @@ std::string Percent(int32_t value)
     return text;
 }
 
-// "jeszcze 5 min" below an hour, "jeszcze 2 h 5 min" from an hour on; the
-// minutes are rounded up.
-std::string TimeLeft(int32_t seconds)
-{
-    char text[48];
-    if (seconds < 3600)
-        std::snprintf(text, sizeof text, "jeszcze %d min", (seconds + 59) / 60);
-    else
-        std::snprintf(text, sizeof text, "jeszcze %d h %d min", seconds / 3600, (seconds % 3600 + 59) / 60);
-    return text;
-}
-
 void FillTexts(SupplyEntry& entry, int32_t index, int32_t fireState, int32_t litres, int32_t temperature)
 {
     if (entry.value < 0) return;
@@ -44,7 +32,7 @@ void FillTexts(SupplyEntry& entry, int32_t index, int32_t fireState, int32_t lit
     }
     char text[32];
     if (entry.seconds >= 0) {
-        entry.extraText = TimeLeft(entry.seconds);
+        entry.extraText = TimeLeftText(entry.seconds);
     } else if (index == kSupplyFuel && litres >= 1) {
         std::snprintf(text, sizeof text, "%d dm3", litres);
         entry.extraText = text;
@@ -137,6 +125,16 @@ SupplyBarLayout LayoutSupplyBars(const SupplyTextWidths& widths, int32_t vehicle
     }
     layout.barWidth = std::max(bar, kMinBarWidth);
     return layout;
+}
+
+std::string TimeLeftText(int32_t seconds)
+{
+    char text[48];
+    if (seconds < 3600)
+        std::snprintf(text, sizeof text, "jeszcze %d min", (seconds + 59) / 60);
+    else
+        std::snprintf(text, sizeof text, "jeszcze %d h %d min", seconds / 3600, (seconds % 3600 + 59) / 60);
+    return text;
 }
 
 std::string SupplyBarText(const SupplyEntry& entry, const SupplyBarLayout& layout)

@@ -65,5 +65,9 @@ struct SupplyBarLayout {
 // units: the short value texts, the extras, all values, the names.
 SupplyBarLayout LayoutSupplyBars(const SupplyTextWidths& widths, int32_t vehicleWidth, double s);
 
+// "jeszcze 5 min" below an hour, "jeszcze 2 h 5 min" from an hour on; the
+// minutes rounded up.
+std::string TimeLeftText(int32_t seconds);
+
 // The text right of a bar: the value, and the extra text after a blank.
 std::string SupplyBarText(const SupplyEntry& entry, const SupplyBarLayout& layout);
