@@ -206,6 +206,10 @@ public:
     void SetSlotLink(int32_t row, int32_t slot, int32_t value);
     int32_t SlotVehicleTypeCopy(int32_t row, int32_t slot);  // 0 for an empty slot
 
+    // Arrival and departure tracking, and the boards: whether a row's
+    // expected arrival has been drawn (false for a row outside the timetable).
+    bool HasExpectedArrival(int32_t row) const { return timetable.HasExpectedArrival(row); }
+
     GameClock clock;                  ///< game time
     Timetable timetable;              ///< trains of the day, vehicle types, delay settings
     Depot depot;                      ///< the locomotive depot

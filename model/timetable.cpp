@@ -86,6 +86,11 @@ int32_t Timetable::RowTime(int32_t row, int32_t side) const
     return Field(row, SideField(side, kRowArrival, kRowDeparture));
 }
 
+bool Timetable::HasExpectedArrival(int32_t row) const
+{
+    return row >= 0 && row < rowCount_ && Field(row, kRowExpectedArrival) != kNotDrawn;
+}
+
 int32_t Timetable::UnitFieldAbs(int32_t unit, int32_t field) const
 {
     const int32_t v = *units_.At(static_cast<uint32_t>(unit), static_cast<uint32_t>(field));

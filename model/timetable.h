@@ -144,6 +144,7 @@ public:
     void SetRandomDelays(bool on) { randomDelays_ = on ? 1 : 0; }
     int32_t LookAhead(int32_t value = kReadValue);  // a value below 16 stores 15
     int32_t RowTime(int32_t row, int32_t side) const;  // scheduled time of a row, 0 out of range
+    bool HasExpectedArrival(int32_t row) const;         // drawn; false out of range
     int32_t UnitFieldAbs(int32_t unit, int32_t field) const;
 
     // Links and indexes.

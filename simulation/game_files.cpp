@@ -17,7 +17,8 @@ bool CanRead(const std::string& path)
     return true;
 }
 
-// The names in a folder but "." and "..", sorted; none when it cannot be read.
+}  // namespace
+
 std::vector<std::string> FolderEntries(const std::string& folder)
 {
     std::vector<std::string> names;
@@ -31,8 +32,6 @@ std::vector<std::string> FolderEntries(const std::string& folder)
     std::sort(names.begin(), names.end());
     return names;
 }
-
-}  // namespace
 
 std::string FolderOf(const std::string& path)
 {

@@ -18,7 +18,7 @@ struct GameHooks {
     int (*trainStateNow)(int train, int side, int value);  ///< Game::TrainStateNow
     bool (*isTestGame)();                          ///< Game::IsTestGame
     int (*lookAhead)(int value);                   ///< Game::LookAhead: -100 reads
-    int (*delayChance)(int cls, int sign, int value);  ///< Game::DelayChance: -100 reads
+    int (*delayChance)(int cls, int sign, int value);  ///< BaseDelayChance: the player's own, -100 reads
     // Simulation and admission
     int (*simulationStep)();                       ///< Game::SimulationStep: moved + 10 x changed
     int (*admitArrivingTrains)(int row, int answer);  ///< Game::AdmitArrivingTrains: row asking, or < 0

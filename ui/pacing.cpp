@@ -35,6 +35,8 @@ TickSource SetTickSource(TickSource source)
     return old;
 }
 
+uint64_t TickNow() { return gTicks(); }
+
 int ClockStepMillis() { return StepSeconds() * 1000; }
 
 int ClockStepMillisMin5s() { return ClockStepMillis() > 5000 ? ClockStepMillis() : 5000; }
@@ -57,14 +59,14 @@ int TimerPeriodMs()
 
 void ResetClockTickBase()
 {
-    gClockDriver.tickBase = gTicks();
+    gClockDriver.tickBase = TickNow();
     gClockDriver.stepAccumulator = 0;
 }
 
 int ClockTicksForTimer()
 {
     ClockDriver& d = gClockDriver;
-    uint64_t now = gTicks();
+    uint64_t now = TickNow();
     if (d.tickBase == 0) {
         d.tickBase = now;
         return 1;

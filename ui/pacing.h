@@ -16,6 +16,7 @@ extern ClockDriver gClockDriver;
 // The millisecond clock: GetTickCount64 on Windows, replaceable for tests.
 using TickSource = uint64_t (*)();
 TickSource SetTickSource(TickSource source);  // nullptr restores the default; returns the old
+uint64_t TickNow();                           // the millisecond clock now
 
 constexpr int kMaxStepsPerMessage = 300;    // five game minutes
 constexpr int kLongGapMs = 5000;            // a longer gap counts as one period

@@ -7,6 +7,9 @@
 //   driver statusbar TITLE      prints the status bar's part count
 //   driver slide TITLE ID POS   moves a dialog's trackbar as a drag would
 //   driver click TITLE ID       clicks a dialog's button
+//   driver filedialog TITLE PATH SECONDS
+//                               types PATH into the file dialog the window
+//                               opened and presses its OK button
 #include <windows.h>
 
 #include <commctrl.h>
@@ -68,6 +71,45 @@ int Click(HWND dialog, int id)
     return 0;
 }
 
+struct OwnedDialog {
+    HWND owner;   ///< the window whose dialog is looked for
+    HWND found;   ///< the file dialog, null until found
+};
+
+// File dialogs, old and new style, keep the file name in one of these.
+constexpr int kFileNameCombo = 0x47c;  // cmb13
+constexpr int kFileNameEdit = 0x480;   // edt1
+
+HWND FileNameBox(HWND dialog)
+{
+    HWND box = GetDlgItem(dialog, kFileNameCombo);
+    return box ? box : GetDlgItem(dialog, kFileNameEdit);
+}
+
+BOOL CALLBACK FindFileDialog(HWND hwnd, LPARAM param)
+{
+    OwnedDialog* wanted = reinterpret_cast<OwnedDialog*>(param);
+    char name[16] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    if (std::strcmp(name, "#32770") != 0 || GetWindow(hwnd, GW_OWNER) != wanted->owner || !IsWindowVisible(hwnd) ||
+        !FileNameBox(hwnd))
+        return TRUE;
+    wanted->found = hwnd;
+    return FALSE;
+}
+
+int FillFileDialog(HWND owner, const char* path, int seconds)
+{
+    OwnedDialog wanted = {owner, nullptr};
+    for (int waited = 0; waited <= seconds * 10 && !wanted.found; ++waited) {
+        EnumWindows(FindFileDialog, reinterpret_cast<LPARAM>(&wanted));
+        if (!wanted.found) Sleep(100);
+    }
+    if (!wanted.found) return 1;
+    SendMessageA(FileNameBox(wanted.found), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
+    return Click(wanted.found, IDOK);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -75,7 +117,7 @@ int main(int argc, char** argv)
     if (argc >= 4 && std::strcmp(argv[1], "wait") == 0)
         return WaitForWindow(argv[2], std::atoi(argv[3])) ? 0 : 1;
     if (argc < 3) {
-        std::fprintf(stderr, "usage: driver wait|close|command|menu|statusbar|slide|click TITLE [...]\n");
+        std::fprintf(stderr, "usage: driver wait|close|command|menu|statusbar|slide|click|filedialog TITLE [...]\n");
         return 2;
     }
     HWND hwnd = FindWindowA(nullptr, argv[2]);
@@ -87,6 +129,7 @@ int main(int argc, char** argv)
     if (std::strcmp(argv[1], "statusbar") == 0) return PrintStatusBar(hwnd);
     if (argc >= 5 && std::strcmp(argv[1], "slide") == 0) return Slide(hwnd, std::atoi(argv[3]), std::atoi(argv[4]));
     if (argc >= 4 && std::strcmp(argv[1], "click") == 0) return Click(hwnd, std::atoi(argv[3]));
+    if (argc >= 5 && std::strcmp(argv[1], "filedialog") == 0) return FillFileDialog(hwnd, argv[3], std::atoi(argv[4]));
     std::fprintf(stderr, "unknown command %s\n", argv[1]);
     return 2;
 }

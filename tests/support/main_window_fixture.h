@@ -1,6 +1,7 @@
 // A main window as start-up makes it, with fresh settings and no game; it is
 // destroyed at the end (its WM_DESTROY writes the settings nowhere: the
-// private-profile calls are not plugged in here).
+// private-profile calls are not plugged in here). The game files' message
+// boxes answer No at once, so the save question at the end never waits.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,9 +10,24 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "support/fresh_ui_state.h"
+#include "ui/win32/game_files.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
+#include "ui/win32/status_bar.h"
+
+// What a part of the status bar shows, in code page 1250.
+inline std::string StatusText(int part)
+{
+    LRESULT length = LOWORD(SendMessageW(gStatusBar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0));
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(gStatusBar, SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&wide[0]));
+    char text[512] = {};
+    WideCharToMultiByte(1250, 0, wide.c_str(), -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
 
 class MainWindowFixture : public ::testing::Test {
 protected:
@@ -19,6 +35,8 @@ protected:
     {
         FreshUiState();
         savedServices_ = gWindowServices;
+        savedMessageBox_ = gGameFilesMessageBox;
+        gGameFilesMessageBox = [](HWND, const char*, const char*, UINT) { return IDNO; };
         HINSTANCE instance = GetModuleHandleA(nullptr);
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
         InitCommonControlsEx(&controls);
@@ -33,6 +51,7 @@ protected:
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {}
         gWindowServices = savedServices_;
+        gGameFilesMessageBox = savedMessageBox_;
         gGameHooks = kNoGameHooks;
         gUi = UiFlags();
         gDraggedSplitter = 0;
@@ -43,4 +62,5 @@ protected:
 
 private:
     WindowServices savedServices_{};
+    int (*savedMessageBox_)(HWND, const char*, const char*, UINT) = nullptr;
 };

@@ -22,17 +22,6 @@
 
 namespace {
 
-// What a part of the status bar shows, in code page 1250.
-std::string StatusText(int part)
-{
-    LRESULT length = LOWORD(SendMessageW(gStatusBar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0));
-    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(gStatusBar, SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&wide[0]));
-    char text[512] = {};
-    WideCharToMultiByte(1250, 0, wide.c_str(), -1, text, sizeof text, nullptr, nullptr);
-    return text;
-}
-
 class MainWindow : public MainWindowFixture {
 protected:
     UINT ItemState(int id) const { return GetMenuState(GetMenu(window_), static_cast<UINT>(id), MF_BYCOMMAND); }

@@ -3,6 +3,7 @@
 
 #include "ui/layout.h"
 #include "ui/win32/fonts.h"
+#include "ui/win32/game_files.h"
 #include "ui/win32/tile_bitmaps.h"
 #include "ui/win32/vehicle_pictures.h"
 
@@ -19,6 +20,7 @@ void FreeGraphics()
     FreeTileBitmaps();
     FreeMarkerBitmaps();
     FreeRollingStockBitmaps();
+    FreeStationBackground();
     DeleteFonts();
     FreeSignalBitmaps();
 }

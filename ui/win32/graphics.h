@@ -1,6 +1,6 @@
 // The graphics the main window makes at its creation and frees at its
 // destruction: tiles, markers, signals and fonts, and at the end the game's
-// rolling-stock pictures.
+// rolling-stock pictures and background picture.
 #pragma once
 
 #include <windows.h>

@@ -10,6 +10,7 @@
 #include "ui/startup.h"
 #include "ui/station_view.h"
 #include "ui/ui_state.h"
+#include "ui/win32/game_file_commands.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/status_bar.h"
@@ -85,6 +86,11 @@ struct CommandHandler {
 
 // The commands built so far; the others stay greyed in the menu.
 const CommandHandler kHandlers[] = {
+    {kCmdNewGame, NewGameCommand},
+    {kCmdLoadGame, [](HWND main) { LoadGameCommand(main); }},
+    {kCmdLoadAutosave, LoadLastAutosaveCommand},
+    {kCmdSaveGame, SaveGameCommand},
+    {kCmdSaveGameAs, SaveGameAsCommand},
     {kCmdExit, Exit},
     {kCmdExtinguish, [](HWND) { SteamCommand(kCmdExtinguish); }},
     {kCmdFireUp, [](HWND) { SteamCommand(kCmdFireUp); }},
@@ -121,6 +127,15 @@ void UpdateCommandMenu(HWND main)
 {
     SetEnabled(main, kCmdExtinguish, SteamCommandEnabled(kCmdExtinguish));
     SetEnabled(main, kCmdFireUp, SteamCommandEnabled(kCmdFireUp));
+}
+
+void EnableGameCommands(HWND main, bool remarks)
+{
+    if (!main) return;
+    SetCheck(main, kCmdPause, false);
+    SetEnabled(main, kCmdPause, true);
+    SetEnabled(main, kCmdRealTime, true);
+    SetEnabled(main, kCmdRemarks, remarks && IsCommandBuilt(kCmdRemarks));
 }
 
 void RunMainCommand(HWND main, int id)

@@ -6,12 +6,15 @@
 #include <initializer_list>
 
 #include "ui/commands.h"
+#include "ui/game_file_names.h"
 #include "ui/game_hooks.h"
 #include "ui/pacing.h"
 #include "ui/settings.h"
 #include "ui/timer_message.h"
 #include "ui/ui_state.h"
 #include "ui/win32/clock_timer.h"
+#include "ui/win32/game_file_commands.h"
+#include "ui/win32/game_files.h"
 #include "ui/win32/graphics.h"
 #include "ui/win32/main_commands.h"
 #include "ui/win32/pane_layout.h"
@@ -20,7 +23,6 @@
 #include "ui/win32/status_bar.h"
 
 const char kMainWindowClass[] = "SemarionMainWindow";
-const char kTitleNoGame[] = "Semarion Win32 port - Phase 1";
 
 HINSTANCE gInstance = nullptr;
 HWND gMainWindow = nullptr;
@@ -119,8 +121,9 @@ WindowServices gWindowServices = {
     LoadGraphics,                             // loadGraphics
     FreeGraphics,                             // freeGraphics
     [] {},                                    // invalidateToolPanes
-    [](HWND) {},                              // askSaveGame
-    [](HWND, const std::wstring&) {},         // startGameFromCommandLine
+    AskSaveGame,                              // askSaveGame
+    StartGameFromCommandLine,                 // startGameFromCommandLine
+    [](HWND) {},                              // openNewGameDialog
     GrantSection,                             // openSectionPermissionDialog
     [](HWND) {},                              // openPreviewDialog
 };

@@ -8,7 +8,6 @@
 #include "ui/ui_hooks.h"
 
 extern const char kMainWindowClass[];  ///< "SemarionMainWindow"
-extern const char kTitleNoGame[];      ///< title while no game runs
 
 extern HINSTANCE gInstance;   // the program's instance
 extern HWND gMainWindow;      // null until created
@@ -23,6 +22,7 @@ struct WindowServices {
     void (*invalidateToolPanes)();                       ///< panes of the open siding and depot windows
     void (*askSaveGame)(HWND owner);                     ///< AskSaveGame
     void (*startGameFromCommandLine)(HWND main, const std::wstring& path);  ///< NarrowPathFor + StartGameFromTimetable
+    void (*openNewGameDialog)(HWND owner);               ///< the new game's options, once it has started
     void (*openSectionPermissionDialog)(HWND owner, int askMode);  ///< sets gSectionRequest.answer
     void (*openPreviewDialog)(HWND owner);               ///< consist preview window
 };

@@ -1,0 +1,50 @@
+# Sourced by the end-to-end tests that play a game: a game folder of their
+# own holding the program, Testowo and the rolling-stock pictures, and the
+# steps they share. Expects exe, driver, here and run to be set.
+no_game="Semarion Win32 port - Phase 1"
+testowo="Semarion Win32 port - Phase 2 - Testowo.stc"
+question="Zapis stanu gry"
+
+fail() { echo "$*"; exit 1; }
+winpath() { winepath -w "$1" 2>/dev/null; }
+
+# make_game_folder WORK: WORK/gra is the game folder, WORK/zapisy empty.
+make_game_folder() {
+  rm -rf "$1"
+  mkdir -p "$1/gra/Stacje" "$1/zapisy"
+  cp "$exe" "$1/gra/semarion.exe"
+  cp -r "$here/../../game/Stacje/Testowo" "$1/gra/Stacje/"
+  cp -r "$here/../../game/Tabor" "$1/gra/"
+}
+
+# wait_for_file PATH TENTHS-OF-SECONDS MESSAGE
+wait_for_file() {
+  for _ in $(seq "$2"); do [ -s "$1" ] && return 0; sleep 0.1; done
+  fail "$3"
+}
+
+# start_program [ARGS...]: runs the game in the background as $pid.
+pid=
+trap '[ -n "$pid" ] && kill $pid 2>/dev/null || true' EXIT
+start_program() {
+  "$run" "$work/gra/semarion.exe" "$@" &
+  pid=$!
+}
+
+# save_as TITLE FILE: the menu's "save as", the name typed into its dialog.
+save_as() {
+  "$run" "$driver" command "$1" 40004
+  "$run" "$driver" filedialog "$1" "$(winpath "$2")" 30 || fail "no save dialog"
+  wait_for_file "$2" 100 "saving as $2 wrote nothing"
+}
+
+# Closing a running game asks whether to save it: No, and the program ends.
+close_without_saving() {
+  "$run" "$driver" close "$1"
+  "$run" "$driver" wait "$question" 30 || fail "no save question at the end"
+  "$run" "$driver" click "$question" 7
+  local rc=0
+  wait "$pid" || rc=$?
+  pid=
+  [ "$rc" -eq 0 ] || fail "semarion.exe ended with $rc"
+}

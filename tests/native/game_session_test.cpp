@@ -1,0 +1,115 @@
+// The user interface's side of a game that starts: flags, services, the
+// clock's step and the first log line, on Testowo as the program starts it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/game.h"
+#include "simulation/event_log.h"
+#include "simulation/new_game.h"
+#include "simulation/notify.h"
+#include "simulation/pantographs.h"
+#include "simulation/rolling_stock_kinds.h"
+#include "station_files.h"
+#include "support/fresh_ui_state.h"
+#include "ui/autosave.h"
+#include "ui/game_session.h"
+#include "ui/model_hooks.h"
+
+namespace {
+
+std::vector<std::string> gCalls;
+
+uint64_t FixedNow() { return 4242; }
+
+class GameSession : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FreshUiState();
+        gCalls.clear();
+        gGameHooks = GameModelHooks();
+        gGameHooks.resetTrainTracking = [] { gCalls.push_back("tracking"); };
+        gGameHooks.startDisruptions = [] { gCalls.push_back("disruptions"); };
+        oldTicks_ = SetTickSource(FixedNow);
+        oldNotify_ = SetNotifyHooks({[] { return gUi.gameRunning; }, [](const char*) {}, [](const char*) {}, [] {}});
+    }
+    void TearDown() override
+    {
+        SetNotifyHooks(oldNotify_);
+        SetTickSource(oldTicks_);
+        ResetRollingStockKinds();
+        ClearLog();
+        gGameHooks = kNoGameHooks;
+        TheGame() = Game();
+    }
+
+    TickSource oldTicks_ = nullptr;
+    NotifyHooks oldNotify_{};
+};
+
+TEST_F(GameSession, StartsRunningWithTheStationStepAsMoveDivisor)
+{
+    ASSERT_EQ(TheGame().NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
+    gUi.paused = true;
+    gUi.prevDueDepartures = 3;
+    gSelection.selectedTile = 412;
+    gSelection.routeLaying = true;
+    gAutosaveBase = 0;
+    gUi.gameRunning = true;
+    AddLogEvent("z poprzedniej gry");
+
+    BeginGameSession();
+
+    EXPECT_TRUE(gUi.gameRunning);
+    EXPECT_FALSE(gUi.paused);
+    EXPECT_EQ(gUi.prevDueDepartures, 0);
+    EXPECT_EQ(gSelection.selectedTile, 0);
+    EXPECT_FALSE(gSelection.routeLaying);
+    EXPECT_EQ(gClockDriver.nominalStepSeconds, 10);
+    EXPECT_EQ(TheGame().clock.Step(0), 1);  // a step is one game second
+    EXPECT_EQ(TheGame().moveDivisor, 10);
+    EXPECT_EQ(gAutosaveBase, 4242u);
+    EXPECT_EQ(gCalls, (std::vector<std::string>{"tracking", "disruptions"}));
+    ASSERT_EQ(LogCount(), 1);  // the last game's log is gone
+    EXPECT_EQ(GetLogEvent(0).text, "Dyżur rozpoczęty - Testowo.stc, godzina 05:00");
+    EXPECT_EQ(GetLogEvent(0).time, 500);
+}
+
+TEST_F(GameSession, TheServicesOfTheLastGameStartAfresh)
+{
+    ASSERT_EQ(TheGame().NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
+    gUi.gameRunning = true;
+    ASSERT_EQ(TogglePantograph(TheGame(), kStcPlatform1, 0), kPantographFront);
+    ASSERT_GT(LoadRollingStockKinds(SEMARION_FIXTURES "/services/services.roz"), 0);
+    ASSERT_EQ(GetTrainKindName(0, "OS"), "EN71");
+
+    BeginGameSession();  // as a loaded game does
+    EXPECT_TRUE(IsRearPantographRaised(TheGame(), kStcPlatform1, 0));
+    EXPECT_EQ(GetTrainKindName(0, "OS"), "OS");
+    EXPECT_EQ(gCalls.front(), "tracking");
+}
+
+TEST_F(GameSession, ModelHooksReachTheProgramsGame)
+{
+    gGameHooks.lookAhead(30);
+    EXPECT_EQ(TheGame().LookAhead(), 30);
+    gGameHooks.delayChance(4, 1, 45);
+    EXPECT_EQ(TheGame().DelayChance(4, 1), 45);
+    ASSERT_EQ(TheGame().NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
+    EXPECT_EQ(TheGame().LookAhead(), 30);  // options outlive the game
+    EXPECT_EQ(gGameHooks.now(), 500);
+    EXPECT_EQ(gGameHooks.trainCount(), 10);
+    EXPECT_EQ(gGameHooks.findPointByTile(412), kStcPlatform1);
+    gGameHooks.setMoveDivisor(0);
+    EXPECT_EQ(TheGame().moveDivisor, 1);
+}
+
+TEST(GameSessionTexts, ShiftStartText)
+{
+    EXPECT_EQ(ShiftStartText("Testowo.stc", 2359), "Dyżur rozpoczęty - Testowo.stc, godzina 23:59");
+    EXPECT_EQ(ShiftStartText(std::string(300, 'x').c_str(), 0).size(), 199u);
+}
+
+}  // namespace

@@ -1,0 +1,191 @@
+// Starting, loading and saving games from the window, and the autosave.
+#include "ui/win32/game_files.h"
+
+#include "model/game.h"
+#include "simulation/game_files.h"
+#include "simulation/new_game.h"
+#include "simulation/rolling_stock_kinds.h"
+#include "simulation/saved_game.h"
+#include "simulation/track_names.h"
+#include "ui/autosave.h"
+#include "ui/game_file_names.h"
+#include "ui/game_session.h"
+#include "ui/pacing.h"
+#include "ui/startup.h"
+#include "ui/station_remarks.h"
+#include "ui/station_view.h"
+#include "ui/win32/clock_timer.h"
+#include "ui/win32/main_commands.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/pane_layout.h"
+#include "ui/win32/panes.h"
+#include "ui/win32/settings_file.h"
+#include "ui/win32/status_bar.h"
+#include "ui/win32/text_cp1250.h"
+#include "ui/win32/vehicle_pictures.h"
+
+std::wstring gCurrentSavePath;
+HBITMAP gStationBackground = nullptr;
+int (*gGameFilesMessageBox)(HWND, const char*, const char*, UINT) = MessageBoxCp1250;
+
+namespace {
+
+constexpr wchar_t kSaveTempName[] = L"~semarion-zapis.tmp";
+constexpr DWORD kShortPathChars = 260;
+
+bool EnterFolder(const std::wstring& folder) { return SetCurrentDirectoryW(folder.c_str()) != FALSE; }
+
+bool ToAnsi(const std::wstring& wide, std::string& ansi)
+{
+    bool lossy = false;
+    ansi = WideToAnsi(wide, &lossy);
+    return !lossy && !ansi.empty();
+}
+
+bool ShortPath(const std::wstring& path, std::wstring& shortPath)
+{
+    wchar_t buffer[kShortPathChars];
+    DWORD length = GetShortPathNameW(path.c_str(), buffer, kShortPathChars);
+    if (length == 0 || length >= kShortPathChars) return false;
+    shortPath.assign(buffer, length);
+    return true;
+}
+
+const PathNarrowing kWindowsNarrowing = {EnterFolder, ToAnsi, ShortPath};
+
+void LoadStationBackground(const std::string& folder, const char* stationFile)
+{
+    FreeStationBackground();
+    gStationBackground = LoadPictureFile(folder + StationBaseName(stationFile) + ".bmp");
+}
+
+// What every started or loaded game shows beside the model: its rolling-stock
+// pictures, the running flags and services, the remarks and background
+// picture from the folder of timetablePath, the menu, the layout and the
+// title. False, with the name of the first picture that failed, when a
+// picture is missing: the game goes on without it.
+bool EnterGame(const std::string& timetablePath, bool otherRemarks, std::string& failedPicture)
+{
+    Game& game = TheGame();
+    const bool picturesLoaded = LoadRollingStockBitmaps(failedPicture);
+    BeginGameSession();
+    gStationDescription = StationDescription(timetablePath, game.StationName(), otherRemarks);
+    EnableGameCommands(gMainWindow, !gStationDescription.empty());
+    GridBounds region;
+    if (GetOccupiedBounds(game, region))
+        FitLayoutToStation(region.lastCol - region.firstCol + 1, region.lastRow - region.firstRow + 1);
+    ResetStationPan(gStationView);
+    LoadStationBackground(FolderOf(timetablePath), game.StationName());
+    LayoutPanes();
+    InvalidateAllPanes();
+    if (gMainWindow) SetWindowTextW(gMainWindow, Cp1250ToWide(GameTitle(game.StationName()).c_str()).c_str());
+    UpdateStatusBar();
+    return picturesLoaded;
+}
+
+// A missing picture is worth a warning; the game keeps running without it.
+void WarnMissingPicture(HWND owner, const std::string& failedPicture)
+{
+    gGameFilesMessageBox(owner, ("Brak rysunku " + failedPicture).c_str(), "Brak rysunku", MB_OK | MB_ICONWARNING);
+}
+
+void StartTimerWhenStopped()
+{
+    if (gClockDriver.timerId == 0 && gMainWindow) RestartClockTimer(gMainWindow);
+}
+
+}  // namespace
+
+std::string NarrowPathFor(const std::wstring& widePath) { return NarrowPathWith(widePath, kWindowsNarrowing); }
+
+std::wstring GetAutosavePath() { return AnsiToWide(GetExeFolder() + "\\" + kAutosaveFileName); }
+
+void ReportUnopenablePath(HWND owner)
+{
+    gGameFilesMessageBox(owner, "Nie udało się otworzyć pliku z tej ścieżki.", "Błąd odczytu pliku",
+                         MB_OK | MB_ICONERROR);
+}
+
+bool StartGameFromTimetable(HWND owner, const std::string& path)
+{
+    const int32_t result = TheGame().NewGameFromTimetable(path.c_str());
+    if (result != kNewGameStarted) {
+        gGameFilesMessageBox(owner, NewGameMessage(result), kNewGameMessageCaption, MB_OK | MB_ICONERROR);
+        return false;
+    }
+    std::string failedPicture;
+    const bool picturesLoaded = EnterGame(path, true, failedPicture);
+    LoadRollingStockKinds(path);
+    if (!picturesLoaded) WarnMissingPicture(owner, failedPicture);
+    gWindowServices.openNewGameDialog(owner);
+    StartTimerWhenStopped();
+    return true;
+}
+
+void StartGameFromCommandLine(HWND main, const std::wstring& path)
+{
+    const std::string narrow = NarrowPathFor(path);
+    if (!narrow.empty()) StartGameFromTimetable(main, narrow);
+}
+
+bool LoadGame(HWND owner, const std::wstring& widePath)
+{
+    const std::string path = NarrowPathFor(widePath);
+    if (path.empty()) {
+        ReportUnopenablePath(owner);
+        return false;
+    }
+    Game& game = TheGame();
+    const int32_t result = game.LoadGameState(path.c_str(), gGameFolder.c_str());
+    if (result == kSavedGameFileError) {
+        gGameFilesMessageBox(owner, "Błąd odczytu pliku z zapisanym stanem gry", "Błąd odczytu pliku.", MB_OK);
+        return false;
+    }
+    if (result != kSavedGameOk) {
+        gGameFilesMessageBox(owner, "Plik z zapisanym stanem gry pochodzi ze starszej wersji Semariona.",
+                             "Niewłaściwa wersja pliku.", MB_OK);
+        return false;
+    }
+    gCurrentSavePath = widePath;
+    // The station's remarks and picture lie beside its station file, which
+    // is beside the saved game or in its folder under "Stacje".
+    const std::string stationFolder = FolderOf(FindStationFile(path, game.StationName(), gGameFolder));
+    std::string failedPicture;
+    const bool picturesLoaded =
+        EnterGame(stationFolder + StationBaseName(game.StationName()) + ".roz", false, failedPicture);
+    if (!picturesLoaded) WarnMissingPicture(owner, failedPicture);
+    StartTimerWhenStopped();
+    return true;
+}
+
+bool WriteSavedGame(const std::wstring& widePath)
+{
+    const std::wstring temp = WideFolderOf(widePath) + kSaveTempName;
+    const std::string narrowTemp = NarrowPathFor(temp);
+    if (narrowTemp.empty()) return false;
+    if (TheGame().SaveGameState(narrowTemp.c_str()) == kSavedGameOk &&
+        MoveFileExW(temp.c_str(), widePath.c_str(), MOVEFILE_REPLACE_EXISTING))
+        return true;
+    DeleteFileW(temp.c_str());
+    return false;
+}
+
+bool SaveGameTo(HWND owner, const std::wstring& widePath)
+{
+    if (WriteSavedGame(widePath)) return true;
+    gGameFilesMessageBox(owner, "Nastapil blad podczas proby zapisu pliku *.sav", "Błąd zapisu", MB_OK);
+    return false;
+}
+
+void AutosaveTick()
+{
+    if (!AutosaveDue()) return;
+    const bool saved = WriteSavedGame(GetAutosavePath());
+    SetStatusText(1, AutosaveStatusText(saved, TheGame().Now()).c_str());
+}
+
+void FreeStationBackground()
+{
+    if (gStationBackground) DeleteObject(gStationBackground);
+    gStationBackground = nullptr;
+}

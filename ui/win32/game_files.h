@@ -1,0 +1,41 @@
+// Game files on the window's side: a game started from a timetable or loaded
+// from a saved game, saving, the autosave, the station's background picture
+// and the window title.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+extern std::wstring gCurrentSavePath;  // the saved game "Zapisz stan gry" overwrites; empty when none
+extern HBITMAP gStationBackground;     // the station's background picture; null when none
+
+// The message boxes of the game files (MessageBoxCp1250); tests record them.
+extern int (*gGameFilesMessageBox)(HWND owner, const char* text, const char* caption, UINT type);
+
+// NarrowPathWith the Windows calls: makes the file's folder current and
+// returns the name the 8-bit readers open; empty on failure.
+std::string NarrowPathFor(const std::wstring& widePath);
+std::wstring GetAutosavePath();  // the program's own folder + "\autozapis.sav"
+void ReportUnopenablePath(HWND owner);  // NarrowPathFor gave nothing for the player's file
+
+// A new game from the timetable at path (as NarrowPathFor gives it). A
+// timetable the model refuses is reported and leaves the running game, or
+// no game, as it was: false.
+bool StartGameFromTimetable(HWND owner, const std::string& path);
+// The timetable named on the command line; a path that cannot be narrowed is
+// ignored.
+void StartGameFromCommandLine(HWND main, const std::wstring& path);
+
+// Loads a saved game; false, reported and with the running game kept, when
+// it cannot be.
+bool LoadGame(HWND owner, const std::wstring& widePath);
+
+// Writes the game to widePath through a file beside it, so a save that
+// fails leaves the old file whole. False when it failed.
+bool WriteSavedGame(const std::wstring& widePath);
+// WriteSavedGame with the player told of a failure.
+bool SaveGameTo(HWND owner, const std::wstring& widePath);
+
+void AutosaveTick();  // once per simulation timer message
+void FreeStationBackground();
