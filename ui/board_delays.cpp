@@ -2,9 +2,9 @@
 #include "ui/board_delays.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "model/time_arithmetic.h"
+#include "simulation/upcoming_trains.h"
 
 std::vector<TileCode> gEntryTiles;
 
@@ -14,8 +14,7 @@ constexpr int32_t kLongestBehind = 240;  ///< further back is a time of another 
 
 int32_t BehindClockMinutes(const Game& game, int64_t minutes)
 {
-    const int64_t now = HhmmToMinutes(game.Now()) % kMinutesPerDay;
-    int64_t d = (now - minutes) % kMinutesPerDay;
+    int64_t d = (ClockMinuteOfDay(game) - minutes) % kMinutesPerDay;
     if (d < 0) d += kMinutesPerDay;
     return d > kLongestBehind ? 0 : static_cast<int32_t>(d);
 }
@@ -28,28 +27,10 @@ int32_t MinutesBehindExpected(Game& game, int32_t index, int32_t mode, int32_t s
     return expected == 0 ? 0 : MinutesBehindClockAt(game, expected);
 }
 
-namespace {
-
-// The drawn departure delay, less what the scheduled stop absorbs of the
-// arrival delay; never more than the drawn one.
-int32_t ExpectedDepartureDelay(Game& game, int32_t train)
-{
-    const int32_t drawn = game.Delay(train, kRawRow, kDepartureSide);
-    const int32_t arrival = game.RowTime(train, kArrivalSide);
-    const int32_t departure = game.RowTime(train, kDepartureSide);
-    if (arrival == 0 || departure == 0) return drawn;
-    const int32_t dwell = MinutesBetween(arrival, departure);
-    if (dwell > kMinutesPerDay / 2) return drawn;
-    return std::min(std::max(game.Delay(train, kRawRow, kArrivalSide) - dwell, 0), drawn);
-}
-
-}  // namespace
-
 int32_t MinutesBehindClock(const Game& game, const char* text)
 {
-    int hours = 0, minutes = 0;
-    if (!text || !*text || std::sscanf(text, "%d:%d", &hours, &minutes) != 2) return 0;
-    return BehindClockMinutes(game, int64_t{hours} * 60 + minutes);
+    const int32_t minutes = ParseHourMinute(text);
+    return minutes < 0 ? 0 : BehindClockMinutes(game, minutes);
 }
 
 int32_t MinutesBehindClockAt(const Game& game, int32_t hhmm) { return BehindClockMinutes(game, HhmmToMinutes(hhmm)); }
@@ -98,7 +79,7 @@ int32_t EntryDelayMinutes(Game& game, int32_t train, bool arrival)
         return delay;
     }
     if (game.TrainStateNow(train, kRawRow) == -1) return game.Delay(train, kRawRow, kDepartureSide);
-    const int32_t expected = ExpectedDepartureDelay(game, train);
+    const int32_t expected = ExpectedDelay(game, train);
     const int32_t scheduled = game.RowTime(train, kDepartureSide);
     if (scheduled == 0) return expected + MinutesBehindExpected(game, train, kRawRow, kDepartureSide);
     return expected + MinutesBehindClockAt(game, AddMinutesWrap(scheduled, expected));

@@ -7,6 +7,7 @@
 
 #include "simulation/rolling_stock_kinds.h"
 #include "simulation/track_names.h"
+#include "simulation/upcoming_trains.h"
 #include "ui/board_delays.h"
 #include "ui/layout.h"
 #include "ui/timetable_texts.h"
@@ -41,15 +42,6 @@ void AddCell(BoardRow& row, int32_t column, std::string text, int32_t colour)
     if (!text.empty()) row.cells.push_back({column, std::move(text), colour});
 }
 void AddCell(BoardRow& row, int32_t column, std::string text) { AddCell(row, column, std::move(text), row.colour); }
-
-// "Origin - Destination"; the dash only between two texts.
-std::string Relation(Game& game, int32_t position, int32_t mode)
-{
-    const std::string origin = game.OriginText(position, mode).Text();
-    const std::string destination = game.DestinationText(position, mode).Text();
-    if (origin.empty()) return destination;
-    return destination.empty() ? origin : origin + " - " + destination;
-}
 
 std::string KindName(Game& game, int32_t position, int32_t mode)
 {
@@ -124,7 +116,7 @@ std::optional<BoardRow> ArrivalBoardRow(Game& game, int32_t position)
     row.colour = TrainHasVehicleNotOk(game, train) ? kBoardNotOkColour : *colour;
     row.font = RowFont(rowState, game.HasArrivalLink(position, mode));
     row.relationColumn = kArrTime;
-    if (rowState != kStateLightEngine) row.relation = Relation(game, position, mode);
+    if (rowState != kStateLightEngine) row.relation = TrainRelation(game, position, mode);
     AddCell(row, kArrEntry,
             LineNumberText(game, game.timetable.EntryTile(position, mode), game.EntryNumberOfRow(position, mode)));
     AddCell(row, kArrTime, ScheduledTimeText(game, position, mode, kArrivalSide));
@@ -152,7 +144,7 @@ std::optional<BoardRow> DepartureBoardRow(Game& game, int32_t position)
     row.colour = TrainHasVehicleNotOk(game, train) ? kBoardNotOkColour : *colour;
     row.font = RowFont(rowState, link != 0);
     row.relationColumn = kDepPlatform;
-    row.relation = Relation(game, position, mode);
+    row.relation = TrainRelation(game, position, mode);
     AddPlace(game, row, train, kDepMark, IsArrivingRole(rowState) || IsDepartingRole(rowState),
              game.LocoChanges(position, mode));
     AddCell(row, kDepPlatform, PlatformNumeral(game.Platform(position, mode, kDepartureSide)));
