@@ -2,7 +2,6 @@
 // minutes, the expected delay at a departure, and the entry tiles.
 #include <gtest/gtest.h>
 
-#include "simulation/notify.h"
 #include "testowo_game.h"
 #include "ui/board_delays.h"
 
@@ -38,19 +37,13 @@ TEST(BoardDelays, CountdownsAreMinutesRoundedUpAtTheClocksStep)
     EXPECT_FALSE(IsArrivalOrDepartureKind(1) || IsArrivalOrDepartureKind(3) || IsArrivalOrDepartureKind(-1));
 }
 
-class DelaysOnTestowo : public TestowoGame {
+class DelaysOnTestowo : public RunningTestowoGame {
 protected:
-    void SetUp() override
-    {
-        oldHooks_ = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
-        TestowoGame::SetUp();
-    }
     void TearDown() override
     {
-        SetNotifyHooks(oldHooks_);
         gEntryTiles.clear();
+        RunningTestowoGame::TearDown();
     }
-    NotifyHooks oldHooks_{};
 };
 
 TEST_F(DelaysOnTestowo, TheEntryTilesAreThoseOfTheEntriesAndLinesRowByRow)

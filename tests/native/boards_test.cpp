@@ -37,18 +37,26 @@ int32_t PositionOf(Game& game, int32_t row, int32_t mode)
     return -1;
 }
 
-class BoardsOnTestowo : public TestowoGame {
+// Listed in `colour`, or not listed for -1.
+void ExpectListedIn(const std::optional<BoardRow>& row, int32_t colour)
+{
+    EXPECT_EQ(row.has_value(), colour >= 0);
+    if (row) {
+        EXPECT_EQ(row->colour, colour);
+    }
+}
+
+class BoardsOnTestowo : public RunningTestowoGame {
 protected:
     void SetUp() override
     {
-        oldHooks_ = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
-        TestowoGame::SetUp();
+        RunningTestowoGame::SetUp();
         CollectEntryTiles(game);
     }
     void TearDown() override
     {
-        SetNotifyHooks(oldHooks_);
         gEntryTiles.clear();
+        RunningTestowoGame::TearDown();
     }
     BoardRow Arrival(int32_t row)
     {
@@ -56,7 +64,6 @@ protected:
         EXPECT_TRUE(listed.has_value()) << "row " << row;
         return listed.value_or(BoardRow());
     }
-    bool ArrivalListed(int32_t row) { return ArrivalBoardRow(game, PositionOf(game, row, kArrivalMode)).has_value(); }
     BoardRow Departure(int32_t row)
     {
         std::optional<BoardRow> listed = DepartureBoardRow(game, PositionOf(game, row, kDepartureMode));
@@ -69,7 +76,6 @@ protected:
         game.timetable.TrainState(row, kRawRow, trainState);
     }
 
-    NotifyHooks oldHooks_{};
 };
 
 TEST_F(BoardsOnTestowo, ArrivalsListTheStandingTrainsWhereTheyStandAndTheComingOnesWithTheirEntries)
@@ -104,12 +110,9 @@ TEST_F(BoardsOnTestowo, ArrivalColoursAndFontsFollowTheStatesAndTheVehicles)
         {5, 2, kBoardWaitingColour},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.rowState) + "/" + std::to_string(c.trainState));
         SetStates(kTwArriving, c.rowState, c.trainState);
-        const std::optional<BoardRow> row = ArrivalBoardRow(game, PositionOf(game, kTwArriving, kArrivalMode));
-        ASSERT_EQ(row.has_value(), c.colour >= 0) << c.rowState << "/" << c.trainState;
-        if (row) {
-            EXPECT_EQ(row->colour, c.colour) << c.rowState << "/" << c.trainState;
-        }
+        ExpectListedIn(ArrivalBoardRow(game, PositionOf(game, kTwArriving, kArrivalMode)), c.colour);
     }
     SetStates(kTwArriving, 5, 0);
     EXPECT_EQ(Arrival(kTwArriving).font, BoardFont::kItalic);
@@ -185,12 +188,9 @@ TEST_F(BoardsOnTestowo, DeparturesListStandingAndComingTrainsWithTheirExits)
     };
     for (const Case c : {Case{0, kBoardColour}, Case{2, kBoardColour}, Case{4, kBoardColour},
                          Case{3, kBoardWaitingColour}, Case{-1, -1}}) {
+        SCOPED_TRACE(c.trainState);
         SetStates(kTwArriving, 0, c.trainState);
-        const std::optional<BoardRow> row = DepartureBoardRow(game, PositionOf(game, kTwArriving, kDepartureMode));
-        ASSERT_EQ(row.has_value(), c.colour >= 0) << c.trainState;
-        if (row) {
-            EXPECT_EQ(row->colour, c.colour) << c.trainState;
-        }
+        ExpectListedIn(DepartureBoardRow(game, PositionOf(game, kTwArriving, kDepartureMode)), c.colour);
     }
     SetStates(kTwArriving, 7, 0);
     EXPECT_FALSE(DepartureBoardRow(game, PositionOf(game, kTwArriving, kDepartureMode)).has_value());

@@ -2,7 +2,6 @@
 // narrow vehicle.
 #include <gtest/gtest.h>
 
-#include "simulation/notify.h"
 #include "simulation/supplies.h"
 #include "testowo_game.h"
 #include "ui/settings.h"
@@ -80,17 +79,7 @@ TEST(SupplyBars, TheTextRightOfABarFollowsTheLayout)
     EXPECT_EQ(SupplyBarText(boiler, l), "");
 }
 
-class SupplyRecords : public TestowoGame {
-protected:
-    void SetUp() override
-    {
-        oldHooks_ = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
-        TestowoGame::SetUp();
-        ResetSupplies(game);
-    }
-    void TearDown() override { SetNotifyHooks(oldHooks_); }
-    NotifyHooks oldHooks_{};
-};
+using SupplyRecords = RunningTestowoGame;
 
 TEST_F(SupplyRecords, ASteamLocomotiveHasWaterCoalAndABoilerADieselItsFuel)
 {

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "simulation/notify.h"
 #include "simulation/supplies.h"
 #include "testowo_game.h"
 #include "ui/train_pane.h"
@@ -26,16 +25,8 @@ const PaneText* FindText(const TrainPanePlan& plan, const std::string& text)
     return nullptr;
 }
 
-class TrainPaneOnTestowo : public TestowoGame {
+class TrainPaneOnTestowo : public RunningTestowoGame {
 protected:
-    void SetUp() override
-    {
-        oldHooks_ = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
-        TestowoGame::SetUp();
-        ResetSupplies(game);
-    }
-    void TearDown() override { SetNotifyHooks(oldHooks_); }
-
     TrainPaneView View(int32_t point, std::vector<int32_t> widths, double scale = 1.0, int32_t scroll = 0)
     {
         TrainPaneView view;
@@ -53,7 +44,6 @@ protected:
         PutVehicles(game, kStcStabling, 0, {{kTwCarB, kTwArriving}, {kTwCarB, kTwArriving}, {kTwCarB, kTwPassenger}});
     }
 
-    NotifyHooks oldHooks_{};
 };
 
 TEST_F(TrainPaneOnTestowo, TheStripIsAsWideAsItsPicturesGapsAndMargin)
