@@ -12,6 +12,7 @@
 #include "simulation/new_game.h"
 #include "simulation/notify.h"
 #include "support/canvas.h"
+#include "support/fixture_path.h"
 #include "support/fresh_ui_state.h"
 #include "ui/board_delays.h"
 #include "ui/boards.h"
@@ -28,7 +29,7 @@ constexpr COLORREF kDepartures = RGB(240, 248, 255);
 
 std::string Tarninowo()
 {
-    return std::string(SEMARION_FIXTURES) + "\\..\\..\\game\\Stacje\\Tarninowo\\Tarninowo.roz";
+    return FixturePath("\\..\\..\\game\\Stacje\\Tarninowo\\Tarninowo.roz");
 }
 
 int CountColour(const Pixels24& p, int left, int top, int right, int bottom, COLORREF colour)

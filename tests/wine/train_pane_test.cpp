@@ -13,6 +13,7 @@
 #include "simulation/notify.h"
 #include "simulation/supplies.h"
 #include "support/canvas.h"
+#include "support/fixture_path.h"
 #include "support/fresh_ui_state.h"
 #include "support/main_window_fixture.h"
 #include "ui/font_table.h"
@@ -29,7 +30,7 @@ constexpr int kWidth = 700;
 constexpr int kHeight = 160;
 constexpr COLORREF kBackground = RGB(255, 255, 255);
 
-std::string RepoGameFolder() { return std::string(SEMARION_FIXTURES) + "\\..\\..\\game"; }
+std::string RepoGameFolder() { return FixturePath("\\..\\..\\game"); }
 
 int CountNot(const Pixels24& p, int left, int top, int right, int bottom, COLORREF colour)
 {
