@@ -230,6 +230,18 @@ public:
     int32_t moveDivisor = 1;          ///< consists move on steps that are a multiple of it
     int32_t tickCounter = 0;          ///< step counter of the movement
 
+    // Movement and the simulation step (simulation/).
+    int32_t SimulationStep();  // StepFlag bits: a train came in, the timetable changed
+    int32_t MoveTrains();      // 1 when a consist came in from a line this step
+    void TransferConsist(VehicleSlot& head);
+    bool HasRoomForConsist(int32_t destination, int32_t sourcePoint, int32_t sourceColumn,
+                           int32_t destinationColumn);
+    void AdvanceLineSections();
+    int32_t AdmitArrivingTrains(int32_t fromIndex, int32_t answer);  // position asking, or kNoTrainAsks
+    int32_t TrainArrives(int32_t train, int32_t point);  // head slot, or -point for a light engine
+    int32_t PlaceTrainsForTime(int32_t hhmm);            // vehicles placed
+    void UpdateDepotExit();
+
     // Routes, move validation and coupling (simulation/routes.*,
     // move_validation.*, consist_composition.*, coupling.*). Refusals are
     // constant texts; results are the codes of those headers.

@@ -223,6 +223,7 @@ private:
     Timetable FreshKeepingSettings() const;
 
     int32_t RowOf(int32_t index, int32_t mode) const;
+    void DropFromIndexes(int32_t row, int32_t oldCount);  // a removed row leaves both, the order kept
     int32_t& FieldRef(int32_t row, int32_t field) { return *rows_.At(row, field); }
     int32_t Field(int32_t row, int32_t field) const { return *rows_.At(row, field); }
     int32_t UnitType(int32_t unit) const;  // the override type when set, else the type

@@ -47,3 +47,18 @@ void Timetable::BuildIndex(int32_t mode)
         entry[kIndexLinkDigit] = key.digit;
     }
 }
+
+void Timetable::DropFromIndexes(int32_t row, int32_t oldCount)
+{
+    for (Grid2D<int32_t>* entries : {&arrivalIndex_, &departureIndex_}) {
+        const int32_t count = std::min(oldCount, static_cast<int32_t>(entries->RowCount()));
+        int32_t kept = 0;
+        for (int32_t i = 0; i < count; ++i) {
+            int32_t* entry = entries->Row(static_cast<uint32_t>(i))->At(0);
+            if (entry[kIndexRow] == row) continue;
+            int32_t* to = entries->Row(static_cast<uint32_t>(kept++))->At(0);
+            for (int32_t f = 0; f < kIndexFieldCount; ++f) to[f] = entry[f];
+            if (to[kIndexRow] > row) --to[kIndexRow];
+        }
+    }
+}

@@ -233,6 +233,8 @@ int32_t Timetable::AddOrRemoveRow(int32_t row, int32_t type, int32_t tile)
         for (int32_t r = row; r + 1 < rowCount_; ++r)
             for (int32_t f = 0; f < kRowFieldCount; ++f) FieldRef(r, f) = Field(r + 1, f);
         --rowCount_;
+        // Not re-sorted: a caller walking an index keeps its place in it.
+        DropFromIndexes(row, rowCount_ + 1);
         return kRowChanged;
     }
     // Only the room the reader left is used: a full table refuses rather than

@@ -30,33 +30,6 @@ constexpr int32_t kRowStateNoPlatformStop = 5;  ///< row state of a train that n
 bool IsLineKind(int32_t kind) { return kind == kPointEntry || kind == kPointLine; }
 bool IsPlatformKind(int32_t kind) { return kind == kPointPlatform || kind == kPointFreightPlatform; }
 
-// Vehicles of the run that a move takes: the run at the high end when it
-// goes towards higher columns, else the leading run.
-int32_t MovingRunLength(Game& game, int32_t row, bool towardsHigherColumns)
-{
-    const ConsistEnd end = towardsHigherColumns ? HighEnd(game, row) : LowEnd(row);
-    int32_t length = 1;
-    for (int32_t slot = NextInRun(game, end, end.slot); slot >= 0; slot = NextInRun(game, end, slot)) ++length;
-    return length;
-}
-
-// Whether the consist fits at the destination (a point, or a sub-track row).
-// Stands in for Game::HasRoomForConsist of the movement.
-bool HasRoomForConsist(Game& game, int32_t destination, int32_t sourcePoint, int32_t sourceColumn,
-                       int32_t destinationColumn)
-{
-    const int32_t length =
-        MovingRunLength(game, SourceRow(game, sourcePoint), sourceColumn < destinationColumn);
-    if (destination >= game.PointCount()) return OccupiedRun(game, destination) + length <= kSlotsPerPoint;
-    const int32_t kind = game.PointKind(destination);
-    const bool firstFree = SlotOrEmpty(game, destination, 0).IsEmpty();
-    if (kind == kPointDepot) return game.depot.HasRoom() && firstFree;
-    if (!IsPlatformKind(kind)) return firstFree;
-    // A train from a line comes only onto an empty platform.
-    if (IsLineKind(game.PointKind(sourcePoint))) return firstFree;
-    return OccupiedRun(game, destination) + length <= kSlotsPerPoint;
-}
-
 // A damaged vehicle at the moving end of a platform's consist cannot pull it,
 // nor move on its own when it is a car or a unit.
 const char* DamagedEndRefusal(Game& game, int32_t point, TileCode fromTile)
@@ -88,7 +61,7 @@ const char* Game::ValidateMove(::TileCode fromTile, ::TileCode toTile, int32_t s
         SlotOrEmpty(*this, target, 0).Link(toColumn >= fromColumn ? -subTrackRow : subTrackRow);
         destination = subTrackRow;
     }
-    if (!HasRoomForConsist(*this, destination, source, fromColumn, toColumn)) return kMoveNoRoom;
+    if (!HasRoomForConsist(destination, source, fromColumn, toColumn)) return kMoveNoRoom;
     if (IsConsistStillMoving(source, fromTile)) return kMoveStillMoving;
 
     const int32_t toKind = PointKind(target);

@@ -2,8 +2,11 @@
 #include "ui/model_hooks.h"
 
 #include "model/game.h"
+#include "simulation/disruptions.h"
 #include "simulation/event_log.h"
+#include "simulation/hints.h"
 #include "simulation/supplies.h"
+#include "simulation/train_tracking.h"
 
 GameHooks GameModelHooks()
 {
@@ -23,9 +26,25 @@ GameHooks GameModelHooks()
     };
     hooks.isTestGame = [] { return TheGame().IsTestGame(); };
     hooks.lookAhead = [](int value) { return static_cast<int>(TheGame().LookAhead(value)); };
+    // The player's own chances: the settings never see a disruption's offset.
     hooks.delayChance = [](int cls, int sign, int value) {
-        return static_cast<int>(TheGame().DelayChance(cls, sign, value));
+        return static_cast<int>(BaseDelayChance(TheGame(), cls, sign, value));
     };
+    hooks.simulationStep = [] { return static_cast<int>(TheGame().SimulationStep()); };
+    // The train asking for its line section is named by its arrival-index position.
+    hooks.admitArrivingTrains = [](int position, int answer) {
+        return static_cast<int>(TheGame().AdmitArrivingTrains(position, answer));
+    };
+    hooks.entryPointTileOfRow = [](int position) {
+        return static_cast<int>(TheGame().EntryPointTileOfRow(position, kArrivalMode));
+    };
+    hooks.entryNumberOfRow = [](int position) {
+        return static_cast<int>(TheGame().EntryNumberOfRow(position, kArrivalMode));
+    };
+    hooks.trainNumberText = [](int position) {
+        return std::string(TheGame().TrainNumberText(position, kArrivalMode, kArrivalSide).Text());
+    };
+    hooks.placeTrainsForTime = [](int hhmm) { return static_cast<int>(TheGame().PlaceTrainsForTime(hhmm)); };
     hooks.findPointByTile = [](int tile) { return static_cast<int>(TheGame().FindPointByTile(tile)); };
     hooks.entryTileByNumber = [](int number) { return static_cast<int>(TheGame().EntryTileByNumber(number)); };
     hooks.suppliesTick = [] { SuppliesTick(TheGame()); };
@@ -34,5 +53,30 @@ GameHooks GameModelHooks()
     hooks.extinguishSteamLoco = [](int point) { return ExtinguishSteamLoco(TheGame(), point); };
     hooks.fireUpSteamLoco = [](int point) { return FireUpSteamLoco(TheGame(), point); };
     hooks.addLogEvent = AddLogEvent;
+    hooks.resetTrainTracking = ResetTrainTracking;
+    hooks.trackTrainsTick = [] { TrackTrainsTick(TheGame()); };
+    hooks.penaltyPoints = [] { return static_cast<int>(GetPenaltyPoints(TheGame())); };
+    hooks.startDisruptions = [] { StartDisruptions(TheGame()); };
+    hooks.disruptionsTick = [] { DisruptionsTick(TheGame()); };
     return hooks;
+}
+
+StationViewFeed ModelStationViewFeed()
+{
+    StationViewFeed feed = kNoStationViewFeed;
+    feed.hints = [] {
+        std::vector<std::string> texts;
+        for (const Hint& hint : BuildHints(TheGame())) texts.push_back(hint.text);
+        return texts;
+    };
+    feed.newestEvents = [](int32_t n) {
+        std::vector<ViewLogEntry> entries;
+        for (int32_t i = 0; i < n && i < LogCount(); ++i) {
+            LogEvent event = GetLogEventNewestFirst(i);
+            entries.push_back({event.time, event.text});
+        }
+        return entries;
+    };
+    feed.pointClosed = IsPointClosed;
+    return feed;
 }

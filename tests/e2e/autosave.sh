@@ -12,7 +12,7 @@ run=$here/../wine/wine-run.sh
 work=$PWD/e2e/autosave
 . "$here/game_helpers.bash"
 make_game_folder "$work"
-printf '[Opcje]\r\nAutozapis_minut=1\r\n' >"$work/gra/semarion.ini"
+printf '%s[Opcje]\r\nAutozapis_minut=1\r\n' "$frozen_clock" >"$work/gra/semarion.ini"
 autosave=$work/gra/autozapis.sav
 
 start_program "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")"

@@ -2,8 +2,8 @@
 # A game started from the command line on Testowo is saved through the menu's
 # "save as" under a typed name; the program is closed, started again without
 # a timetable, the save is loaded through the menu and saved again: the two
-# saves are the same. (While the simulation step is not driven by the timer
-# the clock stands, so nothing moves between the two.)
+# saves are the same. (The INI of the test makes the clock all but stand, so
+# nothing moves between the two.)
 set -euo pipefail
 exe=$1 driver=$2
 here=$(cd "$(dirname "$0")" && pwd)

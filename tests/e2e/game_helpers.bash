@@ -4,6 +4,9 @@
 no_game="Semarion Win32 port - Phase 1"
 testowo="Semarion Win32 port - Phase 2 - Testowo.stc"
 question="Zapis stanu gry"
+# Ten game seconds take a day of real time: the game all but stands, so a save
+# made now and one made after a reload can be compared byte for byte.
+frozen_clock=$'[Zegar]\r\nInterval=86400000\r\n'
 
 fail() { echo "$*"; exit 1; }
 winpath() { winepath -w "$1" 2>/dev/null; }
@@ -15,6 +18,7 @@ make_game_folder() {
   cp "$exe" "$1/gra/semarion.exe"
   cp -r "$here/../../game/Stacje/Testowo" "$1/gra/Stacje/"
   cp -r "$here/../../game/Tabor" "$1/gra/"
+  printf '%s' "$frozen_clock" >"$1/gra/semarion.ini"
 }
 
 # wait_for_file PATH TENTHS-OF-SECONDS MESSAGE

@@ -443,6 +443,21 @@ TEST(TimetableLightEngines, AppendedBehindTheRowsAndRemovedAgain)
     EXPECT_EQ(t.TrainCount(), 40);
 }
 
+TEST(TimetableLightEngines, ARemovedRowLeavesBothIndexesInTheirOrder)
+{
+    Timetable t = LoadRozRows({RozRow(5, 600, 700), RozRow(5, 610, 710), RozRow(5, 620, 720)});
+    ASSERT_EQ(t.AddOrRemoveRow(0, 12, 305), kRowChanged);  // row 3, at 6:30
+    t.BuildIndex(kArrivalMode);
+    t.BuildIndex(kDepartureMode);
+    Access::Field(t, 2, kRowExpectedArrival) = 500;  // moved since the last rebuild
+    ASSERT_EQ(t.AddOrRemoveRow(1, kRemoveRow, 0), kRowChanged);
+    // Not re-sorted: whoever walks an index keeps its place; rows behind the removed one move down.
+    for (int32_t i = 0; i < 3; ++i) EXPECT_EQ(t.IndexRow(i, kArrivalMode, false), i) << i;
+    EXPECT_EQ(t.IndexRow(0, kDepartureMode, false), 0);
+    EXPECT_EQ(t.IndexRow(1, kDepartureMode, false), 1);
+    EXPECT_EQ(t.IndexRow(2, kDepartureMode, false), 2);  // the light engine, 9999
+}
+
 TEST(TimetableLightEngines, AFullTableRefusesAndKeepsItsLastRow)
 {
     Timetable t = LoadRozRows({RozRow(5, 1000, 1010)});  // room for two rows

@@ -26,6 +26,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     SetNotifyHooks({[] { return gUi.gameRunning; }, [](const char* text) { SetStatusText(1, text); },
                     [](const char* text) { gGameHooks.addLogEvent(text); }, InvalidateAllPanes});
     SetStationBackgroundSource([] { return gStationBackground; });
+    SetStationViewFeed(ModelStationViewFeed());
     ReadSettingsAtStartup(GetExeFolder());
 
     INITCOMMONCONTROLSEX controls = {8, ICC_BAR_CLASSES};
