@@ -9,6 +9,7 @@
 #include "simulation/rolling_stock_kinds.h"
 #include "simulation/supplies.h"
 #include "ui/autosave.h"
+#include "ui/board_delays.h"
 #include "ui/game_hooks.h"
 #include "ui/pacing.h"
 #include "ui/ui_state.h"
@@ -44,6 +45,7 @@ void BeginGameSession()
     gUi.prevDueDepartures = 0;
     gSelection = SelectionState();
     ResetDispatchingServices();
+    CollectEntryTiles(game);
     SyncStepFromGame();
     AddLogEvent(ShiftStartText(game.StationName(), game.Now()).c_str());
     ResetAutosaveBase();

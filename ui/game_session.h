@@ -17,6 +17,6 @@ void ResetDispatchingServices();
 
 // After TheGame() holds a newly started or loaded game: the game runs
 // unpaused with nothing selected, the services start afresh, each simulation
-// step becomes one game second (SyncStepFromGame), the shift's start is
-// logged, the autosave interval and the disruptions start.
+// step becomes one game second (SyncStepFromGame), the boards' entry tiles
+// are collected, the shift's start is logged, the autosave interval and the disruptions start.
 void BeginGameSession();

@@ -116,6 +116,8 @@ bool FitTrainFraction(int width, int height, double boardFraction, int regionCol
     return true;
 }
 
-int UiPixels(double units) { return static_cast<int>(units * gUiScale); }
+int UiPixels(double units) { return ScaleUnits(units, gUiScale); }
+
+int ScaleUnits(double units, double scale) { return static_cast<int>(units * scale); }
 
 int UiUnits(int pixels) { return static_cast<int>(pixels / gUiScale); }

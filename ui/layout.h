@@ -63,4 +63,5 @@ bool FitTrainFraction(int width, int height, double boardFraction, int regionCol
                       double& trainFraction);
 
 int UiPixels(double units);  // units times uiScale, truncated
+int ScaleUnits(double units, double scale);  // units times scale, truncated toward zero
 int UiUnits(int pixels);     // pixels divided by uiScale, truncated

@@ -2,6 +2,8 @@
 // clock's step and the first log line, on Testowo as the program starts it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "station_files.h"
 #include "support/fresh_ui_state.h"
 #include "ui/autosave.h"
+#include "ui/board_delays.h"
 #include "ui/game_session.h"
 #include "ui/model_hooks.h"
 
@@ -71,6 +74,7 @@ TEST_F(GameSession, StartsRunningWithTheStationStepAsMoveDivisor)
     EXPECT_EQ(TheGame().clock.Step(0), 1);  // a step is one game second
     EXPECT_EQ(TheGame().moveDivisor, 10);
     EXPECT_EQ(gAutosaveBase, 4242u);
+    EXPECT_EQ(std::count(gEntryTiles.begin(), gEntryTiles.end(), 442), 1) << "the boards' entry tiles";
     EXPECT_EQ(gCalls, (std::vector<std::string>{"tracking", "disruptions"}));
     ASSERT_EQ(LogCount(), 1);  // the last game's log is gone
     EXPECT_EQ(GetLogEvent(0).text, "Dyżur rozpoczęty - Testowo.stc, godzina 05:00");

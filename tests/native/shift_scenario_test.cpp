@@ -3,6 +3,7 @@
 // Tarninowo's traffic under a plain dispatcher with every service switched on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "shift_driver.h"
@@ -10,6 +11,7 @@
 #include "simulation/consist.h"
 #include "simulation/coupling.h"
 #include "simulation/disruptions.h"
+#include "simulation/hints.h"
 #include "simulation/slot_queries.h"
 #include "simulation/line_sections.h"
 #include "simulation/new_game.h"
@@ -236,6 +238,7 @@ TEST_F(TarninowoMorning, HoursOfTrafficKeepEveryVehicleAndScoreTheShift)
 {
     const int32_t start = TakeCensus(game).total;
     ASSERT_GT(start, 0);
+    int32_t hintsSeen = 0;
     for (int32_t s = 0; s < 4 * 3600; ++s) {
         Step();
         if (game.Seconds() != 0) continue;
@@ -243,7 +246,13 @@ TEST_F(TarninowoMorning, HoursOfTrafficKeepEveryVehicleAndScoreTheShift)
         const VehicleCensus census = TakeCensus(game);
         ASSERT_EQ(census.duplicatedSerials, 0) << game.Now();
         ASSERT_EQ(PointsNotMarkedOccupied(game), "") << game.Now();
+        // The dispatcher's hints, as the event box asks for them every paint.
+        const std::vector<Hint> hints = BuildHints(game);
+        ASSERT_TRUE(std::is_sorted(hints.begin(), hints.end(), HintGreater)) << game.Now();
+        for (const Hint& hint : hints) ASSERT_FALSE(hint.text.empty()) << game.Now();
+        hintsSeen += static_cast<int32_t>(hints.size());
     }
+    EXPECT_GT(hintsSeen, 0);
     EXPECT_LT(random.Used(), size_t{1} << 20);  // never past the script
     EXPECT_GT(sent, 0);
     EXPECT_GT(LoggedCount("Wjechał pociąg"), 0);

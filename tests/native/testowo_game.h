@@ -14,6 +14,8 @@
 
 #include "model/game.h"
 #include "simulation/new_game.h"
+#include "simulation/notify.h"
+#include "simulation/supplies.h"
 #include "slot_texts.h"
 #include "station_files.h"
 #include "vehicle_scenes.h"
@@ -46,4 +48,19 @@ protected:
 
     FixedRandom draws{100};  ///< operational depot locomotives, the middle sub-track
     Game game;
+};
+
+// The same shift while the game runs (the names and supplies ask), with its
+// supplies started.
+class RunningTestowoGame : public TestowoGame {
+protected:
+    void SetUp() override
+    {
+        oldHooks_ = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
+        TestowoGame::SetUp();
+        ResetSupplies(game);
+    }
+    void TearDown() override { SetNotifyHooks(oldHooks_); }
+
+    NotifyHooks oldHooks_{};  ///< put back after the test
 };

@@ -29,6 +29,12 @@ HFONT UiFont(FontId id)
     return index >= 0 && index < kFontCount ? gFonts[index].Get() : nullptr;
 }
 
+HFONT UiFontOrDefault(FontId id)
+{
+    HFONT font = UiFont(id);
+    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
 void CreateFonts(double uiScale)
 {
     MakeFonts(0, kFixedFontCount, uiScale);

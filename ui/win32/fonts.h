@@ -9,6 +9,8 @@
 
 // The font, or null before CreateFonts and after DeleteFonts.
 HFONT UiFont(FontId id);
+// The font, or the stock interface font while it does not exist.
+HFONT UiFontOrDefault(FontId id);
 
 // The six fixed fonts, then CreateScaledFonts (uiScale).
 void CreateFonts(double uiScale);

@@ -5,8 +5,10 @@
 
 #include <initializer_list>
 
+#include "ui/win32/boards_paint.h"
 #include "ui/win32/pane_paint.h"
 #include "ui/win32/station_pane.h"
+#include "ui/win32/train_pane.h"
 
 HWND gStationPane = nullptr;
 HWND gArrivalsBoard = nullptr;
@@ -14,8 +16,8 @@ HWND gTrainPane = nullptr;
 HWND gDeparturesBoard = nullptr;
 
 const PaneClass kPaneClasses[] = {
-    {"SemarionStationPane", StationPaneWndProc},   {"SemarionArrivalsPane", BlankPaneWndProc},
-    {"SemarionTrainPane", BlankPaneWndProc},     {"SemarionDeparturesPane", BlankPaneWndProc},
+    {"SemarionStationPane", StationPaneWndProc},   {"SemarionArrivalsPane", ArrivalsBoardWndProc},
+    {"SemarionTrainPane", TrainPaneWndProc},     {"SemarionDeparturesPane", DeparturesBoardWndProc},
     {"SemarionWWPane", BlankPaneWndProc},        {"SemarionMijankaPane", BlankPaneWndProc},
     {"SemarionBocznicaPane", BlankPaneWndProc},  {"SemarionLokomPane", BlankPaneWndProc},
     {"SemarionRozkladPane", BlankPaneWndProc},   {"SemarionPodgladPane", BlankPaneWndProc},

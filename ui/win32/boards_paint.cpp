@@ -1,0 +1,126 @@
+// The boards' painting: the plans of ui/boards drawn in the board fonts.
+#include "ui/win32/boards_paint.h"
+
+#include "model/game.h"
+#include "ui/boards.h"
+#include "ui/font_table.h"
+#include "ui/layout.h"
+#include "ui/settings.h"
+#include "ui/ui_state.h"
+#include "ui/win32/drawing.h"
+#include "ui/win32/fonts.h"
+#include "ui/win32/gdi_scoped.h"
+#include "ui/win32/pane_paint.h"
+
+namespace {
+
+constexpr UINT kWrapFlags = DT_WORDBREAK | DT_NOPREFIX | DT_LEFT | DT_TOP;
+
+HFONT BoardFontHandle(BoardFont font)
+{
+    switch (font) {
+    case BoardFont::kItalic: return UiFontOrDefault(FontId::kBoardItalicFont);
+    case BoardFont::kUnderline: return UiFontOrDefault(FontId::kBoardUnderlineFont);
+    default: return UiFontOrDefault(FontId::kBoardFont);
+    }
+}
+
+RelationHeight MeasureIn(HDC dc, int width)
+{
+    return [dc, width](const std::string& text, int32_t left) { return MeasureBoardText(dc, text, left, width); };
+}
+
+void DrawBoardRows(HDC dc, const BoardPlan& plan, int width)
+{
+    const double s = gUiScale;
+    SetBkMode(dc, TRANSPARENT);
+    for (const PlacedBoardRow& placed : plan.rows) {
+        {
+            ScopedSelect select(dc, BoardFontHandle(placed.row.font));
+            for (const BoardCell& cell : placed.row.cells) {
+                SetTextColor(dc, static_cast<COLORREF>(cell.colour));
+                DrawTextAt(dc, ScaleUnits(cell.column, s), placed.y, cell.text.c_str());
+            }
+        }
+        SetTextColor(dc, static_cast<COLORREF>(placed.row.colour));
+        DrawBoardText(dc, placed.row.relation, ScaleUnits(placed.row.relationColumn, s),
+                      placed.y + BoardLineHeight(s), width, placed.relationHeight);
+    }
+}
+
+// Background, and without a game nothing more; else the header. Returns the
+// first row's y, or -1 without a game.
+int BeginBoard(HDC dc, int width, int height, int colour, const char* header)
+{
+    FillSolid(dc, {0, 0, width, height}, static_cast<COLORREF>(colour));
+    if (!gUi.gameRunning) return -1;
+    return DrawBoardHeader(dc, width, header);
+}
+
+}  // namespace
+
+int DrawBoardHeader(HDC dc, int width, const char* text)
+{
+    const double s = gUiScale;
+    const int line = BoardHeaderHeight(s);
+    {
+        ScopedSelect select(dc, UiFontOrDefault(FontId::kBoardBoldFont));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(0, 0, 0));
+        RECT rect = {2, 0, width - 2, line};
+        DrawTextA(dc, text, -1, &rect, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    ScopedPen pen(CreatePen(PS_SOLID, 1, static_cast<COLORREF>(kBoardHeaderLineColour)));
+    ScopedSelect select(dc, pen.Get());
+    MoveToEx(dc, 2, line, nullptr);
+    LineTo(dc, width - 2, line);
+    return BoardFirstRowY(s);
+}
+
+int PaintDepotSection(HDC dc, int width, int height, int y)
+{
+    const BoardPlan plan = PlanDepotSection(TheGame(), gUi.gameRunning, y, height, gUiScale, MeasureIn(dc, width));
+    DrawBoardRows(dc, plan, width);
+    return plan.full ? height : plan.y;
+}
+
+int MeasureBoardText(HDC dc, const std::string& text, int x, int right)
+{
+    if (text.empty()) return 0;
+    ScopedSelect select(dc, UiFontOrDefault(FontId::kBoardSmallFont));
+    RECT rect = {x, 0, right - 2, 0};
+    return DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, kWrapFlags | DT_CALCRECT);
+}
+
+void DrawBoardText(HDC dc, const std::string& text, int x, int y, int right, int height)
+{
+    if (text.empty()) return;
+    ScopedSelect select(dc, UiFontOrDefault(FontId::kBoardSmallFont));
+    RECT rect = {x, y, right - 2, y + height};
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, kWrapFlags);
+}
+
+void PaintArrivalsBoard(HDC dc, int width, int height)
+{
+    int y = BeginBoard(dc, width, height, gSettings.przyjazdy, "PRZYJAZDY");
+    if (y < 0) return;
+    y = PaintDepotSection(dc, width, height, y);
+    DrawBoardRows(dc, PlanBoardList(TheGame(), true, true, y, height, gUiScale, MeasureIn(dc, width)), width);
+}
+
+void PaintDeparturesBoard(HDC dc, int width, int height)
+{
+    const int y = BeginBoard(dc, width, height, gSettings.odjazdy, "ODJAZDY");
+    if (y < 0) return;
+    DrawBoardRows(dc, PlanBoardList(TheGame(), true, false, y, height, gUiScale, MeasureIn(dc, width)), width);
+}
+
+LRESULT CALLBACK ArrivalsBoardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return PaneProcWithPainter(window, message, wParam, lParam, PaintArrivalsBoard);
+}
+
+LRESULT CALLBACK DeparturesBoardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return PaneProcWithPainter(window, message, wParam, lParam, PaintDeparturesBoard);
+}
