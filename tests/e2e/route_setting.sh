@@ -83,8 +83,13 @@ expect_status 1 "Brak lokomotywy na początku składu" "a refused move shows no 
 expect_status 0 "Punkty karne: 5" "a refused move costs no penalty points"
 import -window root "$work/refused.png"
 
-# Platform 2: its unit to the east exit, along the one track offered.
+# Platform 2: its unit to the east exit, along the one track offered. The
+# mouse resting on the unit in the train pane names its train.
 click_tile 3 513
+read -r train_x train_y _ _ < <("$run" "$driver" pane "$testowo" 103 | tr -d '\r')
+xdotool mousemove --sync $((train_x + 30)) $((train_y + 20))
+sleep 0.5
+import -window root "$work/tooltip.png"
 click_tile 1 542
 expect_status 1 "" "marking the candidates showed a message"
 import -window root "$work/candidates.png"
@@ -113,4 +118,4 @@ import -window root "$work/zoomed.png"
 close_without_saving "$testowo"
 trap - EXIT
 grep -q '^Rozmiar_schematu=115' "$work/gra/semarion.ini" || fail "the wheel did not zoom the schematic"
-echo "screenshots: $work/start.png $work/refused.png $work/candidates.png $work/route.png $work/arrived.png $work/zoomed.png"
+echo "screenshots: $work/start.png $work/refused.png $work/tooltip.png $work/candidates.png $work/route.png $work/arrived.png $work/zoomed.png"

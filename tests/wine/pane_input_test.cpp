@@ -1,7 +1,8 @@
 // The panes' mouse messages on a painted Testowo: the station pane's clicks
 // select a consist and lay its route, a refusal reaches the status bar and
 // the event log; the train pane's clicks and its vehicle tooltip; the wheel
-// handed from the main window to the pane under the cursor.
+// handed from the main window to the pane under the cursor; the boards'
+// double click.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -17,10 +18,18 @@
 #include "simulation/new_game.h"
 #include "simulation/notify.h"
 #include "simulation/pantographs.h"
+#include "simulation/train_tracking.h"
+#include "support/fixture_path.h"
 #include "support/main_window_fixture.h"
+#include "ui/startup.h"
 #include "ui/station_view.h"
 #include "ui/win32/pane_layout.h"
-#include "ui/win32/train_pane_mouse.h"
+#include "ui/win32/vehicle_pictures.h"
+#include "ui/font_table.h"
+#include "ui/layout.h"
+#include "ui/pane_input.h"
+#include "ui/train_pane.h"
+#include "ui/train_pane_input.h"
 #include "ui/win32/vehicle_tooltip.h"
 
 namespace {
@@ -35,11 +44,16 @@ protected:
         gSettings.dzwiek = false;
         gGameHooks.addLogEvent = AddLogEvent;
         oldHooks_ = SetNotifyHooks({[] { return gUi.gameRunning; }, nullptr, nullptr, nullptr});
+        savedFolder_ = gGameFolder;
+        gGameFolder = FixturePath("\\..\\..\\game");
         TheGame() = Game();
         FixedRandom draws(100);
         ASSERT_EQ(TheGame().NewGameFromTimetable(TestowoTimetable().c_str()), kNewGameStarted);
+        std::string failed;
+        ASSERT_TRUE(LoadRollingStockBitmaps(failed)) << failed;  // the train pane draws the vehicles
         ClearLog();
         ResetPantographs();
+        ResetTrainTracking();
         gUi.gameRunning = true;
         LayoutPanes();
         ShowWindow(window_, SW_SHOWNOACTIVATE);
@@ -49,6 +63,9 @@ protected:
     {
         HideTooltip();
         MainWindowFixture::TearDown();
+        FreeRollingStockBitmaps();
+        gGameFolder = savedFolder_;
+        gVehicleHitRanges = VehicleHitRanges();
         SetNotifyHooks(oldHooks_);
         ClearLog();
         TheGame() = Game();
@@ -64,6 +81,7 @@ protected:
     }
 
     NotifyHooks oldHooks_{};
+    std::string savedFolder_;
 };
 
 TEST_F(PaneInput, StationPaneClicksSelectAndLayARoute)
@@ -105,12 +123,15 @@ TEST_F(PaneInput, ARefusedMoveIsShownInTheStatusBarAndLogged)
 
 TEST_F(PaneInput, TrainPaneClicksCoupleAndItsTooltipNamesTheTrain)
 {
-    // The vehicle the pane's hit test finds: 0 from x 1 to 79, 1 from 81 to 159.
-    auto mouse = [](UINT message, WPARAM keys, int x) {
-        return TrainPaneMouseMessage(gTrainPane, message, keys, x < 80 ? 0 : x > 80 ? 1 : -1);
-    };
-    gSelection.selectedTile = 512;
-    EXPECT_TRUE(mouse(WM_MOUSEMOVE, 0, 40));
+    // A right click on the schematic selects the unit of P2; the train pane paints it.
+    Mouse(WM_RBUTTONDOWN, MK_RBUTTON, 512);
+    UpdateWindow(gTrainPane);
+    ASSERT_GT(gVehicleHitRanges[0].right, gVehicleHitRanges[0].left + 2) << "the train pane drew no vehicle";
+    const int y = TrainStripHeight(StationFontScale(gUiScale)) / 2;
+    const int onFirst = (gVehicleHitRanges[0].left + gVehicleHitRanges[0].right) / 2;
+    auto mouse = [y](UINT message, WPARAM keys, int x) { SendMessageA(gTrainPane, message, keys, MAKELPARAM(x, y)); };
+
+    mouse(WM_MOUSEMOVE, 0, onFirst);
     HWND tip = TooltipWindow();
     ASSERT_NE(tip, nullptr);
     EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);  // the tool's structure was taken
@@ -126,22 +147,38 @@ TEST_F(PaneInput, TrainPaneClicksCoupleAndItsTooltipNamesTheTrain)
     SendMessageW(tip, TTM_GETTEXTW, 200, reinterpret_cast<LPARAM>(&tool));
     EXPECT_EQ(std::wstring(text), L"P: II  Nr: 8101  W: 3  Godz: 5:10\nTestowo - Malinowo");
 
-    mouse(WM_MOUSEMOVE, 0, 80);  // between two vehicles
+    mouse(WM_MOUSEMOVE, 0, gVehicleHitRanges[0].right);  // the picture's edge is on no vehicle
     EXPECT_FALSE(IsWindowVisible(tip));
-    mouse(WM_MOUSEMOVE, 0, 40);
+    mouse(WM_MOUSEMOVE, 0, onFirst);
     EXPECT_TRUE(IsWindowVisible(tip));
-    mouse(WM_MOUSELEAVE, 0, 0);
+    SendMessageA(gTrainPane, WM_MOUSELEAVE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(tip));
 
-    gSelection.selectedTile = 412;
-    EXPECT_TRUE(mouse(WM_RBUTTONDOWN, MK_RBUTTON, 40));
+    // P1: the EU07 and its car.
+    Mouse(WM_RBUTTONDOWN, MK_RBUTTON, 412);
+    UpdateWindow(gTrainPane);
+    const int onEu07 = (gVehicleHitRanges[0].left + gVehicleHitRanges[0].right) / 2;
+    mouse(WM_RBUTTONDOWN, MK_RBUTTON, onEu07);
     EXPECT_GT(TheGame().SlotCountdown(3, 0), 0);  // the EU07 is being uncoupled from its car
     EXPECT_NE(StatusText(1).find("Rozłączanie"), std::string::npos) << StatusText(1);
-    mouse(WM_LBUTTONDOWN, MK_LBUTTON, 40);
+    mouse(WM_LBUTTONDOWN, MK_LBUTTON, onEu07);
     EXPECT_EQ(StatusText(1), "Po lewej stronie nic nie stoi");
-    mouse(WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, 40);
+    mouse(WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, onEu07);
     EXPECT_EQ(StatusText(1), "Podniesiony przedni pantograf");
-    EXPECT_FALSE(mouse(WM_PAINT, 0, 40));
+    EXPECT_EQ(GetScoreSummary(TheGame()).penaltyEvents, 1);
+}
+
+TEST_F(PaneInput, ADoubleClickOnABoardOpensTheTimetableOnItsSide)
+{
+    static int mode = 0;
+    PaneInputSink timetableOnly = {};
+    timetableOnly.openTimetable = [](int32_t m) { mode = m; };
+    const PaneInputSink window = SetPaneInputSink(timetableOnly);
+    SendMessageA(gArrivalsBoard, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 20));
+    EXPECT_EQ(mode, 2);
+    SendMessageA(gDeparturesBoard, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 20));
+    EXPECT_EQ(mode, 1);
+    SetPaneInputSink(window);
 }
 
 TEST_F(PaneInput, TheMainWindowHandsTheWheelToThePaneUnderTheCursor)

@@ -5,6 +5,7 @@
 #include "ui/boards.h"
 #include "ui/font_table.h"
 #include "ui/layout.h"
+#include "ui/pane_input.h"
 #include "ui/settings.h"
 #include "ui/ui_state.h"
 #include "ui/win32/drawing.h"
@@ -117,10 +118,18 @@ void PaintDeparturesBoard(HDC dc, int width, int height)
 
 LRESULT CALLBACK ArrivalsBoardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_LBUTTONDBLCLK) {
+        BoardDoubleClick(true);
+        return 0;
+    }
     return PaneProcWithPainter(window, message, wParam, lParam, PaintArrivalsBoard);
 }
 
 LRESULT CALLBACK DeparturesBoardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_LBUTTONDBLCLK) {
+        BoardDoubleClick(false);
+        return 0;
+    }
     return PaneProcWithPainter(window, message, wParam, lParam, PaintDeparturesBoard);
 }

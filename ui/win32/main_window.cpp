@@ -19,6 +19,8 @@
 #include "ui/win32/main_commands.h"
 #include "ui/win32/pane_input_sink.h"
 #include "ui/win32/pane_layout.h"
+#include "ui/win32/train_pane.h"
+#include "ui/win32/train_pane_mouse.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/sound_player.h"
 #include "ui/win32/status_bar.h"
@@ -44,6 +46,7 @@ void OnCreate(HWND window)
     CreatePanes(window);
     CreateStatusBar(window);
     SetPaneInputSink(kWindowPaneInputSink);
+    SetTrainPaneMouseHandler(TrainPaneMouse);
     SetStatusBarParts();
     gWindowServices.loadGraphics(window);
     InitCommandMenu(window);

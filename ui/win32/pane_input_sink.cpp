@@ -7,21 +7,13 @@
 #include "ui/win32/panes.h"
 #include "ui/win32/sound_player.h"
 #include "ui/win32/status_bar.h"
-
-namespace {
-
-void Repaint(HWND pane)
-{
-    if (pane) InvalidateRect(pane, nullptr, FALSE);
-}
-
-}  // namespace
+#include "ui/win32/train_pane.h"
 
 const PaneInputSink kWindowPaneInputSink = {
     [](const char* text) { SetStatusText(kStatusMessage, text); },  // showStatus, which also logs it
     [] { PlayGameSound(Sound::kError); },                           // errorSound
-    [] { Repaint(gStationPane); },                                  // repaintStation
-    [] { Repaint(gTrainPane); },                                    // repaintTrain
+    [] { if (gStationPane) InvalidateRect(gStationPane, nullptr, FALSE); },  // repaintStation
+    RepaintTrainPane,                                               // repaintTrain
     nullptr,                                                        // chooseSubTrack
     nullptr,                                                        // viewSiding
     nullptr,                                                        // openDepot

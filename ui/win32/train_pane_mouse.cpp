@@ -1,8 +1,13 @@
 // The train pane's clicks and tooltip.
 #include "ui/win32/train_pane_mouse.h"
 
+#include <windowsx.h>
+
 #include <string>
 
+#include "ui/font_table.h"
+#include "ui/layout.h"
+#include "ui/train_pane.h"
 #include "ui/train_pane_input.h"
 #include "ui/win32/vehicle_tooltip.h"
 
@@ -45,4 +50,11 @@ bool TrainPaneMouseMessage(HWND pane, UINT message, WPARAM wParam, int32_t vehic
     default:
         return false;
     }
+}
+
+bool TrainPaneMouse(HWND pane, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const int32_t vehicle = VehicleAtTrainPanePoint(gVehicleHitRanges, TrainStripHeight(StationFontScale(gUiScale)),
+                                                    GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    return TrainPaneMouseMessage(pane, message, wParam, vehicle);
 }

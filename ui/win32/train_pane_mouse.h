@@ -12,3 +12,7 @@
 // move (tooltip) and mouse leave (no tooltip); true when the message was one
 // of these and is done.
 bool TrainPaneMouseMessage(HWND pane, UINT message, WPARAM wParam, int32_t vehicle);
+
+// The train pane's mouse handler (SetTrainPaneMouseHandler): the vehicle
+// under the message's point in the hit ranges of the pane's last paint.
+bool TrainPaneMouse(HWND pane, UINT message, WPARAM wParam, LPARAM lParam);
