@@ -359,7 +359,16 @@ TEST_F(GameFiles, RemarksAndBackgroundComeFromBesideTheStation)
     EXPECT_TRUE(gUi.gameRunning);  // the game goes on without them
 }
 
-TEST(NarrowPathForWindows, ANameOutsideTheCodePageOpensByItsShortForm)
+// NarrowPathFor makes the file's folder current: the suite gets its own back.
+class NarrowPathForWindows : public testing::Test {
+protected:
+    void SetUp() override { GetCurrentDirectoryA(MAX_PATH, savedCurrent_); }
+    void TearDown() override { SetCurrentDirectoryA(savedCurrent_); }
+
+    char savedCurrent_[MAX_PATH] = {};  ///< the current folder before the test
+};
+
+TEST_F(NarrowPathForWindows, ANameOutsideTheCodePageOpensByItsShortForm)
 {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
