@@ -48,17 +48,17 @@ FontSpec FontSpecFor(FontId id, double uiScale, double stationScale)
 {
     const int32_t index = static_cast<int32_t>(id);
     const FontRow& row = kFonts[index >= 0 && index < kFontCount ? index : 0];
-    FontSpec spec;
-    spec.face = row.face;
-    spec.weight = row.weight;
-    spec.italic = row.italic;
-    spec.underline = row.underline;
+    FontSpec wanted;
+    wanted.face = row.face;
+    wanted.weight = row.weight;
+    wanted.italic = row.italic;
+    wanted.underline = row.underline;
     switch (row.sizing) {
-    case Sizing::kFixed: spec.height = row.height; break;
-    case Sizing::kUi: spec.height = ScaledFontHeight(row.height, uiScale); break;
-    case Sizing::kStation: spec.height = ScaledFontHeight(row.height, stationScale); break;
+    case Sizing::kFixed: wanted.height = row.height; break;
+    case Sizing::kUi: wanted.height = ScaledFontHeight(row.height, uiScale); break;
+    case Sizing::kStation: wanted.height = ScaledFontHeight(row.height, stationScale); break;
     }
-    return spec;
+    return wanted;
 }
 
 int32_t ScaledFontHeight(int32_t baseHeight, double scale)

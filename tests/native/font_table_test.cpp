@@ -28,12 +28,12 @@ TEST(FontTable, FixedFontsIgnoreTheScales)
     };
     ASSERT_EQ(std::size(fixed), static_cast<size_t>(kFixedFontCount));
     for (const Expected& e : fixed) {
-        const FontSpec spec = FontSpecFor(e.id, 2.7, 0.4);
-        EXPECT_STREQ(spec.face, e.face);
-        EXPECT_EQ(spec.height, e.height);
-        EXPECT_EQ(spec.weight, e.weight);
-        EXPECT_EQ(spec.italic, e.italic);
-        EXPECT_FALSE(spec.underline);
+        const FontSpec wanted = FontSpecFor(e.id, 2.7, 0.4);
+        EXPECT_STREQ(wanted.face, e.face);
+        EXPECT_EQ(wanted.height, e.height);
+        EXPECT_EQ(wanted.weight, e.weight);
+        EXPECT_EQ(wanted.italic, e.italic);
+        EXPECT_FALSE(wanted.underline);
     }
 }
 

@@ -19,10 +19,10 @@ std::vector<TileCode> TileRun(TileCode first, TileCode last)
 
 }  // namespace
 
-void SetPoint(Game& game, int32_t point, const PointSpec& spec)
+void SetPoint(Game& game, int32_t point, const PointSpec& shape)
 {
-    const int32_t values[kPointFieldCount] = {spec.kind,  spec.param, spec.tile,
-                                              spec.third, spec.tile3, spec.sixth};
+    const int32_t values[kPointFieldCount] = {shape.kind,  shape.param, shape.tile,
+                                              shape.third, shape.tile3, shape.sixth};
     for (int32_t f = 0; f < kPointFieldCount; ++f) *PointCell(game, point, f) = values[f];
 }
 
@@ -44,16 +44,16 @@ VehicleSlot& PlaceVehicle(Game& game, int32_t row, int32_t slot, int32_t type, i
     return *s;
 }
 
-void SetPath(Game& game, int32_t path, const PathSpec& spec)
+void SetPath(Game& game, int32_t path, const PathSpec& shape)
 {
-    ASSERT_LE(spec.tiles.size(), static_cast<size_t>(kPathMaxTiles));
+    ASSERT_LE(shape.tiles.size(), static_cast<size_t>(kPathMaxTiles));
     GridRow<int32_t>* row = game.paths.Row(static_cast<uint32_t>(path));
     for (uint32_t c = 0; c < kPathCells; ++c) *row->At(c) = 0;
-    *row->At(kPathTwoWay) = spec.twoWay;
-    *row->At(kPathCatenary) = spec.catenary;
-    *row->At(kPathEndTile) = spec.tiles.empty() ? 0 : spec.tiles.back();
-    for (size_t i = 0; i < spec.tiles.size(); ++i)
-        *row->At(static_cast<uint32_t>(kPathFirstTile + i)) = spec.tiles[i];
+    *row->At(kPathTwoWay) = shape.twoWay;
+    *row->At(kPathCatenary) = shape.catenary;
+    *row->At(kPathEndTile) = shape.tiles.empty() ? 0 : shape.tiles.back();
+    for (size_t i = 0; i < shape.tiles.size(); ++i)
+        *row->At(static_cast<uint32_t>(kPathFirstTile + i)) = shape.tiles[i];
 }
 
 void SetLineBlocks(Game& game, int32_t point, const std::vector<int32_t>& blockSteps)

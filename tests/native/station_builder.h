@@ -38,12 +38,12 @@ void BuildStation(Game& game, int32_t rows, int32_t cols, const std::vector<Poin
                   int32_t subTrackCount, const std::vector<PathSpec>& paths,
                   const std::vector<std::vector<int32_t>>& blockSteps = {});
 
-void SetPoint(Game& game, int32_t point, const PointSpec& spec);
+void SetPoint(Game& game, int32_t point, const PointSpec& shape);
 void SetTileCode(Game& game, TileCode tile, int32_t code);  // a marker or a track's drawing code
 // Fills a slot with a standing, serviceable vehicle numbered 1.
 VehicleSlot& PlaceVehicle(Game& game, int32_t row, int32_t slot, int32_t type, int32_t kind, int32_t train = 0,
                           bool coupled = false);
-void SetPath(Game& game, int32_t path, const PathSpec& spec);
+void SetPath(Game& game, int32_t path, const PathSpec& shape);
 void SetLineBlocks(Game& game, int32_t point, const std::vector<int32_t>& blockSteps);
 
 // Points of Testowo.

@@ -7,11 +7,11 @@ namespace {
 
 ScopedFont gFonts[kFontCount];
 
-HFONT MakeFont(const FontSpec& spec)
+HFONT MakeFont(const FontSpec& wanted)
 {
-    return CreateFontA(-spec.height, 0, 0, 0, spec.weight, spec.italic, spec.underline, FALSE, EASTEUROPE_CHARSET,
+    return CreateFontA(-wanted.height, 0, 0, 0, wanted.weight, wanted.italic, wanted.underline, FALSE, EASTEUROPE_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       spec.face);
+                       wanted.face);
 }
 
 // Fonts first .. end - 1 made anew at the scale.
