@@ -11,7 +11,10 @@
 #include "ui/station_view.h"
 #include "ui/ui_state.h"
 #include "ui/win32/entries_exits_dialog.h"
+#include "ui/win32/find_train_dialog.h"
 #include "ui/win32/game_file_commands.h"
+#include "ui/win32/info_dialogs.h"
+#include "ui/win32/list_dialogs.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/status_bar.h"
@@ -103,6 +106,12 @@ const CommandHandler kHandlers[] = {
     {kCmdViewSizes, [](HWND main) { OpenViewSizeDialog(main); }},
     {kCmdCentreSchematic, CentreSchematic},
     {kCmdEntriesExits, OpenEntriesExitsDialog},
+    {kCmdRemarks, OpenRemarksDialog},
+    {kCmdAbout, OpenAboutDialog},
+    {kCmdUpcoming, OpenUpcomingDialog},
+    {kCmdFindTrain, OpenFindTrainDialog},
+    {kCmdEventLog, OpenEventLogDialog},
+    {kCmdShiftSummary, OpenShiftSummaryDialog},
 };
 
 const CommandHandler* FindHandler(int id)

@@ -17,6 +17,7 @@
 #include "ui/win32/game_files.h"
 #include "ui/win32/graphics.h"
 #include "ui/win32/main_commands.h"
+#include "ui/win32/new_game_dialog.h"
 #include "ui/win32/pane_input_sink.h"
 #include "ui/win32/pane_layout.h"
 #include "ui/win32/section_dialog.h"
@@ -126,7 +127,7 @@ WindowServices gWindowServices = {
     [] {},                                    // invalidateToolPanes
     AskSaveGame,                              // askSaveGame
     StartGameFromCommandLine,                 // startGameFromCommandLine
-    [](HWND) {},                              // openNewGameDialog
+    OpenNewGameDialog,                        // openNewGameDialog
     OpenSectionPermissionDialog,              // openSectionPermissionDialog
     [](HWND) {},                              // openPreviewDialog
 };
