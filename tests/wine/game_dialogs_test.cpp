@@ -98,8 +98,10 @@ RECT ClientRect(HWND dialog, int id)
     return rect;
 }
 
+// The dialog is shown first: a script may run before the modal loop shows it.
 void Picture(HWND dialog, const char* name)
 {
+    ShowWindow(dialog, SW_SHOWNA);
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     SaveScreenshot(dialog, name);
 }
@@ -350,6 +352,7 @@ TEST_F(GameDialogs, EventLogAppendsTheNewestAndSavesToAFile)
         ASSERT_EQ(lines.size(), 2001u);  // the dropped ones stay listed
         EXPECT_EQ(lines.back(), "09:06   Pociąg 1301 odjechał.");
         EXPECT_GT(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 1900);  // the newest in view
+        Picture(dialog, "event_log_dialog.bmp");
 
         Press(dialog, kEventLogSave);
         SetWindowPos(dialog, nullptr, 0, 0, 600, 300, SWP_NOMOVE | SWP_NOZORDER);
@@ -358,7 +361,6 @@ TEST_F(GameDialogs, EventLogAppendsTheNewestAndSavesToAFile)
         EXPECT_EQ(ClientRect(dialog, kEventLogSave).left, client.right / 2 - 100);
         EXPECT_EQ(ClientRect(dialog, IDOK).left, client.right / 2 + 10);
         EXPECT_EQ(ClientRect(dialog, kEventLogList).bottom, client.bottom - 28);
-        Picture(dialog, "event_log_dialog.bmp");
         Press(dialog, IDOK);
     });
     Command(kCmdEventLog);
