@@ -172,8 +172,10 @@ TEST(ApiKey, FileHoldsExactlyTheKeyBytes)
         old << "an older, longer key that must not survive\n";
     }
     ASSERT_TRUE(WriteApiKeyFile(path, "key\xC5\x82"));
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()), "key\xC5\x82");
+    {
+        std::ifstream in(path, std::ios::binary);  // closed before the folder goes
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()), "key\xC5\x82");
+    }
     EXPECT_FALSE(WriteApiKeyFile((folder / "no such folder" / kApiKeyFileName).string(), "key"));
     std::filesystem::remove_all(folder);
 

@@ -216,6 +216,7 @@ TEST_F(GameDialogs, NewGameOptionsApplyOnEscapeAndOpenTheRemarks)
 
 TEST_F(GameDialogs, RemarksFromTheMenuOnlyWhenThereAreSome)
 {
+    EXPECT_TRUE(GetMenuState(GetMenu(window_), kCmdRemarks, MF_BYCOMMAND) & MF_GRAYED);  // no game yet
     EnableGameCommands(window_, false);
     EXPECT_TRUE(GetMenuState(GetMenu(window_), kCmdRemarks, MF_BYCOMMAND) & MF_GRAYED);
     EnableGameCommands(window_, true);

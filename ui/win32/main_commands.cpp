@@ -130,6 +130,7 @@ void InitCommandMenu(HWND main)
     for (size_t m = 0; m < kMenuCount; ++m)
         for (size_t i = 0; i < kMenus[m].count; ++i)
             if (!IsCommandBuilt(kMenus[m].items[i].id)) SetEnabled(main, kMenus[m].items[i].id, false);
+    SetEnabled(main, kCmdRemarks, false);  // until a game with remarks starts
     SetCheck(main, kCmdDisruptions, gSettings.utrudnienia);
     SetCheck(main, kCmdHints, gSettings.podpowiedzi);
 }
