@@ -103,7 +103,8 @@ TEST_F(TimetableOnTestowo, LinesFollowOneAnotherTwentyUnitsApartBelowTheHeader)
 TEST_F(TimetableOnTestowo, TheDelayShowsZeroOnlyOnceTheExpectedTimesAreDrawn)
 {
     auto delay = [&] {
-        const TimetableCell* cell = CellAt(Line(kTwArriving, kArrivalMode), 62);
+        const TimetableLine line = Line(kTwArriving, kArrivalMode);
+        const TimetableCell* cell = CellAt(line, 62);
         return cell ? cell->text : std::string("(none)");
     };
     ASSERT_FALSE(game.HasExpectedArrival(kTwArriving));
