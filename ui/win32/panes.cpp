@@ -6,7 +6,9 @@
 #include <initializer_list>
 
 #include "ui/win32/boards_paint.h"
+#include "ui/win32/depot_window.h"
 #include "ui/win32/pane_paint.h"
+#include "ui/win32/preview_window.h"
 #include "ui/win32/station_pane.h"
 #include "ui/win32/train_pane.h"
 
@@ -19,8 +21,8 @@ const PaneClass kPaneClasses[] = {
     {"SemarionStationPane", StationPaneWndProc},   {"SemarionArrivalsPane", ArrivalsBoardWndProc},
     {"SemarionTrainPane", TrainPaneWndProc},     {"SemarionDeparturesPane", DeparturesBoardWndProc},
     {"SemarionWWPane", BlankPaneWndProc},        {"SemarionMijankaPane", BlankPaneWndProc},
-    {"SemarionBocznicaPane", BlankPaneWndProc},  {"SemarionLokomPane", BlankPaneWndProc},
-    {"SemarionRozkladPane", BlankPaneWndProc},   {"SemarionPodgladPane", BlankPaneWndProc},
+    {"SemarionBocznicaPane", BlankPaneWndProc},  {"SemarionLokomPane", DepotPaneWndProc},
+    {"SemarionRozkladPane", BlankPaneWndProc},   {"SemarionPodgladPane", PreviewPaneWndProc},
     {"SemarionToryPane", BlankPaneWndProc},
 };
 const int kPaneClassCount = sizeof kPaneClasses / sizeof kPaneClasses[0];
