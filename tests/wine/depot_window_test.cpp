@@ -21,6 +21,7 @@
 #include "ui/win32/depot_window.h"
 #include "ui/win32/drawing.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/pane_input_sink.h"
 #include "ui/win32/text_cp1250.h"
 
 namespace {
@@ -241,6 +242,14 @@ TEST_F(DepotWindow, TheMainWindowsRepaintReachesThePaneOnlyWhileItIsOpen)
         EXPECT_TRUE(GetUpdateRect(pane, nullptr, FALSE));
     });
     gWindowServices.invalidateToolPanes();  // closed: nothing to repaint, nothing happens
+}
+
+TEST_F(DepotWindow, TheStationPanesRightClickOnTheDepotOpensIt)
+{
+    gScript = [](HWND dialog) { EXPECT_NE(Pane(dialog), nullptr); };
+    SetTimer(nullptr, 0, 10, RunScript);
+    kWindowPaneInputSink.openDepot();
+    EXPECT_TRUE(gScriptRan);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include "ui/status_texts.h"
+#include "ui/win32/depot_window.h"
+#include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/sound_player.h"
 #include "ui/win32/status_bar.h"
@@ -16,6 +18,6 @@ const PaneInputSink kWindowPaneInputSink = {
     RepaintTrainPane,                                               // repaintTrain
     nullptr,                                                        // chooseSubTrack
     nullptr,                                                        // viewSiding
-    nullptr,                                                        // openDepot
+    [] { OpenDepotDialog(gMainWindow); },                           // openDepot
     nullptr,                                                        // openTimetable
 };
