@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/canvas.h"
+#include "support/dialog_script.h"
 #include "support/main_window_fixture.h"
 #include "support/sample_game.h"
 #include "support/screenshot.h"
@@ -101,25 +102,6 @@ TEST(DepotPane, WithoutAGameOnlyWhite)
     EXPECT_EQ(Count(canvas.Pixels(), {0, 0, 300, 100}, kWhite, true), 300 * 100);
 }
 
-void (*gScript)(HWND dialog);
-bool gScriptRan;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
-{
-    HWND dialog = FindWindowW(L"#32770", L"Lokomotywownia");
-    // The dialog shows itself once its queue is first empty: a timer due
-    // earlier finds it hidden and unpainted.
-    if (dialog && !IsWindowVisible(dialog)) return;
-    KillTimer(nullptr, id);
-    gScriptRan = true;
-    if (!dialog) {
-        ADD_FAILURE() << "the depot window is not open";
-        return;
-    }
-    gScript(dialog);
-    if (IsWindow(dialog)) SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-}
-
 HWND Pane(HWND dialog) { return FindWindowExA(dialog, nullptr, "SemarionLokomPane", nullptr); }
 
 void Click(HWND pane, int unitsX, int unitsY)
@@ -139,7 +121,6 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        gScriptRan = false;
         game_ = std::make_unique<SampleGame>("Tarninowo");
         SetWindowPos(window_, nullptr, 0, 0, 1000, 700, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     }
@@ -148,12 +129,11 @@ protected:
         game_.reset();
         MainWindowFixture::TearDown();
     }
-    void RunFromMenu(void (*script)(HWND dialog))
+    void RunFromMenu(DialogScript script)
     {
-        gScript = script;
-        SetTimer(nullptr, 0, 10, RunScript);
+        ScheduleDialogScript(L"Lokomotywownia", script);
         Command(kCmdDepot);
-        EXPECT_TRUE(gScriptRan);
+        EXPECT_TRUE(DialogScriptRan());
     }
 
     std::unique_ptr<SampleGame> game_;
@@ -246,10 +226,9 @@ TEST_F(DepotWindow, TheMainWindowsRepaintReachesThePaneOnlyWhileItIsOpen)
 
 TEST_F(DepotWindow, TheStationPanesRightClickOnTheDepotOpensIt)
 {
-    gScript = [](HWND dialog) { EXPECT_NE(Pane(dialog), nullptr); };
-    SetTimer(nullptr, 0, 10, RunScript);
+    ScheduleDialogScript(L"Lokomotywownia", [](HWND dialog) { EXPECT_NE(Pane(dialog), nullptr); });
     kWindowPaneInputSink.openDepot();
-    EXPECT_TRUE(gScriptRan);
+    EXPECT_TRUE(DialogScriptRan());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "support/canvas.h"
+#include "support/dialog_script.h"
 #include "support/main_window_fixture.h"
 #include "support/sample_game.h"
 #include "support/screenshot.h"
@@ -75,35 +76,10 @@ TEST(PreviewPane, TheGoodsTrainCarByCarThenItsEngine)
     EXPECT_EQ(Count(canvas.Pixels(), 0, 0, kWidth, kHeight, RGB(200, 220, 240), true), kWidth * kHeight);
 }
 
-void (*gScript)(HWND dialog);
-bool gScriptRan;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
-{
-    HWND dialog = FindWindowW(L"#32770", L"Podglad sk\u0142adu");
-    // The dialog shows itself once its queue is first empty: a timer due
-    // earlier finds it hidden and unpainted.
-    if (dialog && !IsWindowVisible(dialog)) return;
-    KillTimer(nullptr, id);
-    gScriptRan = true;
-    if (!dialog) {
-        ADD_FAILURE() << "the preview is not open";
-        return;
-    }
-    gScript(dialog);
-    if (IsWindow(dialog)) SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-}
-
 HWND Pane(HWND dialog) { return FindWindowExA(dialog, nullptr, "SemarionPodgladPane", nullptr); }
 
 class PreviewWindow : public MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        MainWindowFixture::SetUp();
-        gScriptRan = false;
-        gScript = nullptr;
-    }
     void TearDown() override
     {
         game_.reset();
@@ -111,10 +87,9 @@ protected:
     }
     void Start(const char* station) { game_ = std::make_unique<SampleGame>(station); }
     // Space in the main window, the script running once the preview is open.
-    void Space(void (*script)(HWND dialog))
+    void Space(DialogScript script)
     {
-        gScript = script;
-        const UINT_PTR timer = SetTimer(nullptr, 0, 10, RunScript);
+        const UINT_PTR timer = ScheduleDialogScript(L"Podglad sk\u0142adu", script);
         SendMessageA(window_, WM_KEYDOWN, VK_SPACE, 0);
         if (!script) KillTimer(nullptr, timer);
     }
@@ -155,7 +130,7 @@ TEST_F(PreviewWindow, SpaceOpensItPausingThePreviewAndItScrollsAtTwiceTheZoom)
         EXPECT_GT(info.nPos, 0);
         SaveScreenshot(dialog, TestPicturePath("preview_window_scrolled.bmp").c_str());
     });
-    EXPECT_TRUE(gScriptRan);
+    EXPECT_TRUE(DialogScriptRan());
     EXPECT_FALSE(gUi.previewOpen);
     EXPECT_GT(gSettings.podgladW, 0) << "the resize is remembered";
 }
@@ -178,7 +153,7 @@ TEST_F(PreviewWindow, ARememberedSizeIsTakenAndTheButtonFollowsIt)
         EXPECT_EQ(corner.x, (client.right - 50) / 2);
         EXPECT_EQ(corner.y, client.bottom - 22);
     });
-    EXPECT_TRUE(gScriptRan);
+    EXPECT_TRUE(DialogScriptRan());
 }
 
 TEST_F(PreviewWindow, SpaceWithoutASelectionOrWithoutCompositionsOpensNothing)
