@@ -123,6 +123,7 @@ TEST_F(PreviewWindow, SpaceOpensItPausingThePreviewAndItScrollsAtTwiceTheZoom)
         GetScrollInfo(pane, SB_HORZ, &info);
         EXPECT_EQ(info.nMax, content - 1);
         EXPECT_EQ(static_cast<int>(info.nPage), client.right);
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         SaveScreenshot(dialog, TestPicturePath("preview_window.bmp").c_str());
         SendMessageA(pane, WM_HSCROLL, SB_PAGERIGHT, 0);
         UpdateWindow(pane);
