@@ -7,8 +7,10 @@
 
 #include "ui/win32/boards_paint.h"
 #include "ui/win32/depot_window.h"
+#include "ui/win32/entries_exits_dialog.h"
 #include "ui/win32/pane_paint.h"
 #include "ui/win32/preview_window.h"
+#include "ui/win32/section_dialog.h"
 #include "ui/win32/station_pane.h"
 #include "ui/win32/train_pane.h"
 
@@ -20,7 +22,7 @@ HWND gDeparturesBoard = nullptr;
 const PaneClass kPaneClasses[] = {
     {"SemarionStationPane", StationPaneWndProc},   {"SemarionArrivalsPane", ArrivalsBoardWndProc},
     {"SemarionTrainPane", TrainPaneWndProc},     {"SemarionDeparturesPane", DeparturesBoardWndProc},
-    {"SemarionWWPane", BlankPaneWndProc},        {"SemarionMijankaPane", BlankPaneWndProc},
+    {"SemarionWWPane", EntriesExitsPaneWndProc}, {"SemarionMijankaPane", SectionPaneWndProc},
     {"SemarionBocznicaPane", BlankPaneWndProc},  {"SemarionLokomPane", DepotPaneWndProc},
     {"SemarionRozkladPane", BlankPaneWndProc},   {"SemarionPodgladPane", PreviewPaneWndProc},
     {"SemarionToryPane", BlankPaneWndProc},
