@@ -102,7 +102,7 @@ TEST(DepotPane, WithoutAGameOnlyWhite)
     EXPECT_EQ(Count(canvas.Pixels(), {0, 0, 300, 100}, kWhite, true), 300 * 100);
 }
 
-HWND Pane(HWND dialog) { return FindWindowExA(dialog, nullptr, "SemarionLokomPane", nullptr); }
+HWND Pane(HWND dialog) { return GetDlgItem(dialog, kDepotPane); }
 
 void Click(HWND pane, int unitsX, int unitsY)
 {

@@ -76,7 +76,7 @@ TEST(PreviewPane, TheGoodsTrainCarByCarThenItsEngine)
     EXPECT_EQ(Count(canvas.Pixels(), 0, 0, kWidth, kHeight, RGB(200, 220, 240), true), kWidth * kHeight);
 }
 
-HWND Pane(HWND dialog) { return FindWindowExA(dialog, nullptr, "SemarionPodgladPane", nullptr); }
+HWND Pane(HWND dialog) { return GetDlgItem(dialog, kPreviewPane); }
 
 class PreviewWindow : public MainWindowFixture {
 protected:

@@ -134,7 +134,7 @@ void OnInit(HWND dialog)
     const DepotPaneExtent extent = DepotPaneSize(MeasureDepot(), gDepot.geometry);
     const int paneWidth = ScaleUnits(extent.width, gUiScale);
     const int paneHeight = ScaleUnits(extent.height, gUiScale);
-    gDepot.pane = CreateToolPane(dialog, "SemarionLokomPane", WS_CLIPSIBLINGS, kPaneMargin, kPaneMargin, paneWidth,
+    gDepot.pane = CreateToolPane(dialog, "SemarionLokomPane", kDepotPane, WS_CLIPSIBLINGS, kPaneMargin, kPaneMargin, paneWidth,
                                  paneHeight);
     HideList(dialog);
     RECT frame = {0, 0, paneWidth + 2 * kPaneMargin, paneHeight + kButtonBand};

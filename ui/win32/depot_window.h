@@ -7,6 +7,7 @@
 #include <windows.h>
 
 constexpr int kDepotDialog = 460;  ///< dialog resource
+constexpr int kDepotPane = 461;    ///< the pane, made at run time
 constexpr int kDepotList = 462;    ///< the list of a type's parked locomotives
 
 // Runs the dialog modally; returns the command that closed it.

@@ -39,7 +39,7 @@ void OnInit(HWND dialog)
 {
     RECT client;
     GetClientRect(dialog, &client);
-    gPreview.pane = CreateToolPane(dialog, "SemarionPodgladPane", WS_HSCROLL, kPaneMargin, kPaneMargin,
+    gPreview.pane = CreateToolPane(dialog, "SemarionPodgladPane", kPreviewPane, WS_HSCROLL, kPaneMargin, kPaneMargin,
                                    client.right - 2 * kPaneMargin, client.bottom - kInitialButtonBand);
     if (gSettings.podgladW >= 1 && gSettings.podgladH >= 1)
         ResizeWindowInPlace(dialog, gSettings.podgladW, gSettings.podgladH);

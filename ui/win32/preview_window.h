@@ -6,6 +6,7 @@
 #include <windows.h>
 
 constexpr int kPreviewDialog = 480;  ///< dialog resource
+constexpr int kPreviewPane = 481;    ///< the strip, made at run time
 
 // With a selected point and a timetable with compositions: runs the dialog
 // modally while the preview-open flag is set (the pause may hold the game),

@@ -1,11 +1,12 @@
 // The tool windows' panes, sizes and work area.
 #include "ui/win32/tool_dialog.h"
 
-HWND CreateToolPane(HWND dialog, const char* className, DWORD extraStyle, int x, int y, int width, int height)
+HWND CreateToolPane(HWND dialog, const char* className, int id, DWORD extraStyle, int x, int y, int width,
+                    int height)
 {
     return CreateWindowExA(WS_EX_CLIENTEDGE, className, "", WS_CHILD | WS_VISIBLE | extraStyle, x, y, width, height,
-                           dialog, nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE)),
-                           nullptr);
+                           dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE)), nullptr);
 }
 
 void ResizeWindowInPlace(HWND window, int width, int height)

@@ -4,8 +4,10 @@
 
 #include <windows.h>
 
-// A child pane of `className` with a sunken edge at (x, y), width x height.
-HWND CreateToolPane(HWND dialog, const char* className, DWORD extraStyle, int x, int y, int width, int height);
+// A child pane of `className`, control `id`, with a sunken edge at (x, y),
+// width x height.
+HWND CreateToolPane(HWND dialog, const char* className, int id, DWORD extraStyle, int x, int y, int width,
+                    int height);
 
 void ResizeWindowInPlace(HWND window, int width, int height);
 
