@@ -209,6 +209,18 @@ TEST_F(DepotWindow, WithShedTransfersTheListOffersTheEnginesByNameAndThePickCall
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kDepotList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
         EXPECT_FALSE(IsWindowVisible(list));
         EXPECT_EQ(Statuses(), (std::vector<int32_t>{kDepotParked, kDepotPreparing, kDepotParked, kDepotParked}));
+
+        // An engine of a lower type comes in while the list is open and the
+        // grid moves down: the pick is still the engine the list showed.
+        Click(Pane(dialog), 1, 0);  // EU07
+        VehicleSlot newcomer;
+        newcomer.Fill(0, 1, kKindElectricLoco, 9, 1, 0, kMotionStanding);
+        ASSERT_EQ(TheGame().depot.Add(newcomer), kDepotOk);
+        Paint(dialog);
+        SendMessageW(list, LB_SETCURSEL, 0, 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kDepotList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        EXPECT_EQ(Statuses(),
+                  (std::vector<int32_t>{kDepotParked, kDepotPreparing, kDepotPreparing, kDepotParked, kDepotParked}));
     });
 }
 
