@@ -11,6 +11,7 @@
 #include "ui/startup.h"
 #include "ui/station_view.h"
 #include "ui/ui_state.h"
+#include "ui/win32/depot_window.h"
 #include "ui/win32/entries_exits_dialog.h"
 #include "ui/win32/game_file_commands.h"
 #include "ui/win32/main_window.h"
@@ -107,6 +108,7 @@ const CommandHandler kHandlers[] = {
     {kCmdViewSizes, [](HWND main) { OpenViewSizeDialog(main); }},
     {kCmdCentreSchematic, CentreSchematic},
     {kCmdEntriesExits, OpenEntriesExitsDialog},
+    {kCmdDepot, [](HWND main) { OpenDepotDialog(main); }},
 };
 
 const CommandHandler* FindHandler(int id)

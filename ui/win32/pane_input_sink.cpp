@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "ui/status_texts.h"
+#include "ui/win32/depot_window.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/sound_player.h"
@@ -18,6 +19,6 @@ const PaneInputSink kWindowPaneInputSink = {
     RepaintTrainPane,                                               // repaintTrain
     nullptr,                                                        // chooseSubTrack
     nullptr,                                                        // viewSiding
-    nullptr,                                                        // openDepot
+    [] { OpenDepotDialog(gMainWindow); },                           // openDepot
     [](int32_t mode) { OpenTimetableDialog(gMainWindow, mode); },  // openTimetable
 };
