@@ -1,0 +1,17 @@
+// Wide text from code page 1250 and UTF-8, and back to UTF-8, without the system's help, for
+// the window-free sources.
+#pragma once
+
+#include <string>
+
+// Each byte of code page 1250 text as its character; bytes the code page
+// leaves undefined keep their own value, as the system's conversion does.
+std::wstring WideFromCp1250(const std::string& text);
+
+// The characters of UTF-8 text into wide; false (wide unspecified) when the
+// bytes are not well-formed UTF-8.
+bool WideFromUtf8(const std::string& text, std::wstring& wide);
+
+// UTF-8 bytes of wide text (UTF-16 on Windows, UTF-32 elsewhere); a lone
+// surrogate becomes U+FFFD.
+std::string Utf8FromWide(const std::wstring& text);
