@@ -106,7 +106,7 @@ TEST_F(StationCatalogueTest, NewestTimetableAndLayoutsOfAStation)
     Timetable({L"Alfa", L"Alfa_99.roz"}, "AlfaNowa");
     Timetable({L"Alfa", L"stare", L"Alfa-1850.roz"}, "AlfaNowa");
     const std::wstring newestOfNowa = Timetable({L"Alfa", L"stare", L"2010", L"Alfa_2010.roz"}, "AlfaNowa\r");
-    Write({L"Alfa", L"Alfa-DZIS.roz"}, "3,\n");  // counts, but names no layout
+    Write({L"Alfa", L"Rano-DZIS.roz"}, "3,\n");  // counts, but names no layout
     Timetable({L"Alfa", L"Alfa-dzis.roz"}, "AlfaDzis");
     Timetable({L"Alfa", L"Alfa-losowy.roz"}, "AlfaLosowa");
     Timetable({L"Alfa", L"Alfa.roz.txt"}, "AlfaTekst");
