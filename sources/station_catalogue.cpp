@@ -23,17 +23,13 @@ struct FolderItem {
     bool file;          ///< a regular file; devices and pipes are neither
 };
 
-// Paths go to the library as UTF-8, which it takes on every system; wide paths
-// would follow the C locale outside Windows.
-fs::path PathOf(const std::wstring& path) { return fs::u8path(Utf8FromWide(path)); }
-
 // The folder's entries as listed; an unreadable folder lists nothing. Names that
 // are no text (bytes outside UTF-8 on Linux) are passed over.
 std::vector<FolderItem> ListFolder(const std::wstring& folder)
 {
     std::vector<FolderItem> items;
     std::error_code error;
-    fs::directory_iterator it(PathOf(folder), error);
+    fs::directory_iterator it(FileSystemPath(folder), error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
         std::error_code kindError;
         FolderItem item{std::wstring(), it->is_directory(kindError), false};
@@ -68,7 +64,7 @@ bool IsTimetableName(const std::wstring& name)
 uint64_t FileWriteTime(const std::wstring& path)
 {
     std::error_code error;
-    const fs::file_time_type written = fs::last_write_time(PathOf(path), error);
+    const fs::file_time_type written = fs::last_write_time(FileSystemPath(path), error);
     if (error) return 0;
     // The file clock's epoch differs between libraries: measure from the
     // system clock's once, so that equal times stay equal within a run.
@@ -198,7 +194,7 @@ int32_t YearFromFileName(const std::wstring& fileName)
 
 std::wstring ReadTimetableLayoutName(const std::wstring& path)
 {
-    std::ifstream in(PathOf(path), std::ios::binary);
+    std::ifstream in(FileSystemPath(path), std::ios::binary);
     if (!in) return std::wstring();
     std::string line;
     if (!ReadLine(in, line, kLayoutLineBytes) || !ReadLine(in, line, kLayoutLineBytes)) return std::wstring();

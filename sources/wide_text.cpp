@@ -116,3 +116,8 @@ std::string Utf8FromWide(const std::wstring& text)
     }
     return out;
 }
+
+std::filesystem::path FileSystemPath(const std::wstring& path)
+{
+    return std::filesystem::u8path(Utf8FromWide(path));
+}

@@ -16,8 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path PathOf(const std::wstring& path) { return fs::u8path(Utf8FromWide(path)); }
-
 std::wstring WideOf(const fs::path& path)
 {
     std::wstring wide;
@@ -42,8 +40,8 @@ protected:
     {
         std::wstring path = Join({game_, L"Stacje"});
         for (const std::wstring& part : parts) path = Join({path, part});
-        fs::create_directories(PathOf(path).parent_path());
-        std::ofstream(PathOf(path), std::ios::binary) << text;
+        fs::create_directories(FileSystemPath(path).parent_path());
+        std::ofstream(FileSystemPath(path), std::ios::binary) << text;
         return path;
     }
 
@@ -52,7 +50,7 @@ protected:
         return Write(parts, "3,\n" + layout + "\n8,\n1,2,7,0,0,0,\n");
     }
 
-    static void SetTime(const std::wstring& path, fs::file_time_type time) { fs::last_write_time(PathOf(path), time); }
+    static void SetTime(const std::wstring& path, fs::file_time_type time) { fs::last_write_time(FileSystemPath(path), time); }
 
     const StationEntry* Station(const std::wstring& name) const
     {
@@ -149,7 +147,7 @@ TEST_F(StationCatalogueTest, TiesOfYearGoToTheLaterFileThenTheFirstFound)
 {
     const std::wstring first = Timetable({L"Delta", L"d1.roz"}, "Delta");
     const std::wstring second = Timetable({L"Delta", L"d2.roz"}, "Delta");
-    const fs::file_time_type base = fs::last_write_time(PathOf(first));
+    const fs::file_time_type base = fs::last_write_time(FileSystemPath(first));
     SetTime(second, base);
     std::vector<std::wstring> listed;
     CollectTimetableFiles(Join({game_, L"Stacje", L"Delta"}), listed, 2);
@@ -176,7 +174,7 @@ TEST_F(StationCatalogueTest, TimetablesAreFoundTwoFoldersBelowTheStation)
     Timetable({L"Beta", L".roz"}, "Beta");              // four characters: too short
     Write({L"Gamma", L"opis.txt"}, "nic");
     Timetable({L"loose.roz"}, "Luzem");
-    fs::create_directories(PathOf(Join({game_, L"Stacje", L"Pusta"})));
+    fs::create_directories(FileSystemPath(Join({game_, L"Stacje", L"Pusta"})));
 
     std::vector<std::wstring> found;
     CollectTimetableFiles(Join({game_, L"Stacje", L"Beta"}), found, 2);
@@ -205,9 +203,9 @@ TEST_F(StationCatalogueTest, PolishStationNamesAndStrangeFilesAreSafe)
     const std::wstring lodz = Timetable({L"Łódź Kaliska", L"Łódź Kaliska.roz"}, "Łódź Kaliska");
 #ifndef _WIN32
     // Names that are not UTF-8, and a pipe that would never end a read.
-    std::ofstream(PathOf(game_).string() + "/Stacje/\xff\xfe-2024.roz") << "3,\nZly\n";
-    std::ofstream(PathOf(game_).string() + "/Stacje/\xc5\x81\xc3\xb3\x64\xc5\xba Kaliska/\xff.roz") << "3,\nZly\n";
-    ASSERT_EQ(mkfifo((PathOf(game_).string() + "/Stacje/\xc5\x81\xc3\xb3\x64\xc5\xba Kaliska/rura.roz").c_str(), 0600), 0);
+    std::ofstream(FileSystemPath(game_).string() + "/Stacje/\xff\xfe-2024.roz") << "3,\nZly\n";
+    std::ofstream(FileSystemPath(game_).string() + "/Stacje/\xc5\x81\xc3\xb3\x64\xc5\xba Kaliska/\xff.roz") << "3,\nZly\n";
+    ASSERT_EQ(mkfifo((FileSystemPath(game_).string() + "/Stacje/\xc5\x81\xc3\xb3\x64\xc5\xba Kaliska/rura.roz").c_str(), 0600), 0);
 #endif
     BuildStationCatalogue(game_);
     ASSERT_EQ(gStationCatalogue.size(), 1u);
@@ -228,6 +226,6 @@ TEST(StationCatalogue, SampleGameHoldsTestowoAndTarninowo)
         ASSERT_EQ(station.layouts.size(), 1u);
         EXPECT_EQ(station.layouts[0].layoutName, station.folderName);
         EXPECT_EQ(station.newestTimetable, station.layouts[0].newestTimetable);
-        EXPECT_EQ(WideOf(PathOf(station.newestTimetable).filename()), station.folderName + L".roz");
+        EXPECT_EQ(WideOf(FileSystemPath(station.newestTimetable).filename()), station.folderName + L".roz");
     }
 }
