@@ -37,7 +37,7 @@ std::wstring OwnPath()
 
 std::string Utf8(const fs::path& path) { return path.u8string(); }
 
-// A game folder with Testowo and the scripts, and a folder of interpreters on
+// A game folder with Testowo and the scripts; the interpreters a test puts on
 // the program search path.
 class ScriptRunnerTest : public testing::Test {
 protected:
@@ -48,10 +48,8 @@ protected:
         root_ = fs::path(temp) / (L"semarion_script_" + Utf8ToWide(Name()));
         fs::remove_all(root_);
         game_ = root_ / L"gra";
-        bin_ = root_ / L"bin";
         fs::create_directories(game_ / L"narzedzia");
         fs::create_directories(game_ / L"Stacje" / L"Testowo");
-        fs::create_directories(bin_);
         const fs::path sample = fs::path(SEMARION_FIXTURES).parent_path().parent_path() / "game";
         for (const char* name : {"Testowo.roz", "Testowo.stc"})
             fs::copy_file(sample / "Stacje" / "Testowo" / name, game_ / L"Stacje" / L"Testowo" / name);
@@ -63,7 +61,6 @@ protected:
         wchar_t path[32767] = {};
         GetEnvironmentVariableW(L"PATH", path, 32767);
         savedPath_ = path;
-        SetEnvironmentVariableW(L"PATH", (bin_.wstring() + L";" + savedPath_).c_str());
     }
 
     void TearDown() override
@@ -75,11 +72,31 @@ protected:
 
     static std::string Name() { return testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
-    // The test program under an interpreter's name: a copy, not a link, so
-    // that it can be deleted while the test program runs.
+    // The test program under each interpreter's name, each in a folder of its
+    // own: copies, not links, so that they can be deleted while the test
+    // program runs. Made once: Wine may mistake a new file for a deleted one
+    // that had the same inode, and then not start it.
+    static void SetUpTestSuite()
+    {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        interpreters_ = fs::path(temp) / L"semarion_interpreters";
+        fs::remove_all(interpreters_);
+        for (const wchar_t* interpreter : kInterpreters) {
+            fs::create_directories(interpreters_ / interpreter);
+            ASSERT_TRUE(CopyFileW(OwnPath().c_str(), (interpreters_ / interpreter / interpreter).c_str(), TRUE))
+                << GetLastError();
+        }
+    }
+
+    static void TearDownTestSuite() { fs::remove_all(interpreters_); }
+
+    // Puts the interpreter on the program search path.
     void Install(const wchar_t* interpreter) const
     {
-        ASSERT_TRUE(CopyFileW(OwnPath().c_str(), (bin_ / interpreter).c_str(), TRUE)) << GetLastError();
+        wchar_t path[32767] = {};
+        GetEnvironmentVariableW(L"PATH", path, 32767);
+        SetEnvironmentVariableW(L"PATH", ((interpreters_ / interpreter).wstring() + L";" + path).c_str());
     }
 
     void WriteScript(const wchar_t* name, const std::string& text) const
@@ -91,10 +108,12 @@ protected:
 
     fs::path root_;            ///< everything the test writes
     fs::path game_;            ///< the game folder
-    fs::path bin_;             ///< where the interpreters are found
+    static fs::path interpreters_;  ///< a folder of each interpreter's stand-in
     std::string savedFolder_;  ///< gGameFolder before the test
     std::wstring savedPath_;   ///< PATH before the test
 };
+
+fs::path ScriptRunnerTest::interpreters_;
 
 }  // namespace
 
