@@ -10,6 +10,7 @@
 #include "ui/startup.h"
 #include "ui/station_view.h"
 #include "ui/ui_state.h"
+#include "ui/win32/entries_exits_dialog.h"
 #include "ui/win32/game_file_commands.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
@@ -101,6 +102,7 @@ const CommandHandler kHandlers[] = {
     {kCmdHelp, Help},
     {kCmdViewSizes, [](HWND main) { OpenViewSizeDialog(main); }},
     {kCmdCentreSchematic, CentreSchematic},
+    {kCmdEntriesExits, OpenEntriesExitsDialog},
 };
 
 const CommandHandler* FindHandler(int id)

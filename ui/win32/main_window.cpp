@@ -19,6 +19,7 @@
 #include "ui/win32/main_commands.h"
 #include "ui/win32/pane_input_sink.h"
 #include "ui/win32/pane_layout.h"
+#include "ui/win32/section_dialog.h"
 #include "ui/win32/train_pane.h"
 #include "ui/win32/train_pane_mouse.h"
 #include "ui/win32/panes.h"
@@ -36,9 +37,6 @@ namespace {
 constexpr int kInitialWidth = 900;
 constexpr int kInitialHeight = 600;
 constexpr int kMainMenu = 1;
-
-// Granted at once while the permission window is not built.
-void GrantSection(HWND, int) { gSectionRequest.answer = 0; }
 
 void OnCreate(HWND window)
 {
@@ -129,7 +127,7 @@ WindowServices gWindowServices = {
     AskSaveGame,                              // askSaveGame
     StartGameFromCommandLine,                 // startGameFromCommandLine
     [](HWND) {},                              // openNewGameDialog
-    GrantSection,                             // openSectionPermissionDialog
+    OpenSectionPermissionDialog,              // openSectionPermissionDialog
     [](HWND) {},                              // openPreviewDialog
 };
 

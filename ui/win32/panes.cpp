@@ -6,7 +6,9 @@
 #include <initializer_list>
 
 #include "ui/win32/boards_paint.h"
+#include "ui/win32/entries_exits_dialog.h"
 #include "ui/win32/pane_paint.h"
+#include "ui/win32/section_dialog.h"
 #include "ui/win32/station_pane.h"
 #include "ui/win32/train_pane.h"
 
@@ -18,7 +20,7 @@ HWND gDeparturesBoard = nullptr;
 const PaneClass kPaneClasses[] = {
     {"SemarionStationPane", StationPaneWndProc},   {"SemarionArrivalsPane", ArrivalsBoardWndProc},
     {"SemarionTrainPane", TrainPaneWndProc},     {"SemarionDeparturesPane", DeparturesBoardWndProc},
-    {"SemarionWWPane", BlankPaneWndProc},        {"SemarionMijankaPane", BlankPaneWndProc},
+    {"SemarionWWPane", EntriesExitsPaneWndProc}, {"SemarionMijankaPane", SectionPaneWndProc},
     {"SemarionBocznicaPane", BlankPaneWndProc},  {"SemarionLokomPane", BlankPaneWndProc},
     {"SemarionRozkladPane", BlankPaneWndProc},   {"SemarionPodgladPane", BlankPaneWndProc},
     {"SemarionToryPane", BlankPaneWndProc},
