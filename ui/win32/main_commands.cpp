@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "model/timetable.h"
 #include "ui/commands.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
@@ -16,6 +17,7 @@
 #include "ui/win32/panes.h"
 #include "ui/win32/status_bar.h"
 #include "ui/win32/text_cp1250.h"
+#include "ui/win32/timetable_window.h"
 #include "ui/win32/view_size_dialog.h"
 
 namespace {
@@ -93,6 +95,8 @@ const CommandHandler kHandlers[] = {
     {kCmdSaveGame, SaveGameCommand},
     {kCmdSaveGameAs, SaveGameAsCommand},
     {kCmdExit, Exit},
+    {kCmdArrivals, [](HWND main) { OpenTimetableDialog(main, kArrivalMode); }},
+    {kCmdDepartures, [](HWND main) { OpenTimetableDialog(main, kDepartureMode); }},
     {kCmdExtinguish, [](HWND) { SteamCommand(kCmdExtinguish); }},
     {kCmdFireUp, [](HWND) { SteamCommand(kCmdFireUp); }},
     {kCmdDisruptions, Disruptions},

@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include "ui/status_texts.h"
+#include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/sound_player.h"
 #include "ui/win32/status_bar.h"
+#include "ui/win32/timetable_window.h"
 #include "ui/win32/train_pane.h"
 
 const PaneInputSink kWindowPaneInputSink = {
@@ -17,5 +19,5 @@ const PaneInputSink kWindowPaneInputSink = {
     nullptr,                                                        // chooseSubTrack
     nullptr,                                                        // viewSiding
     nullptr,                                                        // openDepot
-    nullptr,                                                        // openTimetable
+    [](int32_t mode) { OpenTimetableDialog(gMainWindow, mode); },  // openTimetable
 };

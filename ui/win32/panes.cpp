@@ -10,6 +10,7 @@
 #include "ui/win32/pane_paint.h"
 #include "ui/win32/section_dialog.h"
 #include "ui/win32/station_pane.h"
+#include "ui/win32/timetable_window.h"
 #include "ui/win32/train_pane.h"
 
 HWND gStationPane = nullptr;
@@ -22,7 +23,7 @@ const PaneClass kPaneClasses[] = {
     {"SemarionTrainPane", TrainPaneWndProc},     {"SemarionDeparturesPane", DeparturesBoardWndProc},
     {"SemarionWWPane", EntriesExitsPaneWndProc}, {"SemarionMijankaPane", SectionPaneWndProc},
     {"SemarionBocznicaPane", BlankPaneWndProc},  {"SemarionLokomPane", BlankPaneWndProc},
-    {"SemarionRozkladPane", BlankPaneWndProc},   {"SemarionPodgladPane", BlankPaneWndProc},
+    {"SemarionRozkladPane", TimetablePaneWndProc},   {"SemarionPodgladPane", BlankPaneWndProc},
     {"SemarionToryPane", BlankPaneWndProc},
 };
 const int kPaneClassCount = sizeof kPaneClasses / sizeof kPaneClasses[0];
