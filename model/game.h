@@ -212,6 +212,14 @@ public:
     // Arrival and departure tracking, and the boards: whether a row's
     // expected arrival has been drawn (false for a row outside the timetable).
     bool HasExpectedArrival(int32_t row) const { return timetable.HasExpectedArrival(row); }
+    // Real delays of today's trains (the delays file) and the switch of the
+    // random ones.
+    void ApplyDelays(int32_t row, int32_t arrivalDelay, int32_t departureDelay)
+    {
+        timetable.ApplyDelays(row, arrivalDelay, departureDelay);
+    }
+    void SetRandomDelays(bool on) { timetable.SetRandomDelays(on); }
+    bool RandomDelays() const { return timetable.RandomDelays(); }
 
     GameClock clock;                  ///< game time
     Timetable timetable;              ///< trains of the day, vehicle types, delay settings

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "model/game.h"
+#include "sources/delay_data.h"
 #include "ui/font_table.h"
 #include "ui/h_scroll.h"
 #include "ui/settings.h"
@@ -28,8 +29,6 @@ constexpr int kLogicalSpan = 1000;  ///< logical units mapped to trunc(1000 x s)
 constexpr int kPaneMargin = 5;      ///< pixels around the pane
 constexpr int kButtonSpace = 40;    ///< pixels below the pane kept for the button
 constexpr int kButtonTop = 32;      ///< the button's top, pixels above the client's bottom
-// The delays file is not read yet: no game has delays, the title says nothing of them.
-constexpr int kNoDelayData = -1;
 
 COLORREF BoardColour(int mode)
 {
@@ -108,7 +107,8 @@ void OnInit(HWND dialog, int mode)
 {
     gTimetableMode = mode;
     gTimetableHPos = gTimetableVPos = 0;
-    SetWindowTextW(dialog, Cp1250ToWide(TimetableWindowTitle(mode, kNoDelayData).c_str()).c_str());
+    const int delayAge = DelayDataLoaded() ? DelayDataAgeMinutes() : -1;
+    SetWindowTextW(dialog, Cp1250ToWide(TimetableWindowTitle(mode, delayAge).c_str()).c_str());
     RECT client;
     GetClientRect(dialog, &client);
     gTimetablePane = CreateWindowExA(WS_EX_CLIENTEDGE, "SemarionRozkladPane", "",
