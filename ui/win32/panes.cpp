@@ -8,6 +8,7 @@
 #include "ui/win32/boards_paint.h"
 #include "ui/win32/pane_paint.h"
 #include "ui/win32/station_pane.h"
+#include "ui/win32/track_list_window.h"
 #include "ui/win32/train_pane.h"
 
 HWND gStationPane = nullptr;
@@ -21,7 +22,7 @@ const PaneClass kPaneClasses[] = {
     {"SemarionWWPane", BlankPaneWndProc},        {"SemarionMijankaPane", BlankPaneWndProc},
     {"SemarionBocznicaPane", BlankPaneWndProc},  {"SemarionLokomPane", BlankPaneWndProc},
     {"SemarionRozkladPane", BlankPaneWndProc},   {"SemarionPodgladPane", BlankPaneWndProc},
-    {"SemarionToryPane", BlankPaneWndProc},
+    {"SemarionToryPane", TrackListPaneWndProc},
 };
 const int kPaneClassCount = sizeof kPaneClasses / sizeof kPaneClasses[0];
 
