@@ -36,6 +36,7 @@ using TrackListOfTestowo = RunningTestowoGame;
 
 TEST_F(TrackListOfTestowo, EveryTrackInItsSectionWithWhatStandsThere)
 {
+    GetSupplies(game, kStcLocoTrack, 0)->water = 2200;  // the draw of its start is the library's
     const std::vector<TrackListRow> rows = BuildTrackList(game, true);
     const std::vector<std::string> expected = {
         "# PERONY",
