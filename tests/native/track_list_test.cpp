@@ -199,6 +199,15 @@ TEST_F(TrackListRemarks, DamageCouplingAndAConsistsRows)
     EXPECT_EQ(TrackListRowColour(rows[1], 0), StateColour(kSeverityInfo));
 }
 
+TEST_F(TrackListRemarks, ACarOfNoTrainShowsOnlyWhatItIs)
+{
+    PlaceVehicle(game_, kTestowoStabling, 0, kTypeA, kKindCar, -1);
+    std::vector<TrackListRow> rows;
+    AddTrackListRows(game_, kTestowoStabling, "T1", 920, rows);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(Line(rows[0]), "T1|wagony||||");
+}
+
 TEST_F(TrackListRemarks, EmptyAndClosedTracks)
 {
     std::vector<TrackListRow> rows = Rows(kTestowoPlatform1);
