@@ -13,7 +13,6 @@
 #include "simulation/upcoming_trains.h"
 #include "simulation/vehicle_status.h"
 #include "ui/board_delays.h"
-#include "ui/h_scroll.h"
 #include "ui/timetable_texts.h"
 
 const TrackListSection kTrackListSections[kTrackListSectionCount] = {
@@ -229,21 +228,6 @@ int32_t TrackListRowColour(const TrackListRow& row, TileCode selectedTile)
 bool StartsTrack(const std::vector<TrackListRow>& rows, size_t i)
 {
     return i == 0 || (i < rows.size() && rows[i].name != rows[i - 1].name);
-}
-
-int TrackListScrollTarget(int action, int pos, int line, int trackPos)
-{
-    int target = pos;
-    switch (action) {
-    case kScrollLineLeft: target = pos - line; break;
-    case kScrollLineRight: target = pos + line; break;
-    case kScrollPageLeft: target = pos - kTrackListPage; break;
-    case kScrollPageRight: target = pos + kTrackListPage; break;
-    case kScrollThumbPosition:
-    case kScrollThumbTrack: target = trackPos; break;
-    default: break;
-    }
-    return std::max(target, 0);
 }
 
 int TrackListWheelTarget(int pos, int wheelDelta) { return std::max(pos - wheelDelta / 2, 0); }

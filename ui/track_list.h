@@ -79,11 +79,9 @@ int32_t TrackListRowColour(const TrackListRow& row, TileCode selectedTile);
 // Whether row i opens its track: the first row, or a name unlike the row before.
 bool StartsTrack(const std::vector<TrackListRow>& rows, size_t i);
 
-// Where a scroll bar action (ScrollAction) moves a position: line and page
-// steps in pixels, the thumb to trackPos, anything else nowhere; never below 0.
-int TrackListScrollTarget(int action, int pos, int line, int trackPos);
+// Line steps of the pane's scroll bars in pixels; a page is 200 either way
+// (TimetableScrollTarget moves the positions, as in the timetable window).
 constexpr int kTrackListHLine = 40;  ///< pixels of a horizontal line step
 constexpr int kTrackListVLine = 20;  ///< pixels of a vertical line step
-constexpr int kTrackListPage = 200;  ///< pixels of a page step either way
 // A wheel turn: 60 pixels per notch of 120, away from the user moves up; not below 0.
 int TrackListWheelTarget(int pos, int wheelDelta);

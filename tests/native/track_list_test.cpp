@@ -13,7 +13,6 @@
 #include "simulation/supplies.h"
 #include "simulation/vehicle_status.h"
 #include "testowo_game.h"
-#include "ui/h_scroll.h"
 #include "ui/track_list.h"
 
 namespace {
@@ -285,17 +284,10 @@ TEST(TrackListLayout, TopsClicksAndColours)
     EXPECT_EQ(TrackListRowColour(late, 412), StateColour(kSeverityAlarm));
 }
 
-TEST(TrackListScroll, StepsThumbAndWheelNeverBelowZero)
+TEST(TrackListScroll, TheWheelMovesSixtyPixelsANotchNeverAboveTheTop)
 {
-    EXPECT_EQ(TrackListScrollTarget(kScrollLineRight, 100, kTrackListVLine, 0), 120);
-    EXPECT_EQ(TrackListScrollTarget(kScrollLineLeft, 100, kTrackListHLine, 0), 60);
-    EXPECT_EQ(TrackListScrollTarget(kScrollPageRight, 100, kTrackListVLine, 0), 300);
-    EXPECT_EQ(TrackListScrollTarget(kScrollPageLeft, 100, kTrackListVLine, 0), 0);
-    EXPECT_EQ(TrackListScrollTarget(kScrollThumbTrack, 100, kTrackListVLine, 345), 345);
-    EXPECT_EQ(TrackListScrollTarget(kScrollThumbPosition, 100, kTrackListVLine, 7), 7);
-    EXPECT_EQ(TrackListScrollTarget(kScrollEnd, 100, kTrackListVLine, 7), 100);
-    EXPECT_EQ(TrackListScrollTarget(kScrollRight, 100, kTrackListVLine, 7), 100);
     EXPECT_EQ(TrackListWheelTarget(100, -120), 160);
+    EXPECT_EQ(TrackListWheelTarget(100, 120), 40);
     EXPECT_EQ(TrackListWheelTarget(100, 240), 0);
 }
 

@@ -6,16 +6,12 @@
 
 #include <windows.h>
 
-#include <string>
+#include <memory>
 
-#include "model/game.h"
-#include "native/slot_texts.h"
-#include "simulation/new_game.h"
-#include "simulation/notify.h"
-#include "simulation/supplies.h"
 #include "support/canvas.h"
-#include "support/fixture_path.h"
+#include "support/dialog_script.h"
 #include "support/main_window_fixture.h"
+#include "support/sample_game.h"
 #include "support/screenshot.h"
 #include "ui/commands.h"
 #include "ui/layout.h"
@@ -28,20 +24,6 @@ namespace {
 constexpr int kWidth = 1100;
 constexpr int kHeight = 700;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-
-void (*gScript)(HWND dialog);  // what the player does in the open window
-bool gScriptRan;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    HWND dialog = FindWindowW(L"#32770", L"Tory postojowe - co gdzie stoi");
-    ASSERT_NE(dialog, nullptr);
-    gScriptRan = true;
-    gScript(dialog);
-    // A script stopped by a failed assertion leaves the window open: close it.
-    if (IsWindow(dialog)) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-}
 
 int CountColour(const Pixels24& p, int left, int top, int right, int bottom, COLORREF colour)
 {
@@ -69,32 +51,23 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        oldHooks_ = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
-        TheGame() = Game();
-        FixedRandom draws(100);
-        const std::string tarninowo = FixturePath("\\..\\..\\game\\Stacje\\Tarninowo\\Tarninowo.roz");
-        ASSERT_EQ(TheGame().NewGameFromTimetable(tarninowo.c_str()), kNewGameStarted);
-        ResetSupplies(TheGame());
-        gUi.gameRunning = true;
+        game_ = std::make_unique<SampleGame>("Tarninowo");
         gTrackList = TrackListWindowState();
-        gScriptRan = false;
     }
     void TearDown() override
     {
-        TheGame() = Game();
-        SetNotifyHooks(oldHooks_);
+        game_.reset();
         gTrackList = TrackListWindowState();
         MainWindowFixture::TearDown();
     }
-    void RunFromMenu(void (*script)(HWND dialog))
+    void RunFromMenu(DialogScript script)
     {
-        gScript = script;
-        SetTimer(nullptr, 0, 10, RunScript);
+        ScheduleDialogScript(L"Tory postojowe - co gdzie stoi", script);
         Command(kCmdTrackList);
-        EXPECT_TRUE(gScriptRan);
+        EXPECT_TRUE(DialogScriptRan());
     }
 
-    NotifyHooks oldHooks_{};
+    std::unique_ptr<SampleGame> game_;  ///< the shift on Tarninowo
 };
 
 TEST_F(TrackListWindow, TarninowosTableHasItsTitlesSectionsAndStandingTrains)
@@ -159,7 +132,6 @@ TEST_F(TrackListWindow, OpensFromTheMenuSelectsByClickScrollsAndKeepsItsRectangl
         EXPECT_EQ(button.right - button.left, 60);
 
         // Painted once: the rows are there to click on.
-        EXPECT_TRUE(IsWindowVisible(dialog));
         RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         ASSERT_GE(gTrackList.rows.size(), 2u);
         const TrackListRow& first = gTrackList.rows[1];

@@ -9,12 +9,14 @@
 #include "model/game.h"
 #include "ui/h_scroll.h"
 #include "ui/layout.h"
+#include "ui/timetable_table.h"
 #include "ui/ui_state.h"
 #include "ui/win32/drawing.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/gdi_scoped.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/pane_paint.h"
+#include "ui/win32/tool_dialog.h"
 #include "ui/win32/train_pane.h"
 
 TrackListWindowState gTrackList;
@@ -126,10 +128,7 @@ void OnInitDialog(HWND dialog)
     gTrackList.vScroll = 0;
     gTrackList.hScroll = 0;
     // Placed by the layout below, at (5, 5) in the client less the button's band.
-    gTrackList.pane = CreateWindowExA(WS_EX_CLIENTEDGE, "SemarionToryPane", "",
-                                      WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0, dialog,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTrackListPaneId)), gInstance,
-                                      nullptr);
+    gTrackList.pane = CreateToolPane(dialog, "SemarionToryPane", kTrackListPaneId, WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0);
     const RECT& kept = gTrackList.remembered;
     if (kept.right - kept.left >= 1 && kept.bottom - kept.top >= 1)
         SetWindowPos(dialog, nullptr, kept.left, kept.top, kept.right - kept.left, kept.bottom - kept.top,
@@ -193,11 +192,11 @@ LRESULT CALLBACK TrackListPaneWndProc(HWND window, UINT message, WPARAM wParam, 
     switch (message) {
     case WM_HSCROLL:
         ScrollTo(window, gTrackList.hScroll,
-                 TrackListScrollTarget(LOWORD(wParam), gTrackList.hScroll, kTrackListHLine, TrackPos(window, SB_HORZ)));
+                 TimetableScrollTarget(LOWORD(wParam), gTrackList.hScroll, kTrackListHLine, TrackPos(window, SB_HORZ)));
         return 0;
     case WM_VSCROLL:
         ScrollTo(window, gTrackList.vScroll,
-                 TrackListScrollTarget(LOWORD(wParam), gTrackList.vScroll, kTrackListVLine, TrackPos(window, SB_VERT)));
+                 TimetableScrollTarget(LOWORD(wParam), gTrackList.vScroll, kTrackListVLine, TrackPos(window, SB_VERT)));
         return 0;
     case WM_MOUSEWHEEL:
         ScrollTo(window, gTrackList.vScroll, TrackListWheelTarget(gTrackList.vScroll, GET_WHEEL_DELTA_WPARAM(wParam)));
