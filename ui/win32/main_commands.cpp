@@ -19,6 +19,7 @@
 #include "ui/win32/status_bar.h"
 #include "ui/win32/text_cp1250.h"
 #include "ui/win32/timetable_window.h"
+#include "ui/win32/track_list_window.h"
 #include "ui/win32/view_size_dialog.h"
 
 namespace {
@@ -106,6 +107,7 @@ const CommandHandler kHandlers[] = {
     {kCmdRealTime, RealTime},
     {kCmdHelp, Help},
     {kCmdViewSizes, [](HWND main) { OpenViewSizeDialog(main); }},
+    {kCmdTrackList, [](HWND main) { OpenTrackListDialog(main); }},
     {kCmdCentreSchematic, CentreSchematic},
     {kCmdEntriesExits, OpenEntriesExitsDialog},
     {kCmdDepot, [](HWND main) { OpenDepotDialog(main); }},

@@ -13,6 +13,7 @@
 #include "ui/win32/section_dialog.h"
 #include "ui/win32/station_pane.h"
 #include "ui/win32/timetable_window.h"
+#include "ui/win32/track_list_window.h"
 #include "ui/win32/train_pane.h"
 
 HWND gStationPane = nullptr;
@@ -31,7 +32,7 @@ const PaneClass kPaneClasses[] = {
     {"SemarionLokomPane", DepotPaneWndProc},
     {"SemarionRozkladPane", TimetablePaneWndProc},
     {"SemarionPodgladPane", PreviewPaneWndProc},
-    {"SemarionToryPane", BlankPaneWndProc},
+    {"SemarionToryPane", TrackListPaneWndProc},
 };
 const int kPaneClassCount = sizeof kPaneClasses / sizeof kPaneClasses[0];
 
