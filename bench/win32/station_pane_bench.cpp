@@ -96,6 +96,7 @@ int main(int argc, char** argv)
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     if (!RegisterPaneClasses(gInstance) || !RegisterMainWindowClass(gInstance)) return 1;
+    gWindowServices.openNewGameDialog = [](HWND) {};  // the shift's options as they start
     HWND main = CreateMainWindow(gInstance);
     if (!main || !StartGameFromTimetable(main, gGameFolder + "\\Stacje\\Tarninowo\\Tarninowo.roz")) {
         std::fprintf(stderr, "Tarninowo did not start\n");

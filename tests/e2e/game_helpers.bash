@@ -27,12 +27,19 @@ wait_for_file() {
   fail "$3"
 }
 
-# start_program [ARGS...]: runs the game in the background as $pid.
+# start_program [ARGS...]: runs the game in the background as $pid. A game
+# started from a timetable first asks for its options: OK keeps the defaults.
 pid=
 trap '[ -n "$pid" ] && kill $pid 2>/dev/null || true' EXIT
 start_program() {
   "$run" "$work/gra/semarion.exe" "$@" &
   pid=$!
+  case "${1:-}" in
+    *.roz)
+      "$run" "$driver" wait "Nowa gra" 60 || fail "no new game options"
+      "$run" "$driver" click "Nowa gra" 1
+      ;;
+  esac
 }
 
 # save_as TITLE FILE: the menu's "save as", the name typed into its dialog.

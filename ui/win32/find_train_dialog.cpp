@@ -23,7 +23,6 @@ std::string TypedNumber(HWND dialog)
     GetDlgItemTextW(dialog, kFindTrainEdit, wide, kTrainNumberChars + 1);
     char text[kTrainNumberChars + 1] = {};
     WideCharToMultiByte(1250, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-    text[kTrainNumberChars] = '\0';
     return text;
 }
 
