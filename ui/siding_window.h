@@ -16,6 +16,7 @@
 #include "ui/layout.h"
 #include "ui/train_pane.h"
 
+constexpr int kSidingDialog = 450;             ///< dialog resource "Bocznica"
 constexpr int32_t kSidingMaxRows = 10;         ///< sub-tracks shown at most
 constexpr int32_t kSidingBand = 58;            ///< units of one sub-track's band
 constexpr int32_t kSidingIconRight = 27;       ///< last unit of the signal column that selects a consist

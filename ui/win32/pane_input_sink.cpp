@@ -5,6 +5,7 @@
 
 #include "ui/status_texts.h"
 #include "ui/win32/panes.h"
+#include "ui/win32/siding_window.h"
 #include "ui/win32/sound_player.h"
 #include "ui/win32/status_bar.h"
 #include "ui/win32/train_pane.h"
@@ -14,8 +15,8 @@ const PaneInputSink kWindowPaneInputSink = {
     [] { PlayGameSound(Sound::kError); },                           // errorSound
     [] { if (gStationPane) InvalidateRect(gStationPane, nullptr, FALSE); },  // repaintStation
     RepaintTrainPane,                                               // repaintTrain
-    nullptr,                                                        // chooseSubTrack
-    nullptr,                                                        // viewSiding
+    ChooseSubTrack,                                                 // chooseSubTrack
+    ViewSiding,                                                     // viewSiding
     nullptr,                                                        // openDepot
     nullptr,                                                        // openTimetable
 };

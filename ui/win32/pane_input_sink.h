@@ -4,6 +4,6 @@
 
 #include "ui/pane_input.h"
 
-// The siding, depot and timetable windows keep their stand-ins until they
+// The depot and timetable windows keep their stand-ins until they
 // are built.
 extern const PaneInputSink kWindowPaneInputSink;

@@ -7,6 +7,7 @@
 
 #include "ui/win32/boards_paint.h"
 #include "ui/win32/pane_paint.h"
+#include "ui/win32/siding_window.h"
 #include "ui/win32/station_pane.h"
 #include "ui/win32/train_pane.h"
 
@@ -19,7 +20,7 @@ const PaneClass kPaneClasses[] = {
     {"SemarionStationPane", StationPaneWndProc},   {"SemarionArrivalsPane", ArrivalsBoardWndProc},
     {"SemarionTrainPane", TrainPaneWndProc},     {"SemarionDeparturesPane", DeparturesBoardWndProc},
     {"SemarionWWPane", BlankPaneWndProc},        {"SemarionMijankaPane", BlankPaneWndProc},
-    {"SemarionBocznicaPane", BlankPaneWndProc},  {"SemarionLokomPane", BlankPaneWndProc},
+    {"SemarionBocznicaPane", SidingPaneWndProc},  {"SemarionLokomPane", BlankPaneWndProc},
     {"SemarionRozkladPane", BlankPaneWndProc},   {"SemarionPodgladPane", BlankPaneWndProc},
     {"SemarionToryPane", BlankPaneWndProc},
 };
