@@ -221,6 +221,9 @@ TEST_F(SidingWindow, TheSignalColumnSelectsASubTracksConsist)
     EXPECT_FALSE(gSelection.routeLaying);
     EXPECT_EQ(sink->trainRepaints, 1);
     EXPECT_EQ(game.FindSlotForRoute(713, 401), game.SlotAt(kSecondSubTrack, 0));
+    // A move from the siding is the selected sub-track's: its coupling holds it.
+    ASSERT_EQ(Click(true, VehicleX(0), kSecondBandY), SidingClickOutcome::kRepaint);
+    EXPECT_STREQ(game.ValidateMove(713, 401, -1), "Trwa łączenie/rozłączanie");
 }
 
 TEST(SidingWindowPlace, CentredOverTheOwnerThenPushedInsideTheWorkArea)
