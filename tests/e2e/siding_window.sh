@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Testowo's siding worked through its window while the clock runs: a right
+# Testowo's siding worked through its window: with the game paused, a right
 # click on the siding opens the window; a right click there on the
 # locomotive of the second sub-track starts coupling it to the wagon behind
 # it, and the status bar says how long that takes; a click on that
 # sub-track's signal closes the window and selects its consist, whose move to
 # the line is put to the move validation, which refuses it while the
-# coupling runs. The first train to come in on the line is then routed into
+# coupling runs. The clock then runs fast, and the first train to come in on
+# the line is routed into
 # the siding: its first click on the siding opens the window to choose the
 # sub-track, the route is set, and the window, opened again while the train
 # runs in, shows it on the sub-track that was empty.
@@ -18,13 +19,16 @@ work=$PWD/e2e/siding_window
 . "$here/game_helpers.bash"
 make_game_folder "$work"
 # Without steam supplies, whose reports would write over the messages in the status bar.
-printf '[Zegar]\r\nInterval=195\r\n[Zapasy]\r\nWlaczone=0\r\n' >"$work/gra/semarion.ini"
+printf '[Zegar]\r\nInterval=50\r\n[Zapasy]\r\nWlaczone=0\r\n' >"$work/gra/semarion.ini"
+pause=40025
 siding="Bocznica B1  (tory B1/1-B1/3)"
 
 start_program "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")"
 "$run" "$driver" wait "$testowo" 60 || fail "the command line did not start Testowo"
 sleep 1
 read -r pane_x pane_y pane_w pane_h < <("$run" "$driver" pane "$testowo" 101 | tr -d '\r')
+# Paused, the coupling started below keeps running while the move is asked for.
+"$run" "$driver" command "$testowo" $pause
 
 # open_siding BUTTON TILE MESSAGE: the click that opens the window; its pane
 # is then at sx, sy, its scale (pixels per unit, from the three bands'
@@ -62,12 +66,21 @@ band_has_vehicle() {
   pixels=$(convert "$work/probe.png" -crop "${w}x${h}+$x+$y" txt:-)
   grep -v -e '#FFFFFF' -e '^#' <<<"$pixels" | grep -q .
 }
+# wait_band BAND SECONDS MESSAGE: the band shows a vehicle within the time (the
+# pane paints once the window has shown, and then on every timer tick).
+wait_band() {
+  for _ in $(seq $(($2 * 2))); do
+    band_has_vehicle "$1" && return 0
+    sleep 0.5
+  done
+  fail "$3"
+}
 
 # The window over the game: the second sub-track holds SM42 #44 and a wagon
 # (a car stands on the second or the third, as drawn at the start).
 open_siding 3 713 "a right click on the siding opened no window"
+wait_band 1 5 "the second sub-track is drawn empty"
 import -window root "$work/window.png"
-band_has_vehicle 1 || fail "the second sub-track is drawn empty"
 if band_has_vehicle 0; then empty=2; else empty=0; fi
 ! band_has_vehicle "$empty" || fail "neither the first nor the third sub-track is drawn empty"
 click_siding 3 100 80
@@ -78,6 +91,7 @@ click_tile 1 401
 expect_status 1 "Trwa łączenie/rozłączanie" "the sub-track's consist was not the one the move was asked for"
 
 # The first train on the line, into the empty sub-track.
+"$run" "$driver" command "$testowo" $pause
 wait_tile 401 red 120 "no train came in on the line"
 sleep 2
 click_tile 3 401
@@ -90,12 +104,8 @@ import -window root "$work/candidates.png"
 click_tile 1 609
 # The window, open while the train runs in, is repainted by the timer.
 open_siding 3 713 "the siding window did not open again"
-for _ in $(seq 60); do
-  band_has_vehicle "$empty" && break
-  sleep 1
-done
+wait_band "$empty" 60 "the train did not come to the sub-track chosen"
 import -window root "$work/arrived.png"
-band_has_vehicle "$empty" || fail "the train did not come to the sub-track chosen"
 "$run" "$driver" click "$siding" 1
 expect_closed "Zamknij did not close the window"
 close_without_saving "$testowo"

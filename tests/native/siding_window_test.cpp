@@ -320,6 +320,16 @@ protected:
         return false;
     }
 
+    // The two clicks of a route for the selection (the second on the siding's
+    // track), then the steps until the consist stands on the row it went to.
+    bool RouteAndRun(TileCode destination, int32_t row)
+    {
+        Click(false, destination);
+        if (!TheRecord().messages.empty() || !gSelection.candidatesShown) return false;
+        Click(false, 916);
+        return gSelection.selectedTile == 0 && StepUntilStanding(row);
+    }
+
     static inline Game* gGame = nullptr;  ///< the game the chooser clicks in
     std::optional<RecordingSink> sink_;   ///< records, then the chooser replaces its chooser
 };
@@ -329,13 +339,8 @@ TEST_F(SidingRoutes, AConsistGoesIntoTheChosenSubTrackAndOutAgain)
     PutVehicles(game, kRzPlatform2, 0, {{kRzDieselLoco}});
     Click(true, 711);
     ASSERT_EQ(gSelection.selectedTile, 711);
-    Click(false, 920);
-    EXPECT_EQ(TheRecord().messages, std::vector<std::string>());
-    ASSERT_TRUE(gSelection.candidatesShown);
-    EXPECT_EQ(game.SlotAt(kRzSiding, 0)->Link(), -kRzSubTrack2);
-    Click(false, 916);
-    ASSERT_EQ(gSelection.selectedTile, 0);
-    ASSERT_TRUE(StepUntilStanding(kRzSubTrack2));
+    ASSERT_TRUE(RouteAndRun(920, kRzSubTrack2)) << TheRecord().LastMessage();
+    EXPECT_EQ(game.SlotAt(kRzSiding, 0)->Link(), -kRzSubTrack2);  // it went in at the sub-track's front
     EXPECT_EQ(game.SlotKind(kRzSubTrack2, 0), kKindDieselLoco);
     EXPECT_EQ(game.SlotVehicleType(kRzPlatform2, 0), 0);
     EXPECT_EQ(game.SlotVehicleType(kRzSiding, 0), 0);
@@ -346,12 +351,7 @@ TEST_F(SidingRoutes, AConsistGoesIntoTheChosenSubTrackAndOutAgain)
     gSidingHits = PlanSidingPane(game, gSidingWindow, FixedWidth, 1.0).hits;
     ASSERT_EQ(SidingPaneClick(game, gSidingWindow, gSidingHits, false, 10, kSidingBand + 10), SidingClickOutcome::kClose);
     ASSERT_EQ(gSelection.selectedTile, 920);
-    Click(false, 711);
-    EXPECT_EQ(TheRecord().messages, std::vector<std::string>());
-    ASSERT_TRUE(gSelection.candidatesShown);
-    Click(false, 916);
-    ASSERT_EQ(gSelection.selectedTile, 0);
-    ASSERT_TRUE(StepUntilStanding(kRzPlatform2));
+    ASSERT_TRUE(RouteAndRun(711, kRzPlatform2)) << TheRecord().LastMessage();
     EXPECT_EQ(game.SlotKind(kRzPlatform2, 0), kKindDieselLoco);
     EXPECT_EQ(game.SlotVehicleType(kRzSubTrack2, 0), 0);
     EXPECT_EQ(game.SlotVehicleType(kRzSiding, 0), 0);
