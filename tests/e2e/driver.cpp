@@ -12,6 +12,10 @@
 //                               the window's child ID and its width, height
 //   driver slide TITLE ID POS   moves a dialog's trackbar as a drag would
 //   driver click TITLE ID       clicks a dialog's button
+//   driver settext TITLE ID TEXT
+//                               puts TEXT into a dialog's control, as typing would
+//   driver text TITLE ID        prints the text of a dialog's control (code
+//                               page 1250)
 //   driver filedialog TITLE PATH SECONDS
 //                               types PATH into the file dialog the window
 //                               opened and presses its OK button
@@ -111,6 +115,22 @@ int Click(HWND dialog, int id)
     return 0;
 }
 
+int SetControlText(HWND dialog, int id, const char* text)
+{
+    HWND control = GetDlgItem(dialog, id);
+    return control && SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) ? 0 : 1;
+}
+
+int PrintControlText(HWND dialog, int id)
+{
+    HWND control = GetDlgItem(dialog, id);
+    if (!control) return 1;
+    char text[512] = {};
+    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    std::printf("%s\n", text);
+    return 0;
+}
+
 struct OwnedDialog {
     HWND owner;   ///< the window whose dialog is looked for
     HWND found;   ///< the file dialog, null until found
@@ -158,7 +178,7 @@ int main(int argc, char** argv)
         return WaitForWindow(argv[2], std::atoi(argv[3])) ? 0 : 1;
     if (argc < 3) {
         std::fprintf(stderr,
-                     "usage: driver wait|close|command|menu|statusbar|statustext|pane|slide|click|filedialog "
+                     "usage: driver wait|close|command|menu|statusbar|statustext|pane|slide|click|settext|text|filedialog "
                      "TITLE [...]\n");
         return 2;
     }
@@ -173,6 +193,8 @@ int main(int argc, char** argv)
     if (argc >= 4 && std::strcmp(argv[1], "pane") == 0) return PrintPane(hwnd, std::atoi(argv[3]));
     if (argc >= 5 && std::strcmp(argv[1], "slide") == 0) return Slide(hwnd, std::atoi(argv[3]), std::atoi(argv[4]));
     if (argc >= 4 && std::strcmp(argv[1], "click") == 0) return Click(hwnd, std::atoi(argv[3]));
+    if (argc >= 5 && std::strcmp(argv[1], "settext") == 0) return SetControlText(hwnd, std::atoi(argv[3]), argv[4]);
+    if (argc >= 4 && std::strcmp(argv[1], "text") == 0) return PrintControlText(hwnd, std::atoi(argv[3]));
     if (argc >= 5 && std::strcmp(argv[1], "filedialog") == 0) return FillFileDialog(hwnd, argv[3], std::atoi(argv[4]));
     std::fprintf(stderr, "unknown command %s\n", argv[1]);
     return 2;

@@ -35,6 +35,21 @@ void SetStretchModeForScale(HDC dc, double scale)
     SetBrushOrgEx(dc, 0, 0, nullptr);
 }
 
+HBITMAP CreatePixelBuffer(int width, int height, CanvasPixel*& pixels)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    pixels = section ? static_cast<CanvasPixel*>(bits) : nullptr;
+    return section;
+}
+
 void TileBlitter::Copy(int x, int y, HBITMAP tile)
 {
     if (!dc_ || !tile) return;

@@ -7,10 +7,16 @@
 
 #include <cstdint>
 
+#include "ui/tile_canvas.h"
 #include "ui/win32/gdi_scoped.h"
 
 // The colour left out when a tile or picture is drawn transparently.
 constexpr COLORREF kTransparentWhite = RGB(255, 255, 255);
+
+// A 32-bit top-down section of width x height whose pixels the program
+// writes directly (after GdiFlush when GDI drew into it); null when it
+// cannot be made.
+HBITMAP CreatePixelBuffer(int width, int height, CanvasPixel*& pixels);
 
 // Fills a rectangle with one colour through a brush of its own.
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour);

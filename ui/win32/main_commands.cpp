@@ -5,16 +5,20 @@
 
 #include <string>
 
+#include "model/timetable.h"
 #include "ui/commands.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
 #include "ui/station_view.h"
 #include "ui/ui_state.h"
+#include "ui/win32/depot_window.h"
+#include "ui/win32/entries_exits_dialog.h"
 #include "ui/win32/game_file_commands.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/status_bar.h"
 #include "ui/win32/text_cp1250.h"
+#include "ui/win32/timetable_window.h"
 #include "ui/win32/view_size_dialog.h"
 
 namespace {
@@ -92,6 +96,8 @@ const CommandHandler kHandlers[] = {
     {kCmdSaveGame, SaveGameCommand},
     {kCmdSaveGameAs, SaveGameAsCommand},
     {kCmdExit, Exit},
+    {kCmdArrivals, [](HWND main) { OpenTimetableDialog(main, kArrivalMode); }},
+    {kCmdDepartures, [](HWND main) { OpenTimetableDialog(main, kDepartureMode); }},
     {kCmdExtinguish, [](HWND) { SteamCommand(kCmdExtinguish); }},
     {kCmdFireUp, [](HWND) { SteamCommand(kCmdFireUp); }},
     {kCmdDisruptions, Disruptions},
@@ -101,6 +107,8 @@ const CommandHandler kHandlers[] = {
     {kCmdHelp, Help},
     {kCmdViewSizes, [](HWND main) { OpenViewSizeDialog(main); }},
     {kCmdCentreSchematic, CentreSchematic},
+    {kCmdEntriesExits, OpenEntriesExitsDialog},
+    {kCmdDepot, [](HWND main) { OpenDepotDialog(main); }},
 };
 
 const CommandHandler* FindHandler(int id)

@@ -13,16 +13,19 @@
 #include "ui/timer_message.h"
 #include "ui/ui_state.h"
 #include "ui/win32/clock_timer.h"
+#include "ui/win32/depot_window.h"
 #include "ui/win32/game_file_commands.h"
 #include "ui/win32/game_files.h"
 #include "ui/win32/graphics.h"
 #include "ui/win32/main_commands.h"
 #include "ui/win32/pane_input_sink.h"
 #include "ui/win32/pane_layout.h"
+#include "ui/win32/section_dialog.h"
 #include "ui/win32/siding_window.h"
 #include "ui/win32/train_pane.h"
 #include "ui/win32/train_pane_mouse.h"
 #include "ui/win32/panes.h"
+#include "ui/win32/preview_window.h"
 #include "ui/win32/sound_player.h"
 #include "ui/win32/status_bar.h"
 
@@ -37,9 +40,6 @@ namespace {
 constexpr int kInitialWidth = 900;
 constexpr int kInitialHeight = 600;
 constexpr int kMainMenu = 1;
-
-// Granted at once while the permission window is not built.
-void GrantSection(HWND, int) { gSectionRequest.answer = 0; }
 
 void OnCreate(HWND window)
 {
@@ -126,12 +126,15 @@ LRESULT OnMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 WindowServices gWindowServices = {
     LoadGraphics,                             // loadGraphics
     FreeGraphics,                             // freeGraphics
-    [] { InvalidateSidingPane(); },           // invalidateToolPanes
+    [] {                                      // invalidateToolPanes
+        InvalidateSidingPane();
+        RepaintDepotPane();
+    },
     AskSaveGame,                              // askSaveGame
     StartGameFromCommandLine,                 // startGameFromCommandLine
     [](HWND) {},                              // openNewGameDialog
-    GrantSection,                             // openSectionPermissionDialog
-    [](HWND) {},                              // openPreviewDialog
+    OpenSectionPermissionDialog,              // openSectionPermissionDialog
+    OpenPreviewDialog,                        // openPreviewDialog
 };
 
 const UiHooks kMainWindowUi = {

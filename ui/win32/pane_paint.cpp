@@ -29,14 +29,17 @@ LRESULT PaneProcWithPainter(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
-void PaintDoubleBuffered(HWND window, PanePainter painter)
+SIZE UiLogicalSize(int width, int height) { return {std::max(UiUnits(width), 1), std::max(UiUnits(height), 1)}; }
+
+void PaintDoubleBuffered(HWND window, PanePainter painter, LogicalSizer sizer)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     RECT client;
     GetClientRect(window, &client);
     {
-        DoubleBuffer buffer(dc, std::max(UiUnits(client.right), 1), std::max(UiUnits(client.bottom), 1));
+        const SIZE logical = sizer(client.right, client.bottom);
+        DoubleBuffer buffer(dc, logical.cx, logical.cy);
         painter(buffer.Dc(), buffer.Width(), buffer.Height());
         buffer.StretchBlit(client.right, client.bottom);
     }

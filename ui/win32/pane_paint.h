@@ -12,6 +12,9 @@ using PanePainter = void (*)(HDC dc, int width, int height);
 // anything else goes to DefWindowProcA.
 LRESULT PaneProcWithPainter(HWND window, UINT message, WPARAM wParam, LPARAM lParam, PanePainter painter);
 
-// Paints a pane at its logical size (the client size divided by uiScale) and
-// stretches the image onto the client area.
-void PaintDoubleBuffered(HWND window, PanePainter painter);
+// The size a pane's image is painted at for a client of width x height.
+using LogicalSizer = SIZE (*)(int width, int height);
+SIZE UiLogicalSize(int width, int height);  // divided by uiScale, each at least 1
+
+// Paints a pane at its logical size and stretches the image onto the client area.
+void PaintDoubleBuffered(HWND window, PanePainter painter, LogicalSizer sizer = UiLogicalSize);

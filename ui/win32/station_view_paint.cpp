@@ -30,12 +30,11 @@ void DrawBackground(HDC target, HDC like, HBITMAP picture, const ViewRegion& reg
     BitBlt(target, -region.srcX, -region.srcY, size.cx, size.cy, memory.Get(), 0, 0, SRCCOPY);
 }
 
-// The region's tiles at 14 x 14 grid pixels each. Over a background picture
-// a track tile leaves out white (the level crossing its own corner colour);
-// markers are always opaque.
-void DrawTiles(HDC target, Game& game, const ViewRegion& region, bool overBackground)
+// The region's tiles at 14 x 14 grid pixels each, composed in the buffer's
+// own memory. Over a background picture a track tile leaves out white (the
+// level crossing its own corner colour); markers are always opaque.
+void DrawTiles(const TileCanvas& canvas, Game& game, const ViewRegion& region, bool overBackground)
 {
-    TileBlitter blitter(target);
     const int firstCol = region.srcX / kTileSize, firstRow = region.srcY / kTileSize;
     const int cols = region.srcW / kTileSize, rows = region.srcH / kTileSize;
     for (int r = 0; r < rows; ++r)
@@ -43,16 +42,30 @@ void DrawTiles(HDC target, Game& game, const ViewRegion& region, bool overBackgr
             const int32_t code = game.TileCode(firstRow + r, firstCol + c);
             if (code == 0) continue;
             const TilePicture picture = PictureForTile(code, game.TileState(firstRow + r, firstCol + c));
-            HBITMAP bitmap = PictureBitmap(picture);
-            if (!bitmap) continue;
+            const TilePixels* tile = PicturePixels(picture);
+            if (!tile) continue;
             const int x = c * kTileSize, y = r * kTileSize;
-            if (overBackground && picture.kind == TilePictureKind::kTrack) {
-                const COLORREF key = IsKeyedOnOwnCorner(picture.number) ? TopLeftPixel(bitmap) : kTransparentWhite;
-                blitter.Transparent(x, y, bitmap, key);
-            } else {
-                blitter.Copy(x, y, bitmap);
-            }
+            if (overBackground && picture.kind == TilePictureKind::kTrack)
+                PutTileKeyed(canvas, x, y, *tile,
+                             IsKeyedOnOwnCorner(picture.number) ? tile->pixels[0] : CanvasPixelOf(kTransparentWhite));
+            else
+                PutTile(canvas, x, y, *tile);
         }
+}
+
+// A composed region that the pane shows smaller, reduced by averaging and
+// copied as it is; false when it is shown larger in either direction.
+bool DrawReduced(HDC dc, const TileCanvas& composed, const ViewPlacement& place)
+{
+    if (place.dstW < 1 || place.dstH < 1 || place.dstW > composed.width || place.dstH > composed.height) return false;
+    TileCanvas reduced{nullptr, place.dstW, place.dstH};
+    ScopedMemoryDC memory(dc);
+    ScopedBitmap buffer(CreatePixelBuffer(reduced.width, reduced.height, reduced.pixels));
+    if (!memory.Get() || !buffer) return false;
+    ShrinkCanvas(composed, reduced);
+    ScopedSelect select(memory.Get(), buffer.Get());
+    BitBlt(dc, place.dstX, place.dstY, reduced.width, reduced.height, memory.Get(), 0, 0, SRCCOPY);
+    return true;
 }
 
 // Composes the region at 1:1 and stretches it onto the pane where the view
@@ -62,18 +75,22 @@ void DrawSchematic(HDC dc, Game& game, int width, int height)
 {
     const ViewRegion region = StationViewRegion(game);
     const ViewPlacement place = FitStationView(gStationView, region, width, height, gSettings.rozmiarSchematu);
+    TileCanvas canvas{nullptr, std::max(region.srcW, 1), std::max(region.srcH, 1)};
     ScopedMemoryDC tiles(dc);
-    ScopedBitmap buffer(CreateCompatibleBitmap(dc, std::max(region.srcW, 1), std::max(region.srcH, 1)));
+    ScopedBitmap buffer(CreatePixelBuffer(canvas.width, canvas.height, canvas.pixels));
     if (!tiles.Get() || !buffer) return;
     ScopedSelect select(tiles.Get(), buffer.Get());
     FillSolid(tiles.Get(), {0, 0, region.srcW, region.srcH}, static_cast<COLORREF>(gSettings.schematStacji));
     HBITMAP background = gBackgroundSource();
     const bool overBackground = gSettings.tlo && background;
     if (overBackground) DrawBackground(tiles.Get(), dc, background, region);
-    DrawTiles(tiles.Get(), game, region, overBackground);
-    SetStretchModeForScale(dc, place.scale);
-    StretchBlt(dc, place.dstX, place.dstY, place.dstW, place.dstH, tiles.Get(), 0, 0, region.srcW, region.srcH,
-               SRCCOPY);
+    GdiFlush();  // the fill and the picture are in the pixels before the tiles go over them
+    DrawTiles(canvas, game, region, overBackground);
+    if (!DrawReduced(dc, canvas, place)) {
+        SetStretchModeForScale(dc, place.scale);
+        StretchBlt(dc, place.dstX, place.dstY, place.dstW, place.dstH, tiles.Get(), 0, 0, region.srcW, region.srcH,
+                   SRCCOPY);
+    }
 }
 
 }  // namespace

@@ -1,15 +1,23 @@
 // Track tiles, markers and signals from the program's resources.
 #include "ui/win32/tile_bitmaps.h"
 
+#include <algorithm>
+
 #include "ui/settings.h"
 #include "ui/win32/drawing.h"
 #include "ui/win32/gdi_scoped.h"
 
 namespace {
 
-ScopedBitmap gTileBitmaps[kTileEntryCount];
-ScopedBitmap gEntryNumberBitmaps[kDigitMarkerCount + 1];  // from 1
-ScopedBitmap gLetterBitmaps[kLetterMarkerCount + 1];      // from 1
+// A picture of the schematic and its pixels for composing in memory.
+struct TileImage {
+    ScopedBitmap bitmap;  ///< null when missing
+    TilePixels pixels;    ///< its top-left 14 x 14 pixels; meaningless without the bitmap
+};
+
+TileImage gTileBitmaps[kTileEntryCount];
+TileImage gEntryNumberBitmaps[kDigitMarkerCount + 1];  // from 1
+TileImage gLetterBitmaps[kLetterMarkerCount + 1];      // from 1
 ScopedBitmap gSignalDownBitmap;
 ScopedBitmap gSignalUpBitmap;
 
@@ -47,10 +55,62 @@ private:
     ScopedBrush brush_;      ///< the station colour
 };
 
-template <size_t N>
-HBITMAP Entry(const ScopedBitmap (&table)[N], int32_t i)
+// Reads a bitmap's top-left 14 x 14 pixels through a 32-bit top-down section.
+class PixelReader {
+public:
+    PixelReader()
+        : memory_(nullptr), source_(nullptr), bits_(nullptr), section_(CreatePixelBuffer(kTileSize, kTileSize, bits_))
+    {
+        previous_ = section_ ? SelectObject(memory_.Get(), section_.Get()) : nullptr;
+    }
+    ~PixelReader()
+    {
+        if (previous_) SelectObject(memory_.Get(), previous_);
+    }
+    PixelReader(const PixelReader&) = delete;
+    PixelReader& operator=(const PixelReader&) = delete;
+
+    void Read(TileImage& image)
+    {
+        if (!image.bitmap || !bits_) return;
+        {
+            ScopedSelect select(source_.Get(), image.bitmap.Get());
+            BitBlt(memory_.Get(), 0, 0, kTileSize, kTileSize, source_.Get(), 0, 0, SRCCOPY);
+        }
+        GdiFlush();
+        std::copy(bits_, bits_ + kTileSize * kTileSize, image.pixels.pixels.begin());
+    }
+
+private:
+    ScopedMemoryDC memory_;        ///< holds the section
+    ScopedMemoryDC source_;        ///< holds the bitmap read
+    CanvasPixel* bits_ = nullptr;  ///< the section's pixels; set as the section is made, so declared first
+    ScopedBitmap section_;         ///< 14 x 14, 32 bits
+    HGDIOBJ previous_ = nullptr;   ///< the memory context's own bitmap
+};
+
+void Load(TileImage& image, HBITMAP bitmap, PixelReader& reader)
 {
-    return i >= 0 && static_cast<size_t>(i) < N ? table[i].Get() : nullptr;
+    image.bitmap.Reset(bitmap);
+    reader.Read(image);
+}
+
+template <size_t N>
+const TileImage* Entry(const TileImage (&table)[N], int32_t i)
+{
+    return i >= 0 && static_cast<size_t>(i) < N && table[i].bitmap ? &table[i] : nullptr;
+}
+
+HBITMAP BitmapOf(const TileImage* image) { return image ? image->bitmap.Get() : nullptr; }
+
+const TileImage* PictureImage(const TilePicture& picture)
+{
+    switch (picture.kind) {
+    case TilePictureKind::kTrack: return Entry(gTileBitmaps, picture.number - kFirstTileNumber);
+    case TilePictureKind::kDigit: return picture.number >= 1 ? Entry(gEntryNumberBitmaps, picture.number) : nullptr;
+    case TilePictureKind::kLetter: return picture.number >= 1 ? Entry(gLetterBitmaps, picture.number) : nullptr;
+    default: return nullptr;
+    }
 }
 
 }  // namespace
@@ -65,24 +125,26 @@ void LoadTileBitmaps()
     FreeTileBitmaps();
     ScopedWindowDC screen(nullptr);
     TileComposer composer(screen.Get(), static_cast<COLORREF>(gSettings.schematStacji));
-    for (int32_t i = 0; i < kTileEntryCount; ++i) gTileBitmaps[i].Reset(composer.Compose(i));
+    PixelReader reader;
+    for (int32_t i = 0; i < kTileEntryCount; ++i) Load(gTileBitmaps[i], composer.Compose(i), reader);
 }
 
 void FreeTileBitmaps()
 {
-    for (ScopedBitmap& tile : gTileBitmaps) tile.Reset();
+    for (TileImage& tile : gTileBitmaps) tile.bitmap.Reset();
 }
 
 void LoadMarkerBitmaps()
 {
-    for (int32_t n = 1; n <= kDigitMarkerCount; ++n) gEntryNumberBitmaps[n].Reset(LoadNamedBitmap("NR", n));
-    for (int32_t n = 1; n <= kLetterMarkerCount; ++n) gLetterBitmaps[n].Reset(LoadNamedBitmap("L", n));
+    PixelReader reader;
+    for (int32_t n = 1; n <= kDigitMarkerCount; ++n) Load(gEntryNumberBitmaps[n], LoadNamedBitmap("NR", n), reader);
+    for (int32_t n = 1; n <= kLetterMarkerCount; ++n) Load(gLetterBitmaps[n], LoadNamedBitmap("L", n), reader);
 }
 
 void FreeMarkerBitmaps()
 {
-    for (ScopedBitmap& marker : gEntryNumberBitmaps) marker.Reset();
-    for (ScopedBitmap& marker : gLetterBitmaps) marker.Reset();
+    for (TileImage& marker : gEntryNumberBitmaps) marker.bitmap.Reset();
+    for (TileImage& marker : gLetterBitmaps) marker.bitmap.Reset();
 }
 
 void LoadSignalBitmaps()
@@ -97,18 +159,16 @@ void FreeSignalBitmaps()
     gSignalUpBitmap.Reset();
 }
 
-HBITMAP TileBitmap(int32_t entry) { return Entry(gTileBitmaps, entry); }
-HBITMAP EntryNumberBitmap(int32_t n) { return n >= 1 ? Entry(gEntryNumberBitmaps, n) : nullptr; }
-HBITMAP LetterBitmap(int32_t n) { return n >= 1 ? Entry(gLetterBitmaps, n) : nullptr; }
+HBITMAP TileBitmap(int32_t entry) { return BitmapOf(Entry(gTileBitmaps, entry)); }
+HBITMAP EntryNumberBitmap(int32_t n) { return n >= 1 ? BitmapOf(Entry(gEntryNumberBitmaps, n)) : nullptr; }
+HBITMAP LetterBitmap(int32_t n) { return n >= 1 ? BitmapOf(Entry(gLetterBitmaps, n)) : nullptr; }
 HBITMAP SignalDownBitmap() { return gSignalDownBitmap.Get(); }
 HBITMAP SignalUpBitmap() { return gSignalUpBitmap.Get(); }
 
-HBITMAP PictureBitmap(const TilePicture& picture)
+HBITMAP PictureBitmap(const TilePicture& picture) { return BitmapOf(PictureImage(picture)); }
+
+const TilePixels* PicturePixels(const TilePicture& picture)
 {
-    switch (picture.kind) {
-    case TilePictureKind::kTrack: return TileBitmap(picture.number - kFirstTileNumber);
-    case TilePictureKind::kDigit: return EntryNumberBitmap(picture.number);
-    case TilePictureKind::kLetter: return LetterBitmap(picture.number);
-    default: return nullptr;
-    }
+    const TileImage* image = PictureImage(picture);
+    return image ? &image->pixels : nullptr;
 }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+#include "ui/tile_canvas.h"
 #include "ui/tile_pictures.h"
 
 // LoadBitmapA of prefix + n from the program's resources; null when missing.
@@ -33,3 +34,5 @@ HBITMAP SignalUpBitmap();                 // SEMAFOR_GORA
 // The bitmap of a tile picture (PictureForTile): the prepared tile of a track
 // picture number, or the marker; null for none.
 HBITMAP PictureBitmap(const TilePicture& picture);
+// Its top-left 14 x 14 pixels, read when it was loaded; null for none.
+const TilePixels* PicturePixels(const TilePicture& picture);

@@ -1,0 +1,112 @@
+// Tiles copied into a pixel buffer: whole, keyed, and cut at every edge.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ui/tile_canvas.h"
+
+namespace {
+
+// A tile whose pixel (r, c) is r * 100 + c + 1, with a white cross through row 3 and column 5.
+TilePixels Numbered()
+{
+    TilePixels tile;
+    for (int r = 0; r < kTileSize; ++r)
+        for (int c = 0; c < kTileSize; ++c)
+            tile.pixels[static_cast<size_t>(r * kTileSize + c)] = (r == 3 || c == 5) ? 0xFFFFFF : r * 100 + c + 1;
+    return tile;
+}
+
+struct Buffer {
+    Buffer(int w, int h) : pixels(static_cast<size_t>(w * h), 7), canvas{pixels.data(), w, h} {}
+    CanvasPixel At(int x, int y) const { return pixels[static_cast<size_t>(y * canvas.width + x)]; }
+    std::vector<CanvasPixel> pixels;
+    TileCanvas canvas;
+};
+
+TEST(TileCanvas, WholeAndKeyedTiles)
+{
+    Buffer b(40, 30);
+    PutTile(b.canvas, 14, 7, Numbered());
+    EXPECT_EQ(b.At(14, 7), 1u);
+    EXPECT_EQ(b.At(27, 20), 13u * 100 + 13 + 1);
+    EXPECT_EQ(b.At(19, 7), 0xFFFFFFu);  // copied white
+    EXPECT_EQ(b.At(13, 7), 7u);
+    EXPECT_EQ(b.At(28, 20), 7u);
+    EXPECT_EQ(b.At(14, 21), 7u);
+
+    Buffer k(40, 30);
+    PutTileKeyed(k.canvas, 0, 0, Numbered(), 0xFFFFFF);
+    EXPECT_EQ(k.At(5, 0), 7u);  // the key leaves what was there
+    EXPECT_EQ(k.At(0, 3), 7u);
+    EXPECT_EQ(k.At(4, 2), 2u * 100 + 4 + 1);
+}
+
+TEST(TileCanvas, CutAtTheEdges)
+{
+    Buffer b(20, 20);
+    PutTile(b.canvas, -10, -12, Numbered());  // only its bottom-right corner lands
+    EXPECT_EQ(b.At(0, 0), 12u * 100 + 10 + 1);
+    EXPECT_EQ(b.At(3, 1), 13u * 100 + 13 + 1);
+    EXPECT_EQ(b.At(4, 0), 7u);
+    PutTileKeyed(b.canvas, 15, 17, Numbered(), 0xFFFFFF);
+    EXPECT_EQ(b.At(19, 19), 2u * 100 + 4 + 1);
+    PutTile(b.canvas, 20, 0, Numbered());  // wholly outside
+    PutTile(b.canvas, -14, 0, Numbered());
+    PutTileKeyed(b.canvas, 0, 20, Numbered(), 0);
+    EXPECT_EQ(b.At(0, 19), 7u);
+    PutTile(TileCanvas{}, 0, 0, Numbered());  // no buffer: nothing happens
+}
+
+TEST(TileCanvas, WindowsColoursBecomePixels)
+{
+    EXPECT_EQ(CanvasPixelOf(0x00332211), 0x00112233u);
+    EXPECT_EQ(CanvasPixelOf(0x00FFFFFF), 0x00FFFFFFu);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ShrinkCanvas, AveragesWhatEachPixelCovers)
+{
+    // 4 x 2 -> 2 x 1: each target pixel averages a 2 x 2 block
+    std::vector<CanvasPixel> from = {0x000000, 0xFFFFFF, 0x102030, 0x102030,
+                                     0xFFFFFF, 0x000000, 0x102030, 0x102030};
+    std::vector<CanvasPixel> to(2, 7);
+    ShrinkCanvas({from.data(), 4, 2}, {to.data(), 2, 1});
+    EXPECT_EQ(to[0], 0x808080u);
+    EXPECT_EQ(to[1], 0x102030u);
+
+    // the same size copies
+    std::vector<CanvasPixel> same(8, 0);
+    ShrinkCanvas({from.data(), 4, 2}, {same.data(), 4, 2});
+    EXPECT_EQ(same, from);
+}
+
+TEST(ShrinkCanvas, AThinLineFadesButStays)
+{
+    // a black column of one pixel in white, 100 wide reduced to 98
+    constexpr int kFrom = 100, kTo = 98, kHigh = 3;
+    for (int line = 0; line < kFrom; ++line) {
+        std::vector<CanvasPixel> from(kFrom * kHigh, 0xFFFFFF);
+        for (int y = 0; y < kHigh; ++y) from[static_cast<size_t>(y * kFrom + line)] = 0;
+        std::vector<CanvasPixel> to(kTo * kHigh, 0);
+        ShrinkCanvas({from.data(), kFrom, kHigh}, {to.data(), kTo, kHigh});
+        CanvasPixel darkest = 0xFFFFFF;
+        for (int x = 0; x < kTo; ++x) darkest = std::min(darkest, to[static_cast<size_t>(kTo + x)] & 0xFF);
+        EXPECT_LE(darkest, 0x80u) << "line at " << line;
+    }
+}
+
+TEST(ShrinkCanvas, RefusesToEnlargeOrEmpty)
+{
+    std::vector<CanvasPixel> from(4, 0x123456), to(9, 7);
+    ShrinkCanvas({from.data(), 2, 2}, {to.data(), 3, 3});
+    EXPECT_EQ(to[0], 7u);
+    ShrinkCanvas({nullptr, 2, 2}, {to.data(), 1, 1});
+    ShrinkCanvas({from.data(), 2, 2}, {to.data(), 0, 1});
+    EXPECT_EQ(to[0], 7u);
+}
+
+}  // namespace

@@ -1,0 +1,43 @@
+// Composing the station schematic in memory: 14 x 14 tiles copied into a
+// 32-bit pixel buffer, whole or leaving out one key colour, and the buffer
+// reduced to the pane by averaging. A few thousand tiles a repaint are too
+// many for one GDI blit each, and the system's halftone stretch takes longer
+// than the whole rest of the repaint.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "ui/tile_pictures.h"
+
+// Pixels as a 32-bit top-down device-independent bitmap holds them: 0x00RRGGBB.
+using CanvasPixel = uint32_t;
+
+// One tile's pixels, row by row from the top.
+struct TilePixels {
+    std::array<CanvasPixel, kTileSize * kTileSize> pixels{};  ///< 0x00RRGGBB
+};
+
+// A buffer owned by someone else (the bitmap's memory), width x height pixels.
+struct TileCanvas {
+    CanvasPixel* pixels = nullptr;  ///< top row first; null draws nothing
+    int32_t width = 0;              ///< pixels in a row
+    int32_t height = 0;             ///< rows
+};
+
+// The pixel of a Windows colour (0x00BBGGRR).
+constexpr CanvasPixel CanvasPixelOf(uint32_t colourRef)
+{
+    return ((colourRef & 0xFF) << 16) | (colourRef & 0xFF00) | ((colourRef >> 16) & 0xFF);
+}
+
+// The tile with its top-left corner at (x, y); what falls outside the canvas is cut.
+void PutTile(const TileCanvas& canvas, int32_t x, int32_t y, const TilePixels& tile);
+// The same, leaving out the pixels of colour `key`.
+void PutTileKeyed(const TileCanvas& canvas, int32_t x, int32_t y, const TilePixels& tile, CanvasPixel key);
+
+// Reduces `from` onto the whole of `to`, each pixel of `to` the average of the
+// part of `from` it covers, so a line of one pixel fades rather than
+// vanishes. `to` is at most as wide and as high as `from`; otherwise, or
+// without pixels, nothing is drawn.
+void ShrinkCanvas(const TileCanvas& from, const TileCanvas& to);
