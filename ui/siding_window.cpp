@@ -229,7 +229,7 @@ SidingClickOutcome SidingPaneShiftClick(Game& game, const SidingWindowState& sta
 SidingDialogLayout LayOutSidingDialog(int32_t clientWidth, int32_t clientHeight)
 {
     SidingDialogLayout layout;
-    layout.pane = {5, 5, clientWidth - 10, clientHeight - 35};
+    layout.pane = {kSidingPaneMargin, kSidingPaneMargin, clientWidth - 2 * kSidingPaneMargin, clientHeight - 35};
     layout.button = {(clientWidth - 60) / 2, clientHeight - 26, 60, 20};
     return layout;
 }

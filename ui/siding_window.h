@@ -23,6 +23,7 @@ constexpr int32_t kSidingIconRight = 27;       ///< last unit of the signal colu
 constexpr int32_t kSidingVehiclesX = 85;       ///< where the first vehicle of a band starts
 constexpr int32_t kSidingMinWidth = 415;       ///< narrowest pane, in units
 constexpr int32_t kSidingRoomAfter = 190;      ///< units after the last vehicle's left edge
+constexpr int32_t kSidingPaneMargin = 5;       ///< pixels around the pane in the dialog
 constexpr int32_t kSidingRailColour = RgbColour(150, 150, 150);
 
 // The window's state while it is open, and what it chose after.

@@ -8,26 +8,24 @@
 
 #include <windows.h>
 
-#include <string>
+#include <memory>
 
 #include "model/game.h"
-#include "native/slot_texts.h"
 #include "native/station_files.h"
 #include "native/vehicle_scenes.h"
-#include "simulation/new_game.h"
-#include "simulation/notify.h"
 #include "simulation/pantographs.h"
 #include "simulation/train_tracking.h"
 #include "support/canvas.h"
-#include "support/fixture_path.h"
+#include "support/dialog_script.h"
 #include "support/main_window_fixture.h"
+#include "support/sample_game.h"
 #include "support/screenshot.h"
 #include "ui/layout.h"
 #include "ui/siding_window.h"
-#include "ui/startup.h"
 #include "ui/station_view.h"
 #include "ui/win32/pane_layout.h"
 #include "ui/win32/siding_window.h"
+#include "ui/win32/tool_dialog.h"
 #include "ui/win32/vehicle_pictures.h"
 
 namespace {
@@ -36,39 +34,11 @@ constexpr TileCode kSidingTile = 713;
 constexpr int32_t kFirstSubTrack = kStcPointCount;
 const wchar_t kTitle[] = L"Bocznica B1  (tory B1/1-B1/3)";
 
-std::string TestowoTimetable() { return std::string(SEMARION_FIXTURES) + "/../../game/Stacje/Testowo/Testowo.roz"; }
-
-void (*gScript)(HWND dialog);  // what the player does in the open window
-bool gScriptRan;
-
-int gScriptWaits;
-
-// Runs the script once the window shows: a dialog without WS_VISIBLE is shown
-// when its message loop first idles.
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
-{
-    HWND dialog = FindWindowW(L"#32770", kTitle);
-    if ((!dialog || !IsWindowVisible(dialog)) && ++gScriptWaits < 300) return;
-    KillTimer(nullptr, id);
-    ASSERT_NE(dialog, nullptr);
-    gScriptRan = true;
-    gScript(dialog);
-    // A failed check leaves the script early: the window must still close.
-    if (IsWindow(dialog)) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-}
-
 // A mouse message at pane units (x, y) of the siding pane, in its pixels.
 void PaneMouse(UINT message, WPARAM keys, int32_t x, int32_t y)
 {
     const int px = static_cast<int>((x + 0.5) * gUiScale), py = static_cast<int>((y + 0.5) * gUiScale);
     SendMessageA(gSidingPane, message, keys, MAKELPARAM(px, py));
-}
-
-RECT WorkArea()
-{
-    RECT work = {0, 0, 1024, 768};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    return work;
 }
 
 class SidingWindowTest : public MainWindowFixture {
@@ -77,18 +47,9 @@ protected:
     {
         MainWindowFixture::SetUp();
         gSettings.dzwiek = false;
-        oldHooks_ = SetNotifyHooks({[] { return gUi.gameRunning; }, nullptr, nullptr, nullptr});
-        savedFolder_ = gGameFolder;
-        gGameFolder = FixturePath("\\..\\..\\game");
-        TheGame() = Game();
-        FixedRandom draws(100);
-        ASSERT_EQ(TheGame().NewGameFromTimetable(TestowoTimetable().c_str()), kNewGameStarted);
-        std::string failed;
-        ASSERT_TRUE(LoadRollingStockBitmaps(failed)) << failed;
+        game_ = std::make_unique<SampleGame>("Testowo");
         ResetPantographs();
         ResetTrainTracking();
-        gUi.gameRunning = true;
-        gScriptRan = false;
         LayoutPanes();
         ShowWindow(window_, SW_SHOWNOACTIVATE);
         UpdateWindow(window_);  // the station pane paints: its view places the grid
@@ -96,10 +57,7 @@ protected:
     void TearDown() override
     {
         MainWindowFixture::TearDown();
-        FreeRollingStockBitmaps();
-        gGameFolder = savedFolder_;
-        SetNotifyHooks(oldHooks_);
-        TheGame() = Game();
+        game_.reset();
         gStationView = StationViewState();
         gSidingWindow = SidingWindowState();
         gSidingHits = SidingHitTable();
@@ -113,20 +71,16 @@ protected:
         SendMessageA(gStationPane, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : MK_RBUTTON, MAKELPARAM(x, y));
     }
     // A click that opens the window, with the script run in it.
-    void ClickOpening(UINT message, TileCode tile, void (*script)(HWND dialog))
+    void ClickOpening(UINT message, TileCode tile, DialogScript script)
     {
-        gScript = script;
-        gScriptRan = false;
-        gScriptWaits = 0;
-        SetTimer(nullptr, 0, 10, RunScript);
+        ScheduleDialogScript(kTitle, script);
         Mouse(message, tile);
-        EXPECT_TRUE(gScriptRan);
+        EXPECT_TRUE(DialogScriptRan());
         EXPECT_FALSE(gSidingWindow.open);
         EXPECT_EQ(gSidingPane, nullptr);
     }
 
-    NotifyHooks oldHooks_{};
-    std::string savedFolder_;
+    std::unique_ptr<SampleGame> game_;  ///< Testowo in TheGame()
 };
 
 TEST_F(SidingWindowTest, ARightClickOpensItAndItsClicksCoupleAndSelect)

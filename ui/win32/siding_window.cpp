@@ -15,6 +15,7 @@
 #include "ui/win32/pane_paint.h"
 #include "ui/win32/text_cp1250.h"
 #include "ui/win32/tile_bitmaps.h"
+#include "ui/win32/tool_dialog.h"
 #include "ui/win32/vehicle_pictures.h"
 
 HWND gSidingPane = nullptr;
@@ -26,7 +27,6 @@ constexpr int kPaneId = 451;
 constexpr int kPaneExtraHeight = 6;  ///< pixels below the last band
 constexpr int kFrameExtraWidth = 10;
 constexpr int kFrameExtraHeight = 35;  ///< the pane's margins and the button row
-constexpr RECT kFallbackWorkArea = {0, 0, 1024, 768};
 
 int32_t MeasureStrip(int32_t row, int32_t slot) { return DrawVehicleStrip(nullptr, row, slot, 0, 0, false, 0, 1.0); }
 
@@ -41,22 +41,14 @@ HFONT SidingFont(PaneFont font)
 
 PaneRect ToPaneRect(const RECT& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }
 
-RECT WorkArea()
-{
-    RECT work;
-    return SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) ? work : kFallbackWorkArea;
-}
-
 // Sizes the pane for the siding's bands, then the window around it, placed
 // over its owner or where the player left it last, inside the work area.
 void PlaceDialog(HWND dialog)
 {
     const int paneWidth = UiPixels(SidingPaneWidth(TheGame(), gSidingWindow, MeasureStrip));
     const int paneHeight = UiPixels(SidingRowCount(gSidingWindow) * kSidingBand) + kPaneExtraHeight;
-    gSidingPane = CreateWindowExA(WS_EX_CLIENTEDGE, "SemarionBocznicaPane", "", WS_CHILD | WS_VISIBLE, 5, 5,
-                                  paneWidth, paneHeight, dialog,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPaneId)),
-                                  reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE)), nullptr);
+    gSidingPane = CreateToolPane(dialog, "SemarionBocznicaPane", kPaneId, 0, kSidingPaneMargin, kSidingPaneMargin,
+                                 paneWidth, paneHeight);
     RECT frame = {0, 0, paneWidth + kFrameExtraWidth, paneHeight + kFrameExtraHeight};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));
