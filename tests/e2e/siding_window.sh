@@ -22,6 +22,7 @@ make_game_folder "$work"
 printf '[Zegar]\r\nInterval=50\r\n[Zapasy]\r\nWlaczone=0\r\n' >"$work/gra/semarion.ini"
 pause=40025
 siding="Bocznica B1  (tory B1/1-B1/3)"
+permission="Pozwolenie zajęcia odcinka"
 
 start_program "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")"
 "$run" "$driver" wait "$testowo" 60 || fail "the command line did not start Testowo"
@@ -66,11 +67,16 @@ band_has_vehicle() {
   pixels=$(convert "$work/probe.png" -crop "${w}x${h}+$x+$y" txt:-)
   grep -v -e '#FFFFFF' -e '^#' <<<"$pixels" | grep -q .
 }
+# A train that asks for the line is let on at once.
+grant_line() {
+  if "$run" "$driver" wait "$permission" 0; then "$run" "$driver" click "$permission" 446; fi
+}
 # wait_band BAND SECONDS MESSAGE: the band shows a vehicle within the time (the
 # pane paints once the window has shown, and then on every timer tick).
 wait_band() {
   for _ in $(seq $(($2 * 2))); do
     band_has_vehicle "$1" && return 0
+    grant_line
     sleep 0.5
   done
   fail "$3"
@@ -90,10 +96,18 @@ expect_closed "the signal column did not close the window"
 click_tile 1 401
 expect_status 1 "Trwa łączenie/rozłączanie" "the sub-track's consist was not the one the move was asked for"
 
-# The first train on the line, into the empty sub-track.
+# The first train on the line, into the empty sub-track; the route is laid
+# with the game paused, so that no other train asks for the line meanwhile.
 "$run" "$driver" command "$testowo" $pause
-wait_tile 401 red 120 "no train came in on the line"
+for _ in $(seq 240); do
+  grant_line
+  [ "$(tile_colour 401)" = red ] && break
+  sleep 0.5
+done
+[ "$(tile_colour 401)" = red ] || fail "no train came in on the line"
 sleep 2
+grant_line
+"$run" "$driver" command "$testowo" $pause
 click_tile 3 401
 open_siding 1 713 "a route to the siding opened no window to choose its sub-track"
 import -window root "$work/choosing.png"
@@ -102,6 +116,7 @@ expect_closed "choosing a sub-track did not close the window"
 expect_status 1 "" "the move into the siding was refused"
 import -window root "$work/candidates.png"
 click_tile 1 609
+"$run" "$driver" command "$testowo" $pause
 # The window, open while the train runs in, is repainted by the timer.
 open_siding 3 713 "the siding window did not open again"
 wait_band "$empty" 60 "the train did not come to the sub-track chosen"
