@@ -6,7 +6,6 @@
 #include <climits>
 #include <cstdint>
 
-#include "ui/commands.h"
 #include "ui/game_hooks.h"
 #include "ui/pacing.h"
 #include "ui/ui_hooks.h"
@@ -69,15 +68,6 @@ const OptionsSound kOptionsSounds[kOptionsSoundCount] = {
     {269, 270, 271, 272, Sound::kSection},  {273, 274, 275, 276, Sound::kDeparture},
     {277, 278, 279, 280, Sound::kDelay},
 };
-
-int OptionsPageForCommand(int commandId)
-{
-    static const int kCommands[kOptionsPageCount] = {kCmdOptionsClock,   kCmdOptionsDelays, kCmdOptionsSettings,
-                                                     kCmdOptionsColours, kCmdOptionsSounds, kCmdOptionsOther};
-    for (int page = 0; page < kOptionsPageCount; ++page)
-        if (kCommands[page] == commandId) return page;
-    return -1;
-}
 
 int SpeedRange() { return ClockStepMillisMin5s() - kMinIntervalMs; }
 

@@ -21,7 +21,6 @@ struct OptionsPage {
     size_t count;    ///< how many
 };
 extern const OptionsPage kOptionsPages[kOptionsPageCount];
-int OptionsPageForCommand(int commandId);  // the page a menu command opens, -1 for others
 
 // Page 0: the clock.
 constexpr int kSpeedTrackbar = 210;
