@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "support/delay_options_recorder.h"
 #include "support/fresh_ui_state.h"
 #include "ui/game_hooks.h"
 #include "ui/options_form.h"
@@ -13,23 +14,8 @@
 
 namespace {
 
-int gLookAhead;
-int gChances[6][2];
 int gTimerRestarts;
 int gSwitchUpdates;
-
-// The timetable's accessors as the real one keeps them: a look-ahead below 16 stores 15.
-int LookAhead(int value)
-{
-    if (value != -100) gLookAhead = value < 16 ? 15 : value;
-    return gLookAhead;
-}
-
-int DelayChance(int cls, int sign, int value)
-{
-    if (value != -100) gChances[cls][sign] = value;
-    return gChances[cls][sign];
-}
 
 UiHooks Recorder()
 {
@@ -43,15 +29,9 @@ protected:
     void SetUp() override
     {
         FreshUiState();
-        gLookAhead = 45;
-        for (int cls = 0; cls < 6; ++cls) {
-            gChances[cls][0] = cls;
-            gChances[cls][1] = 10 + cls;
-        }
+        PlugInDelayOptionsRecorder();
         gTimerRestarts = 0;
         gSwitchUpdates = 0;
-        gGameHooks.lookAhead = LookAhead;
-        gGameHooks.delayChance = DelayChance;
         gGameHooks.updateRandomDelaysSwitch = [] { ++gSwitchUpdates; };
     }
     void TearDown() override { gGameHooks = kNoGameHooks; }
@@ -191,15 +171,15 @@ TEST_F(OptionsForms, DelayOptionsGoToTheTimetableClamped)
         form.chances[2][1] = 35;
         form.chances[4][1] = INT_MAX;
     });
-    EXPECT_EQ(gLookAhead, 15);
-    EXPECT_EQ(gChances[0][0], 0);
-    EXPECT_EQ(gChances[2][1], 35);
-    EXPECT_EQ(gChances[4][1], 100);
-    EXPECT_EQ(gChances[1][0], 1);
+    EXPECT_EQ(gRecordedLookAhead, 15);
+    EXPECT_EQ(gRecordedChances[0][0], 0);
+    EXPECT_EQ(gRecordedChances[2][1], 35);
+    EXPECT_EQ(gRecordedChances[4][1], 100);
+    EXPECT_EQ(gRecordedChances[1][0], 1);
     EXPECT_EQ(gSwitchUpdates, 1);
 
     Ok([](OptionsForm& form) { form.lookAhead = INT_MAX; });
-    EXPECT_EQ(gLookAhead, kMaxLookAhead);
+    EXPECT_EQ(gRecordedLookAhead, kMaxLookAhead);
 }
 
 TEST_F(OptionsForms, TimerRestartsOnlyWhileItRuns)

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "support/canvas.h"
+#include "support/delay_options_recorder.h"
 #include "support/main_window_fixture.h"
 #include "support/screenshot.h"
 #include "ui/commands.h"
@@ -23,20 +24,6 @@ void (*gPopupScript)(HWND popup);   // what the player does in a dialog the opti
 bool gPopupRan;
 HWND gOptions;
 
-int gLookAhead;
-int gChances[6][2];
-
-int LookAhead(int value)
-{
-    if (value != -100) gLookAhead = value < 16 ? 15 : value;
-    return gLookAhead;
-}
-
-int DelayChance(int cls, int sign, int value)
-{
-    if (value != -100) gChances[cls][sign] = value;
-    return gChances[cls][sign];
-}
 
 void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
 {
@@ -130,13 +117,7 @@ protected:
     {
         MainWindowFixture::SetUp();
         gScriptRan = false;
-        gLookAhead = 45;
-        for (int cls = 0; cls < 6; ++cls) {
-            gChances[cls][0] = cls;
-            gChances[cls][1] = 10 + cls;
-        }
-        gGameHooks.lookAhead = LookAhead;
-        gGameHooks.delayChance = DelayChance;
+        PlugInDelayOptionsRecorder();
     }
     void RunFromMenu(int command, void (*script)(HWND dialog))
     {
@@ -234,12 +215,12 @@ TEST_F(OptionsDialog, TypedDelaysAndPausesAreReadBackClamped)
         Type(dialog, kFirstTrainsEdit, "30");
         Press(dialog, IDOK);
     });
-    EXPECT_EQ(gLookAhead, 60);
-    EXPECT_EQ(gChances[0][0], 0);
-    EXPECT_EQ(gChances[0][1], 0);
-    EXPECT_EQ(gChances[1][0], 7);
-    EXPECT_EQ(gChances[5][1], 100);
-    EXPECT_EQ(gChances[3][1], 13);
+    EXPECT_EQ(gRecordedLookAhead, 60);
+    EXPECT_EQ(gRecordedChances[0][0], 0);
+    EXPECT_EQ(gRecordedChances[0][1], 0);
+    EXPECT_EQ(gRecordedChances[1][0], 7);
+    EXPECT_EQ(gRecordedChances[5][1], 100);
+    EXPECT_EQ(gRecordedChances[3][1], 13);
     EXPECT_TRUE(gSettings.pauzaZaznaczanie);
     EXPECT_FALSE(gSettings.pauzaPodglad);
     EXPECT_FALSE(gSettings.pauzaNieaktywne);
@@ -347,7 +328,7 @@ TEST_F(OptionsDialog, CancelDropsEveryChange)
               }),
               IDCANCEL);
     EXPECT_TRUE(gSettings.stalyRozmiar);
-    EXPECT_EQ(gLookAhead, 45);
+    EXPECT_EQ(gRecordedLookAhead, 45);
     EXPECT_EQ(gSettings.interval, 780);
 }
 
