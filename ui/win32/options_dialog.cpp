@@ -163,13 +163,39 @@ void OnCommand(HWND dialog, OptionsDialogState& state, int id)
     }
 }
 
-// The swatches are statics painted with their brushes; other statics as usual.
-INT_PTR SwatchBrush(HWND dialog, const OptionsDialogState& state, HWND control)
+// The colour the tab control fills its body with: the face colour in the
+// classic look, lighter under a theme. Read from a picture of the control.
+COLORREF TabBodyColour(HWND tab)
+{
+    RECT body;
+    GetClientRect(tab, &body);
+    int width = body.right;
+    int height = body.bottom;
+    SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&body));
+    ScopedWindowDC screen(tab);
+    ScopedMemoryDC memory(screen.Get());
+    ScopedBitmap picture(CreateCompatibleBitmap(screen.Get(), width, height));
+    COLORREF colour = CLR_INVALID;
+    if (memory.Get() && picture) {
+        ScopedSelect select(memory.Get(), picture.Get());
+        SendMessageA(tab, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT | PRF_ERASEBKGND);
+        colour = GetPixel(memory.Get(), (body.left + body.right) / 2, (body.top + body.bottom) / 2);
+    }
+    return colour == CLR_INVALID ? GetSysColor(COLOR_BTNFACE) : colour;
+}
+
+// The swatches are painted with their brushes; the other statics, check boxes
+// and the trackbar sit on the tab's body. Edits keep their own colours.
+INT_PTR StaticBrush(HWND dialog, const OptionsDialogState& state, HDC dc, HWND control)
 {
     for (int i = 0; i < kOptionsColourCount; ++i)
         if (control == GetDlgItem(dialog, kOptionsColours[i].swatchId))
             return reinterpret_cast<INT_PTR>(state.swatches[i]);
-    return FALSE;
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof className);
+    if (lstrcmpiA(className, "Edit") == 0) return FALSE;
+    SetBkColor(dc, state.pageColour);
+    return reinterpret_cast<INT_PTR>(state.pageBrush.Get());
 }
 
 void OnDestroy(OptionsDialogState& state)
@@ -211,6 +237,8 @@ void InitOptionsDialog(HWND dialog, int page)
         state.colours[i] = static_cast<COLORREF>(state.shown.colours[i]);
         RecreateSwatchBrush(state.swatches[i], state.colours[i]);
     }
+    state.pageColour = TabBodyColour(GetDlgItem(dialog, kOptionsTab));
+    state.pageBrush.Reset(CreateSolidBrush(state.pageColour));
     UpdateSupplyControlsEnabled(dialog);
     if (page < 0 || page >= kOptionsPageCount) page = 0;
     SendDlgItemMessageA(dialog, kOptionsTab, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
@@ -284,7 +312,8 @@ INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
         return TRUE;
     }
     case WM_COMMAND: OnCommand(dialog, *state, LOWORD(wParam)); return TRUE;
-    case WM_CTLCOLORSTATIC: return SwatchBrush(dialog, *state, reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLORSTATIC:
+        return StaticBrush(dialog, *state, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DESTROY: OnDestroy(*state); return TRUE;
     default: return FALSE;
     }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "ui/options_form.h"
+#include "ui/win32/gdi_scoped.h"
 
 // What the dialog keeps while it is open.
 struct OptionsDialogState {
@@ -13,6 +14,8 @@ struct OptionsDialogState {
     OptionsForm shown;                         ///< the values as opened
     COLORREF colours[kOptionsColourCount];     ///< working colours
     HBRUSH swatches[kOptionsColourCount];      ///< solid brushes of the working colours
+    COLORREF pageColour;                       ///< the tab control's body, behind the pages
+    ScopedBrush pageBrush;                     ///< solid brush of pageColour
 };
 
 // Modal at a page 0..5; returns IDOK (applied) or IDCANCEL.
