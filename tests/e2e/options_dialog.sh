@@ -7,27 +7,22 @@ exe=$1 driver=$2
 here=$(cd "$(dirname "$0")" && pwd)
 run=$here/../wine/wine-run.sh
 . "$SEMARION_WINE_SESSION/env"
-title="Semarion Win32 port - Phase 1"
 dialog="Opcje"
 work=$PWD/e2e/options_dialog
-rm -rf "$work"
-mkdir -p "$work/gra/Stacje"
-cp "$exe" "$work/gra/semarion.exe"
+. "$here/game_helpers.bash"
+make_game_folder "$work"
 ini=$work/gra/semarion.ini
+rm -f "$ini"  # the defaults, written back whole at the end
 
-fail() { echo "$*"; exit 1; }
 expect_line() {
   for _ in $(seq 50); do grep -q "$1" "$ini" 2>/dev/null && return 0; sleep 0.2; done
   fail "$2"
 }
-pid=
-trap '[ -n "$pid" ] && kill $pid 2>/dev/null || true' EXIT
-"$run" "$work/gra/semarion.exe" &
-pid=$!
-"$run" "$driver" wait "$title" 60 || fail "no window titled '$title'"
+start_program
+"$run" "$driver" wait "$no_game" 60 || fail "no window titled '$no_game'"
 
 open_page() {
-  "$run" "$driver" command "$title" "$1"
+  "$run" "$driver" command "$no_game" "$1"
   "$run" "$driver" wait "$dialog" 30 || fail "the options dialog did not open for command $1"
 }
 
@@ -44,7 +39,7 @@ open_page 40022                            # Ustawienia
 "$run" "$driver" click "$dialog" 246       # fixed preview size off...
 "$run" "$driver" click "$dialog" 2         # ...and cancelled
 
-"$run" "$driver" close "$title"
+"$run" "$driver" close "$no_game"
 rc=0
 wait "$pid" || rc=$?
 pid=
