@@ -72,6 +72,11 @@ MallocPtr Game::TrainNumberText(int32_t index, int32_t mode, int32_t side) const
     return timetable.TrainNumberText(index, mode, side);
 }
 
+MallocPtr Game::TrainNameText(int32_t index, int32_t mode, int32_t side) const
+{
+    return timetable.TrainNameText(index, mode, side);
+}
+
 int32_t Game::LinkDigit(int32_t row, int32_t side) const { return timetable.LinkDigit(row, side); }
 
 int32_t Game::Platform(int32_t index, int32_t mode, int32_t side) const
@@ -91,6 +96,8 @@ bool Game::LocoChanges(int32_t index, int32_t mode) const
 }
 
 int32_t Game::IndexRow(int32_t index, int32_t mode) const { return timetable.IndexRow(index, mode, false); }
+
+int32_t Game::CountTwoUnitRows(int32_t mode, int32_t n) const { return timetable.CountTwoUnitRows(mode, n); }
 
 const char* Game::CategoryCode(int32_t index, int32_t mode) const { return timetable.CategoryCode(index, mode); }
 

@@ -169,6 +169,7 @@ public:
     MallocPtr DestinationText(int32_t index, int32_t mode) const;
     MallocPtr OriginText(int32_t index, int32_t mode) const;
     MallocPtr TrainNumberText(int32_t index, int32_t mode, int32_t side) const;
+    MallocPtr TrainNameText(int32_t index, int32_t mode, int32_t side) const;  // none without a name
     int32_t LinkDigit(int32_t row, int32_t side) const;
     int32_t Platform(int32_t index, int32_t mode, int32_t side) const;
     ::TileCode ExitTile(int32_t index, int32_t mode) const;
@@ -176,6 +177,7 @@ public:
     bool HasArrivalLink(int32_t index, int32_t mode) const;
     bool LocoChanges(int32_t index, int32_t mode) const;  // by name with shed transfers
     int32_t IndexRow(int32_t index, int32_t mode) const;  // without following the link
+    int32_t CountTwoUnitRows(int32_t mode, int32_t n) const;  // of the first n index entries; 0 = all
     const char* CategoryCode(int32_t index, int32_t mode) const;
     int32_t RowState(int32_t index, int32_t mode);
     int32_t RowTime(int32_t row, int32_t side) const;
@@ -210,6 +212,14 @@ public:
     // Arrival and departure tracking, and the boards: whether a row's
     // expected arrival has been drawn (false for a row outside the timetable).
     bool HasExpectedArrival(int32_t row) const { return timetable.HasExpectedArrival(row); }
+    // Real delays of today's trains (the delays file) and the switch of the
+    // random ones.
+    void ApplyDelays(int32_t row, int32_t arrivalDelay, int32_t departureDelay)
+    {
+        timetable.ApplyDelays(row, arrivalDelay, departureDelay);
+    }
+    void SetRandomDelays(bool on) { timetable.SetRandomDelays(on); }
+    bool RandomDelays() const { return timetable.RandomDelays(); }
 
     GameClock clock;                  ///< game time
     Timetable timetable;              ///< trains of the day, vehicle types, delay settings

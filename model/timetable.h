@@ -142,6 +142,7 @@ public:
     void SetTestGame(bool on) { testGame_ = on ? 1 : 0; }
     bool IsTestGame() const { return testGame_ != 0; }
     void SetRandomDelays(bool on) { randomDelays_ = on ? 1 : 0; }
+    bool RandomDelays() const { return randomDelays_ != 0; }
     int32_t LookAhead(int32_t value = kReadValue);  // a value below 16 stores 15
     int32_t RowTime(int32_t row, int32_t side) const;  // scheduled time of a row, 0 out of range
     bool HasExpectedArrival(int32_t row) const;         // drawn; false out of range

@@ -8,6 +8,8 @@
 #include "simulation/routes.h"
 #include "simulation/supplies.h"
 #include "simulation/train_tracking.h"
+#include "sources/delay_data.h"
+#include "sources/delay_refresh.h"
 
 GameHooks GameModelHooks()
 {
@@ -60,6 +62,9 @@ GameHooks GameModelHooks()
     hooks.penaltyPoints = [] { return static_cast<int>(GetPenaltyPoints(TheGame())); };
     hooks.startDisruptions = [] { StartDisruptions(TheGame()); };
     hooks.disruptionsTick = [] { DisruptionsTick(TheGame()); };
+    hooks.applyDueDelays = [] { ApplyDueDelays(TheGame()); };
+    hooks.pollDelayRefresh = [] { PollDelayRefresh(TheGame()); };
+    hooks.updateRandomDelaysSwitch = [] { UpdateRandomDelaysSwitch(TheGame()); };
     return hooks;
 }
 

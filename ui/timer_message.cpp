@@ -26,7 +26,11 @@ void AdmitArrivingTrains(const UiHooks& ui)
 {
     GameHooks& game = gGameHooks;
     int row = game.admitArrivingTrains(-2, 0);
-    if (row >= 0 && gClockDriver.timerId != 0) ui.stopTimer();
+    if (row < 0) return;
+    if (gClockDriver.timerId != 0) ui.stopTimer();
+    // The player decides on the station as it is now, not as the last message left it.
+    ui.updateStatusBar();
+    ui.repaint();
     while (row >= 0) {
         gSectionRequest.entryTile = game.entryPointTileOfRow(row);
         gSectionRequest.entryNumber = game.entryNumberOfRow(row);

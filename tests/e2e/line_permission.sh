@@ -66,15 +66,26 @@ game_minutes() {
   echo $((10#${BASH_REMATCH[1]} * 60 + 10#${BASH_REMATCH[2]}))
 }
 question_text() { "$run" "$driver" text "$permission" 443 | tr -d '\r' | iconv -f CP1250 -t UTF-8; }
+# The dialog's window exists a moment before its controls get their texts.
+wait_question() {
+  local text=
+  for _ in $(seq 50); do
+    text=$(question_text)
+    [ -n "$text" ] && break
+    sleep 0.1
+  done
+  echo "$text"
+}
 
 [ "$(ink 102)" -gt 500 ] || fail "the arrivals board shows no trains"
 [ "$(ink 104)" -gt 500 ] || fail "the departures board shows no trains"
 import -window root "$work/boards.png"
 
 "$run" "$driver" wait "$permission" 120 || fail "no train asked for the branch line"
+question=$(wait_question)
 asked_at=$(game_minutes)
-[ "$(question_text)" = "Pociąg numer 36102 czeka na pozwolenie zajęcia odcinka" ] ||
-  fail "the question names another train: $(question_text)"
+[ "$question" = "Pociąg numer 36102 czeka na pozwolenie zajęcia odcinka" ] ||
+  fail "the question names another train: '$question'"
 sleep 0.5
 import -window root "$work/asked.png"
 "$run" "$driver" settext "$permission" 445 20
@@ -82,9 +93,10 @@ import -window root "$work/asked.png"
 
 sleep 2
 "$run" "$driver" wait "$permission" 120 || fail "the railcar told to wait did not ask again"
+question=$(wait_question)
 again_at=$(game_minutes)
 [ $((again_at - asked_at)) -ge 20 ] || fail "the railcar asked again after $((again_at - asked_at)) minutes"
-[ "$(question_text)" = "Pociąg numer 36102 czeka na pozwolenie zajęcia odcinka" ] || fail "another train asked"
+[ "$question" = "Pociąg numer 36102 czeka na pozwolenie zajęcia odcinka" ] || fail "another train asked: '$question'"
 [ "$(tile_colour $branch_entry)" != red ] || fail "the branch entry is occupied while the railcar waits"
 "$run" "$driver" click "$permission" 446
 

@@ -213,8 +213,9 @@ TEST_F(TimerMessage, PermissionOnTheFirstStepDropsTheRestAndSkipsSupplies)
     gGame.askingRows = {7, 12};
     gGame.askAtStep = 0;
     EXPECT_EQ(MessageAfter(400), 1);  // 5 steps were due
+    // the status bar and the panes show the station as the question finds it
     Calls expected = {"poll", "autosave", "delays", "step", "track", "disruptions", "admit -2 0",
-                      "stop timer", "sound section", "ask 1007 7 Os 7", "admit 7 4",
+                      "stop timer", "status bar", "repaint", "sound section", "ask 1007 7 Os 7", "admit 7 4",
                       "sound section", "ask 1012 2 Os 12", "admit 12 4", "restart timer",
                       "status bar", "repaint"};
     EXPECT_EQ(gGame.calls, expected);

@@ -7,6 +7,7 @@
 #include "simulation/rolling_stock_kinds.h"
 #include "simulation/saved_game.h"
 #include "simulation/track_names.h"
+#include "sources/delay_data.h"
 #include "ui/autosave.h"
 #include "ui/game_file_names.h"
 #include "ui/game_session.h"
@@ -89,6 +90,15 @@ void WarnMissingPicture(HWND owner, const std::string& failedPicture)
     gGameFilesMessageBox(owner, ("Brak rysunku " + failedPicture).c_str(), "Brak rysunku", MB_OK | MB_ICONWARNING);
 }
 
+// A game on today's timetable runs at the local time of day.
+void SyncClockToNow()
+{
+    SYSTEMTIME local;
+    GetLocalTime(&local);
+    const int placed = SyncClockToLocalTime(local.wHour * 100 + local.wMinute, kMainWindowUi);
+    SetStatusText(1, TodayClockStatusText(local.wHour, local.wMinute, placed).c_str());
+}
+
 void StartTimerWhenStopped()
 {
     if (gClockDriver.timerId == 0 && gMainWindow) RestartClockTimer(gMainWindow);
@@ -115,9 +125,13 @@ bool StartGameFromTimetable(HWND owner, const std::string& path)
     }
     std::string failedPicture;
     const bool picturesLoaded = EnterGame(path, true, failedPicture);
+    LoadDelaysFile(TheGame(), path);
     LoadRollingStockKinds(path);
     if (!picturesLoaded) WarnMissingPicture(owner, failedPicture);
+    if (DelayEntryCount() > 0)
+        SetStatusText(1, TodayDelaysStatusText(DelayEntryCount(), DelayDataAgeMinutes()).c_str());
     gWindowServices.openNewGameDialog(owner);
+    if (DelayDataLoaded()) SyncClockToNow();
     StartTimerWhenStopped();
     return true;
 }
@@ -147,6 +161,7 @@ bool LoadGame(HWND owner, const std::wstring& widePath)
         return false;
     }
     gCurrentSavePath = widePath;
+    EndDelayData(game);
     // The station's remarks and picture lie beside its station file, which
     // is beside the saved game or in its folder under "Stacje".
     const std::string stationFolder = FolderOf(FindStationFile(path, game.StationName(), gGameFolder));

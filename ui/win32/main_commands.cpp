@@ -5,11 +5,13 @@
 
 #include <string>
 
+#include "model/timetable.h"
 #include "ui/commands.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
 #include "ui/station_view.h"
 #include "ui/ui_state.h"
+#include "ui/win32/depot_window.h"
 #include "ui/win32/entries_exits_dialog.h"
 #include "ui/win32/game_file_commands.h"
 #include "ui/win32/main_window.h"
@@ -17,6 +19,8 @@
 #include "ui/win32/panes.h"
 #include "ui/win32/status_bar.h"
 #include "ui/win32/text_cp1250.h"
+#include "ui/win32/timetable_window.h"
+#include "ui/win32/track_list_window.h"
 #include "ui/win32/view_size_dialog.h"
 
 namespace {
@@ -94,6 +98,8 @@ const CommandHandler kHandlers[] = {
     {kCmdSaveGame, SaveGameCommand},
     {kCmdSaveGameAs, SaveGameAsCommand},
     {kCmdExit, Exit},
+    {kCmdArrivals, [](HWND main) { OpenTimetableDialog(main, kArrivalMode); }},
+    {kCmdDepartures, [](HWND main) { OpenTimetableDialog(main, kDepartureMode); }},
     {kCmdExtinguish, [](HWND) { SteamCommand(kCmdExtinguish); }},
     {kCmdFireUp, [](HWND) { SteamCommand(kCmdFireUp); }},
     {kCmdDisruptions, Disruptions},
@@ -102,6 +108,7 @@ const CommandHandler kHandlers[] = {
     {kCmdRealTime, RealTime},
     {kCmdHelp, Help},
     {kCmdViewSizes, [](HWND main) { OpenViewSizeDialog(main); }},
+    {kCmdTrackList, [](HWND main) { OpenTrackListDialog(main); }},
     {kCmdCentreSchematic, CentreSchematic},
     {kCmdEntriesExits, OpenEntriesExitsDialog},
     {kCmdOptionsClock, [](HWND main) { OpenOptionsDialog(main, 0); }},
@@ -110,6 +117,7 @@ const CommandHandler kHandlers[] = {
     {kCmdOptionsColours, [](HWND main) { OpenOptionsDialog(main, 3); }},
     {kCmdOptionsSounds, [](HWND main) { OpenOptionsDialog(main, 4); }},
     {kCmdOptionsOther, [](HWND main) { OpenOptionsDialog(main, 5); }},
+    {kCmdDepot, [](HWND main) { OpenDepotDialog(main); }},
 };
 
 const CommandHandler* FindHandler(int id)

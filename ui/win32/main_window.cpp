@@ -13,6 +13,7 @@
 #include "ui/timer_message.h"
 #include "ui/ui_state.h"
 #include "ui/win32/clock_timer.h"
+#include "ui/win32/depot_window.h"
 #include "ui/win32/game_file_commands.h"
 #include "ui/win32/game_files.h"
 #include "ui/win32/graphics.h"
@@ -23,6 +24,7 @@
 #include "ui/win32/train_pane.h"
 #include "ui/win32/train_pane_mouse.h"
 #include "ui/win32/panes.h"
+#include "ui/win32/preview_window.h"
 #include "ui/win32/sound_player.h"
 #include "ui/win32/status_bar.h"
 
@@ -123,12 +125,12 @@ LRESULT OnMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 WindowServices gWindowServices = {
     LoadGraphics,                             // loadGraphics
     FreeGraphics,                             // freeGraphics
-    [] {},                                    // invalidateToolPanes
+    [] { RepaintDepotPane(); },               // invalidateToolPanes
     AskSaveGame,                              // askSaveGame
     StartGameFromCommandLine,                 // startGameFromCommandLine
     [](HWND) {},                              // openNewGameDialog
     OpenSectionPermissionDialog,              // openSectionPermissionDialog
-    [](HWND) {},                              // openPreviewDialog
+    OpenPreviewDialog,                        // openPreviewDialog
 };
 
 const UiHooks kMainWindowUi = {

@@ -4,9 +4,12 @@
 #include <windows.h>
 
 #include "ui/status_texts.h"
+#include "ui/win32/depot_window.h"
+#include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/sound_player.h"
 #include "ui/win32/status_bar.h"
+#include "ui/win32/timetable_window.h"
 #include "ui/win32/train_pane.h"
 
 const PaneInputSink kWindowPaneInputSink = {
@@ -16,6 +19,6 @@ const PaneInputSink kWindowPaneInputSink = {
     RepaintTrainPane,                                               // repaintTrain
     nullptr,                                                        // chooseSubTrack
     nullptr,                                                        // viewSiding
-    nullptr,                                                        // openDepot
-    nullptr,                                                        // openTimetable
+    [] { OpenDepotDialog(gMainWindow); },                           // openDepot
+    [](int32_t mode) { OpenTimetableDialog(gMainWindow, mode); },  // openTimetable
 };

@@ -6,10 +6,14 @@
 #include <initializer_list>
 
 #include "ui/win32/boards_paint.h"
+#include "ui/win32/depot_window.h"
 #include "ui/win32/entries_exits_dialog.h"
 #include "ui/win32/pane_paint.h"
+#include "ui/win32/preview_window.h"
 #include "ui/win32/section_dialog.h"
 #include "ui/win32/station_pane.h"
+#include "ui/win32/timetable_window.h"
+#include "ui/win32/track_list_window.h"
 #include "ui/win32/train_pane.h"
 
 HWND gStationPane = nullptr;
@@ -18,12 +22,17 @@ HWND gTrainPane = nullptr;
 HWND gDeparturesBoard = nullptr;
 
 const PaneClass kPaneClasses[] = {
-    {"SemarionStationPane", StationPaneWndProc},   {"SemarionArrivalsPane", ArrivalsBoardWndProc},
-    {"SemarionTrainPane", TrainPaneWndProc},     {"SemarionDeparturesPane", DeparturesBoardWndProc},
-    {"SemarionWWPane", EntriesExitsPaneWndProc}, {"SemarionMijankaPane", SectionPaneWndProc},
-    {"SemarionBocznicaPane", BlankPaneWndProc},  {"SemarionLokomPane", BlankPaneWndProc},
-    {"SemarionRozkladPane", BlankPaneWndProc},   {"SemarionPodgladPane", BlankPaneWndProc},
-    {"SemarionToryPane", BlankPaneWndProc},
+    {"SemarionStationPane", StationPaneWndProc},
+    {"SemarionArrivalsPane", ArrivalsBoardWndProc},
+    {"SemarionTrainPane", TrainPaneWndProc},
+    {"SemarionDeparturesPane", DeparturesBoardWndProc},
+    {"SemarionWWPane", EntriesExitsPaneWndProc},
+    {"SemarionMijankaPane", SectionPaneWndProc},
+    {"SemarionBocznicaPane", BlankPaneWndProc},
+    {"SemarionLokomPane", DepotPaneWndProc},
+    {"SemarionRozkladPane", TimetablePaneWndProc},
+    {"SemarionPodgladPane", PreviewPaneWndProc},
+    {"SemarionToryPane", TrackListPaneWndProc},
 };
 const int kPaneClassCount = sizeof kPaneClasses / sizeof kPaneClasses[0];
 

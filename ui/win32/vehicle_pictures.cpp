@@ -133,7 +133,13 @@ HBITMAP MirrorBitmap(HBITMAP bitmap)
 int DrawVehicleStrip(HDC dc, int32_t point, int32_t slot, int32_t x, int32_t y, bool transparent, int32_t xOffset,
                      double scale)
 {
-    const StripVehicles strip = VehiclesOfSlot(TheGame(), point, slot, gSettings.caleSklady);
+    return DrawStripVehicles(dc, VehiclesOfSlot(TheGame(), point, slot, gSettings.caleSklady), x, y, transparent,
+                             xOffset, scale);
+}
+
+int DrawStripVehicles(HDC dc, const StripVehicles& strip, int32_t x, int32_t y, bool transparent, int32_t xOffset,
+                      double scale)
+{
     const bool draw = dc && scale > 0;
     if (draw) SetStretchModeForScale(dc, scale);
     std::optional<ScopedMemoryDC> memory;

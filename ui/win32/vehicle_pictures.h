@@ -48,3 +48,7 @@ HBITMAP MirrorBitmap(HBITMAP bitmap);  // a new bitmap flipped left to right; nu
 // without a picture adds no width.
 int DrawVehicleStrip(HDC dc, int32_t point, int32_t slot, int32_t x, int32_t y, bool transparent, int32_t xOffset,
                      double scale);
+// The same for vehicles already chosen: the consist preview shows whole
+// compositions whatever [Widok] Cale_sklady says.
+int DrawStripVehicles(HDC dc, const StripVehicles& strip, int32_t x, int32_t y, bool transparent, int32_t xOffset,
+                      double scale);

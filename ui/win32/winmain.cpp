@@ -4,6 +4,8 @@
 #include <commctrl.h>
 
 #include "simulation/notify.h"
+#include "sources/delay_refresh.h"
+#include "sources/win32/timetable_server.h"
 #include "ui/model_hooks.h"
 #include "ui/pacing.h"
 #include "ui/startup.h"
@@ -23,6 +25,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     SetTickSource([] { return static_cast<uint64_t>(GetTickCount64()); });
     gGameHooks = GameModelHooks();  // before the settings, which set the timetable's options
     gGameHooks.autosaveTick = AutosaveTick;
+    SetDelaysTransport(RefreshDelays);
     SetNotifyHooks({[] { return gUi.gameRunning; }, [](const char* text) { SetStatusText(1, text); },
                     [](const char* text) { gGameHooks.addLogEvent(text); }, InvalidateAllPanes});
     SetStationBackgroundSource([] { return gStationBackground; });

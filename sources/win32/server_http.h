@@ -1,0 +1,13 @@
+// The HTTP transport of the timetable server: one blocking POST through WinHTTP.
+#pragma once
+
+#include <string>
+
+// POSTs body to the endpoint under the server address, with the station and
+// token headers. True only for status 200, with the whole reply body; false
+// with the error text set and the reply holding whatever was read.
+bool HttpPostBinary(const std::wstring& server, const std::string& token, const std::wstring& station,
+                    const std::string& body, std::string& reply, std::string& error, const std::wstring& endpoint);
+
+// The X-Stacja form of a station name: UTF-8, percent-encoded.
+std::string PercentEncodeUtf8(const std::wstring& text);
