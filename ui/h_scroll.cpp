@@ -45,3 +45,19 @@ int WheelScrollTarget(int pos, int wheelDelta, double uiScale)
 {
     return pos - wheelDelta * static_cast<int>(kWheelUnits * uiScale) / kWheelNotch;
 }
+
+int ToolPaneScrollTarget(int action, int pos, int line, int trackPos)
+{
+    constexpr int kPage = 200;
+    int target = pos;
+    switch (action) {
+    case kScrollLineLeft: target = pos - line; break;
+    case kScrollLineRight: target = pos + line; break;
+    case kScrollPageLeft: target = pos - kPage; break;
+    case kScrollPageRight: target = pos + kPage; break;
+    case kScrollThumbPosition:
+    case kScrollThumbTrack: target = trackPos; break;
+    default: break;
+    }
+    return std::max(0, target);
+}

@@ -11,12 +11,10 @@
 #include "simulation/track_names.h"
 #include "ui/board_delays.h"
 #include "ui/boards.h"
-#include "ui/h_scroll.h"
 #include "ui/timetable_texts.h"
 
 namespace {
 
-constexpr int32_t kPage = 200;  ///< pixels of a page step
 
 const TimetableColumn kArrivalColumns[] = {
     {"Wj.", 0, 18},      {"Godz.", 20, 60},   {"+/-", 70, 100},     {"Pr.", 101, 122},
@@ -204,21 +202,6 @@ TimetableView FitTimetableView(int32_t width, int32_t height, int32_t heightUnit
     view.hPos = std::max(0, std::min(hPos, view.tableWidth - width));
     view.vPos = std::max(0, std::min(vPos, view.tableHeight - height));
     return view;
-}
-
-int32_t TimetableScrollTarget(int32_t action, int32_t pos, int32_t line, int32_t trackPos)
-{
-    int32_t target = pos;
-    switch (action) {
-    case kScrollLineLeft: target = pos - line; break;
-    case kScrollLineRight: target = pos + line; break;
-    case kScrollPageLeft: target = pos - kPage; break;
-    case kScrollPageRight: target = pos + kPage; break;
-    case kScrollThumbPosition:
-    case kScrollThumbTrack: target = trackPos; break;
-    default: break;
-    }
-    return std::max(0, target);
 }
 
 std::string TimetableWindowTitle(int32_t mode, int32_t delayAgeMinutes)

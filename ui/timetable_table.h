@@ -84,9 +84,7 @@ struct TimetableView {
 };
 TimetableView FitTimetableView(int32_t width, int32_t height, int32_t heightUnits, int32_t hPos, int32_t vPos);
 
-// Where a scroll action (ScrollAction, ui/h_scroll.h) moves a position: a line
-// of `line` pixels, a page of 200, the thumb to trackPos; never below 0.
-int32_t TimetableScrollTarget(int32_t action, int32_t pos, int32_t line, int32_t trackPos);
+// Line steps of ToolPaneScrollTarget (ui/h_scroll.h).
 constexpr int32_t kTimetableHLine = 65;  ///< pixels of a horizontal line step
 constexpr int32_t kTimetableVLine = 20;  ///< pixels of a vertical line step
 

@@ -80,7 +80,7 @@ int32_t TrackListRowColour(const TrackListRow& row, TileCode selectedTile);
 bool StartsTrack(const std::vector<TrackListRow>& rows, size_t i);
 
 // Line steps of the pane's scroll bars in pixels; a page is 200 either way
-// (TimetableScrollTarget moves the positions, as in the timetable window).
+// (ToolPaneScrollTarget moves the positions, as in the timetable window).
 constexpr int kTrackListHLine = 40;  ///< pixels of a horizontal line step
 constexpr int kTrackListVLine = 20;  ///< pixels of a vertical line step
 // A wheel turn: 60 pixels per notch of 120, away from the user moves up; not below 0.

@@ -59,3 +59,55 @@ close_without_saving() {
   pid=
   [ "$rc" -eq 0 ] || fail "semarion.exe ended with $rc"
 }
+
+# Played on Testowo's station pane, whose client area the caller reads from
+# the driver into pane_x, pane_y, pane_w and pane_h.
+
+# The screen point in the middle of a tile: Testowo's 44 x 12 tiles fitted
+# into the station pane and centred, at zoom 1 without a pan.
+tile_xy() {
+  python3 - "$1" "$pane_x" "$pane_y" "$pane_w" "$pane_h" <<'EOF'
+import sys
+tile, px, py, w, h = map(int, sys.argv[1:])
+s = min(w / (44 * 14), h / (12 * 14))
+x0 = (w - int(44 * 14 * s + 0.5)) // 2
+y0 = (h - int(12 * 14 * s + 0.5)) // 2
+print(px + x0 + int((tile % 100 + 0.5) * 14 * s), py + y0 + int((tile // 100 + 0.5) * 14 * s))
+EOF
+}
+# click_tile BUTTON TILE: 1 left, 3 right.
+click_tile() {
+  read -r x y < <(tile_xy "$2")
+  xdotool mousemove --sync "$x" "$y" click "$1"
+  sleep 0.3
+}
+status_text() { "$run" "$driver" statustext "$testowo" "$1" | tr -d '\r' | iconv -f CP1250 -t UTF-8; }
+# expect_status PART TEXT MESSAGE: the part shows the text within a few seconds.
+expect_status() {
+  local text=
+  for _ in $(seq 30); do
+    text=$(status_text "$1")
+    [ "$text" = "$2" ] && return 0
+    sleep 0.2
+  done
+  fail "$3 (the status bar shows '$text')"
+}
+
+# tile_colour TILE: "red" (occupied), "blue" (free) or "other" across the
+# rails in the middle of the tile, in a fresh screenshot.
+tile_colour() {
+  read -r x y < <(tile_xy "$1")
+  import -window root "$work/probe.png"
+  convert "$work/probe.png" -crop "1x5+$x+$((y - 2))" txt:- | sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1 \2 \3/p' |
+    awk '$1 > 150 && $2 < 110 && $3 < 110 { red = 1 }
+         $3 > 100 && $1 < 90 { blue = 1 }
+         END { print red ? "red" : blue ? "blue" : "other" }'
+}
+# wait_tile TILE COLOUR SECONDS MESSAGE
+wait_tile() {
+  for _ in $(seq $(($3 * 2))); do
+    [ "$(tile_colour "$1")" = "$2" ] && return 0
+    sleep 0.5
+  done
+  fail "$4"
+}

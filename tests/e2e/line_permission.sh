@@ -25,7 +25,8 @@ sleep 1
 read -r pane_x pane_y pane_w pane_h < <("$run" "$driver" pane "$title" 101 | tr -d '\r')
 
 # The screen point in the middle of a tile: the tiles holding a code, widened
-# by a tile, fitted into the station pane and centred, at zoom 1 without a pan.
+# by a tile, fitted into the station pane and centred, at zoom 1 without a pan
+# (in place of the helpers' Testowo grid; their tile_colour and wait_tile use it).
 tile_xy() {
   python3 - "$work/gra/Stacje/Tarninowo/Tarninowo.stc" "$1" "$pane_x" "$pane_y" "$pane_w" "$pane_h" <<'PY'
 import sys
@@ -41,16 +42,6 @@ s = min(w / sw, h / sh)
 x0, y0 = (w - int(sw * s + 0.5)) // 2, (h - int(sh * s + 0.5)) // 2
 print(px + x0 + int((tile % 100 - c0 + 0.5) * 14 * s), py + y0 + int((tile // 100 - r0 + 0.5) * 14 * s))
 PY
-}
-# tile_colour TILE: "red" (occupied), "blue" (free) or "other" across the
-# rails in the middle of the tile, in a fresh screenshot.
-tile_colour() {
-  read -r x y < <(tile_xy "$1")
-  import -window root "$work/probe.png"
-  convert "$work/probe.png" -crop "1x5+$x+$((y - 2))" txt:- | sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1 \2 \3/p' |
-    awk '$1 > 150 && $2 < 110 && $3 < 110 { red = 1 }
-         $3 > 100 && $1 < 90 { blue = 1 }
-         END { print red ? "red" : blue ? "blue" : "other" }'
 }
 # ink PANE: pixels of the pane that are neither white nor near white.
 ink() {
@@ -82,10 +73,10 @@ wait_question() {
 import -window root "$work/boards.png"
 
 "$run" "$driver" wait "$permission" 120 || fail "no train asked for the branch line"
-question=$(wait_question)
+asked=$(wait_question)
 asked_at=$(game_minutes)
-[ "$question" = "Pociąg numer 36102 czeka na pozwolenie zajęcia odcinka" ] ||
-  fail "the question names another train: '$question'"
+[ "$asked" = "Pociąg numer 36102 czeka na pozwolenie zajęcia odcinka" ] ||
+  fail "the question names another train: '$asked'"
 sleep 0.5
 import -window root "$work/asked.png"
 "$run" "$driver" settext "$permission" 445 20
@@ -93,18 +84,19 @@ import -window root "$work/asked.png"
 
 sleep 2
 "$run" "$driver" wait "$permission" 120 || fail "the railcar told to wait did not ask again"
-question=$(wait_question)
+asked=$(wait_question)
 again_at=$(game_minutes)
 [ $((again_at - asked_at)) -ge 20 ] || fail "the railcar asked again after $((again_at - asked_at)) minutes"
-[ "$question" = "Pociąg numer 36102 czeka na pozwolenie zajęcia odcinka" ] || fail "another train asked: '$question'"
+[ "$asked" = "Pociąg numer 36102 czeka na pozwolenie zajęcia odcinka" ] || fail "another train asked: '$asked'"
 [ "$(tile_colour $branch_entry)" != red ] || fail "the branch entry is occupied while the railcar waits"
 "$run" "$driver" click "$permission" 446
 
-for _ in $(seq 60); do
-  [ "$(tile_colour $branch_entry)" = red ] && break
-  sleep 0.5
-done
-[ "$(tile_colour $branch_entry)" = red ] || fail "the railcar let onto the line did not come in"
+wait_tile $branch_entry red 30 "the railcar let onto the line did not come in"
 import -window root "$work/came_in.png"
+# The shift runs on fast: pause it, and let on a train that may ask meanwhile,
+# so that nothing stands between the close and the save question.
+"$run" "$driver" command "$title" 40025
+sleep 0.5
+"$run" "$driver" click "$permission" 446 2>/dev/null || true
 close_without_saving "$title"
 trap - EXIT

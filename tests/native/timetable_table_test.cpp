@@ -280,15 +280,15 @@ TEST(TimetableTable, TheViewReachesTheLastLineAtAnyWidthAndNoFurther)
 
 TEST(TimetableTable, ScrollActionsMoveByLinesPagesAndTheThumbButNotAboveZero)
 {
-    EXPECT_EQ(TimetableScrollTarget(kScrollLineRight, 100, kTimetableHLine, 0), 165);
-    EXPECT_EQ(TimetableScrollTarget(kScrollLineLeft, 100, kTimetableVLine, 0), 80);
-    EXPECT_EQ(TimetableScrollTarget(kScrollPageRight, 100, kTimetableVLine, 0), 300);
-    EXPECT_EQ(TimetableScrollTarget(kScrollPageLeft, 100, kTimetableVLine, 0), 0);
-    EXPECT_EQ(TimetableScrollTarget(kScrollThumbTrack, 100, kTimetableVLine, 421), 421);
-    EXPECT_EQ(TimetableScrollTarget(kScrollThumbPosition, 100, kTimetableVLine, 17), 17);
-    EXPECT_EQ(TimetableScrollTarget(kScrollLineLeft, 5, kTimetableHLine, 0), 0);
-    EXPECT_EQ(TimetableScrollTarget(kScrollEnd, 100, kTimetableVLine, 0), 100) << "other codes change nothing";
-    EXPECT_EQ(TimetableScrollTarget(kScrollLeft, 100, kTimetableVLine, 0), 100);
+    EXPECT_EQ(ToolPaneScrollTarget(kScrollLineRight, 100, kTimetableHLine, 0), 165);
+    EXPECT_EQ(ToolPaneScrollTarget(kScrollLineLeft, 100, kTimetableVLine, 0), 80);
+    EXPECT_EQ(ToolPaneScrollTarget(kScrollPageRight, 100, kTimetableVLine, 0), 300);
+    EXPECT_EQ(ToolPaneScrollTarget(kScrollPageLeft, 100, kTimetableVLine, 0), 0);
+    EXPECT_EQ(ToolPaneScrollTarget(kScrollThumbTrack, 100, kTimetableVLine, 421), 421);
+    EXPECT_EQ(ToolPaneScrollTarget(kScrollThumbPosition, 100, kTimetableVLine, 17), 17);
+    EXPECT_EQ(ToolPaneScrollTarget(kScrollLineLeft, 5, kTimetableHLine, 0), 0);
+    EXPECT_EQ(ToolPaneScrollTarget(kScrollEnd, 100, kTimetableVLine, 0), 100) << "other codes change nothing";
+    EXPECT_EQ(ToolPaneScrollTarget(kScrollLeft, 100, kTimetableVLine, 0), 100);
 }
 
 TEST(TimetableTable, TheTitleNamesTheModeAndTheAgeOfTheDelays)

@@ -18,6 +18,7 @@
 #include "ui/win32/info_dialogs.h"
 #include "ui/win32/list_dialogs.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/options_dialog.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/status_bar.h"
 #include "ui/win32/text_cp1250.h"
@@ -113,6 +114,12 @@ const CommandHandler kHandlers[] = {
     {kCmdTrackList, [](HWND main) { OpenTrackListDialog(main); }},
     {kCmdCentreSchematic, CentreSchematic},
     {kCmdEntriesExits, OpenEntriesExitsDialog},
+    {kCmdOptionsClock, [](HWND main) { OpenOptionsDialog(main, 0); }},
+    {kCmdOptionsDelays, [](HWND main) { OpenOptionsDialog(main, 1); }},
+    {kCmdOptionsSettings, [](HWND main) { OpenOptionsDialog(main, 2); }},
+    {kCmdOptionsColours, [](HWND main) { OpenOptionsDialog(main, 3); }},
+    {kCmdOptionsSounds, [](HWND main) { OpenOptionsDialog(main, 4); }},
+    {kCmdOptionsOther, [](HWND main) { OpenOptionsDialog(main, 5); }},
     {kCmdDepot, [](HWND main) { OpenDepotDialog(main); }},
     {kCmdRemarks, OpenRemarksDialog},
     {kCmdAbout, OpenAboutDialog},

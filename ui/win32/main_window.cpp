@@ -22,6 +22,7 @@
 #include "ui/win32/pane_input_sink.h"
 #include "ui/win32/pane_layout.h"
 #include "ui/win32/section_dialog.h"
+#include "ui/win32/siding_window.h"
 #include "ui/win32/train_pane.h"
 #include "ui/win32/train_pane_mouse.h"
 #include "ui/win32/panes.h"
@@ -126,7 +127,10 @@ LRESULT OnMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 WindowServices gWindowServices = {
     LoadGraphics,                             // loadGraphics
     FreeGraphics,                             // freeGraphics
-    [] { RepaintDepotPane(); },               // invalidateToolPanes
+    [] {                                      // invalidateToolPanes
+        InvalidateSidingPane();
+        RepaintDepotPane();
+    },
     AskSaveGame,                              // askSaveGame
     StartGameFromCommandLine,                 // startGameFromCommandLine
     OpenNewGameDialog,                        // openNewGameDialog

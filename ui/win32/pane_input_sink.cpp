@@ -7,6 +7,7 @@
 #include "ui/win32/depot_window.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
+#include "ui/win32/siding_window.h"
 #include "ui/win32/sound_player.h"
 #include "ui/win32/status_bar.h"
 #include "ui/win32/timetable_window.h"
@@ -17,8 +18,8 @@ const PaneInputSink kWindowPaneInputSink = {
     [] { PlayGameSound(Sound::kError); },                           // errorSound
     [] { if (gStationPane) InvalidateRect(gStationPane, nullptr, FALSE); },  // repaintStation
     RepaintTrainPane,                                               // repaintTrain
-    nullptr,                                                        // chooseSubTrack
-    nullptr,                                                        // viewSiding
+    ChooseSubTrack,                                                 // chooseSubTrack
+    ViewSiding,                                                     // viewSiding
     [] { OpenDepotDialog(gMainWindow); },                           // openDepot
     [](int32_t mode) { OpenTimetableDialog(gMainWindow, mode); },  // openTimetable
 };

@@ -4,6 +4,4 @@
 
 #include "ui/pane_input.h"
 
-// The siding, depot and timetable windows keep their stand-ins until they
-// are built.
 extern const PaneInputSink kWindowPaneInputSink;

@@ -11,6 +11,7 @@
 #include "ui/win32/pane_paint.h"
 #include "ui/win32/preview_window.h"
 #include "ui/win32/section_dialog.h"
+#include "ui/win32/siding_window.h"
 #include "ui/win32/station_pane.h"
 #include "ui/win32/timetable_window.h"
 #include "ui/win32/track_list_window.h"
@@ -28,7 +29,7 @@ const PaneClass kPaneClasses[] = {
     {"SemarionDeparturesPane", DeparturesBoardWndProc},
     {"SemarionWWPane", EntriesExitsPaneWndProc},
     {"SemarionMijankaPane", SectionPaneWndProc},
-    {"SemarionBocznicaPane", BlankPaneWndProc},
+    {"SemarionBocznicaPane", SidingPaneWndProc},
     {"SemarionLokomPane", DepotPaneWndProc},
     {"SemarionRozkladPane", TimetablePaneWndProc},
     {"SemarionPodgladPane", PreviewPaneWndProc},

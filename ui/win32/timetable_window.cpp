@@ -86,7 +86,7 @@ int TrackPosition(HWND pane, int bar)
 
 void Scroll(HWND pane, int bar, WPARAM wParam, int& pos, int line)
 {
-    pos = TimetableScrollTarget(LOWORD(wParam), pos, line, TrackPosition(pane, bar));
+    pos = ToolPaneScrollTarget(LOWORD(wParam), pos, line, TrackPosition(pane, bar));
     InvalidateRect(pane, nullptr, FALSE);
 }
 

@@ -22,9 +22,15 @@ void RememberWindowSize(HWND window, int& width, int& height)
     height = rect.bottom - rect.top;
 }
 
-SIZE WorkAreaSize()
+RECT WorkArea()
 {
     RECT area;
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) return {1024, 768};
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) return {0, 0, 1024, 768};
+    return area;
+}
+
+SIZE WorkAreaSize()
+{
+    const RECT area = WorkArea();
     return {area.right - area.left, area.bottom - area.top};
 }

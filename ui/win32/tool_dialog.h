@@ -14,5 +14,6 @@ void ResizeWindowInPlace(HWND window, int width, int height);
 // The window's outer width and height into the two settings.
 void RememberWindowSize(HWND window, int& width, int& height);
 
-// The work area's size; 1024 x 768 when it cannot be asked.
-SIZE WorkAreaSize();
+// The desktop's work area; 1024 x 768 from the origin when it cannot be asked.
+RECT WorkArea();
+SIZE WorkAreaSize();  // its size

@@ -192,11 +192,11 @@ LRESULT CALLBACK TrackListPaneWndProc(HWND window, UINT message, WPARAM wParam, 
     switch (message) {
     case WM_HSCROLL:
         ScrollTo(window, gTrackList.hScroll,
-                 TimetableScrollTarget(LOWORD(wParam), gTrackList.hScroll, kTrackListHLine, TrackPos(window, SB_HORZ)));
+                 ToolPaneScrollTarget(LOWORD(wParam), gTrackList.hScroll, kTrackListHLine, TrackPos(window, SB_HORZ)));
         return 0;
     case WM_VSCROLL:
         ScrollTo(window, gTrackList.vScroll,
-                 TimetableScrollTarget(LOWORD(wParam), gTrackList.vScroll, kTrackListVLine, TrackPos(window, SB_VERT)));
+                 ToolPaneScrollTarget(LOWORD(wParam), gTrackList.vScroll, kTrackListVLine, TrackPos(window, SB_VERT)));
         return 0;
     case WM_MOUSEWHEEL:
         ScrollTo(window, gTrackList.vScroll, TrackListWheelTarget(gTrackList.vScroll, GET_WHEEL_DELTA_WPARAM(wParam)));
