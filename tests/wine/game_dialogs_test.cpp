@@ -8,20 +8,18 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <deque>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "model/game.h"
-#include "native/slot_texts.h"
 #include "simulation/event_log.h"
-#include "simulation/new_game.h"
-#include "simulation/notify.h"
 #include "simulation/train_tracking.h"
+#include "support/dialog_script.h"
 #include "support/main_window_fixture.h"
+#include "support/read_whole_file.h"
+#include "support/sample_game.h"
 #include "support/screenshot.h"
 #include "ui/api_key.h"
 #include "ui/commands.h"
@@ -36,29 +34,6 @@
 #include "ui/win32/settings_file.h"
 
 namespace {
-
-// What the player does in each dialog, in the order the dialogs open.
-std::deque<std::pair<const wchar_t*, void (*)(HWND)>> gScripts;
-int gScriptsRun;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    if (gScripts.empty()) return;
-    const auto script = gScripts.front();
-    gScripts.pop_front();
-    HWND dialog = FindWindowW(L"#32770", script.first);
-    ASSERT_NE(dialog, nullptr);
-    ++gScriptsRun;
-    script.second(dialog);
-}
-
-// The script runs once the dialog's own message loop runs.
-void Script(const wchar_t* title, void (*script)(HWND dialog))
-{
-    gScripts.emplace_back(title, script);
-    SetTimer(nullptr, 0, 10, RunScript);
-}
 
 // A control's text in code page 1250.
 std::string Text(HWND dialog, int id)
@@ -98,18 +73,10 @@ RECT ClientRect(HWND dialog, int id)
     return rect;
 }
 
-// The dialog is shown first: a script may run before the modal loop shows it.
 void Picture(HWND dialog, const char* name)
 {
-    ShowWindow(dialog, SW_SHOWNA);
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     SaveScreenshot(dialog, name);
-}
-
-std::string ReadFileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 struct MessageBoxCall {
@@ -136,37 +103,28 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        gScripts.clear();
-        gScriptsRun = 0;
         gBoxes.clear();
         gShellOpened.clear();
-        oldHooks_ = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
         oldEventBox_ = std::exchange(gEventLogMessageBox, RecordBox);
         oldKeyBox_ = std::exchange(gApiKeyMessageBox, RecordBox);
         oldShellOpen_ = std::exchange(gAboutShellOpen, RecordShellOpen);
-        TheGame() = Game();
-        FixedRandom draws(100);
-        const std::string roz = std::string(SEMARION_FIXTURES) + "/../../game/Stacje/Testowo/Testowo.roz";
-        ASSERT_EQ(TheGame().NewGameFromTimetable(roz.c_str()), kNewGameStarted);
-        gUi.gameRunning = true;
+        game_ = std::make_unique<SampleGame>("Testowo");
         ResetTrainTracking();
         ClearLog();
     }
     void TearDown() override
     {
-        EXPECT_TRUE(gScripts.empty()) << "a dialog did not open";
+        game_.reset();
         MainWindowFixture::TearDown();
-        SetNotifyHooks(oldHooks_);
         gEventLogMessageBox = oldEventBox_;
         gApiKeyMessageBox = oldKeyBox_;
         gAboutShellOpen = oldShellOpen_;
         gStationDescription.clear();
         ClearLog();
-        TheGame() = Game();
     }
 
 private:
-    NotifyHooks oldHooks_{};
+    std::unique_ptr<SampleGame> game_;  ///< the shift on Testowo
     int (*oldEventBox_)(HWND, const char*, const char*, UINT) = nullptr;
     int (*oldKeyBox_)(HWND, const char*, const char*, UINT) = nullptr;
     HINSTANCE(WINAPI* oldShellOpen_)(HWND, const char*, const char*, const char*, const char*, int) = nullptr;
@@ -175,7 +133,7 @@ private:
 TEST_F(GameDialogs, NewGameOptionsApplyOnEscapeAndOpenTheRemarks)
 {
     gStationDescription = "Stacja ćwiczebna.\r\nDwa perony, jedna bocznica.";
-    Script(L"Nowa gra", [](HWND dialog) {
+    ScheduleDialogScript(L"Nowa gra", [](HWND dialog) {
         EXPECT_EQ(Text(dialog, kNewGameStation), "Stacja: Testowo");
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kNewGamePreview)));
         EXPECT_EQ(IsDlgButtonChecked(dialog, kNewGamePreview), TheGame().HasCompositions() ? 1u : 0u);
@@ -185,7 +143,7 @@ TEST_F(GameDialogs, NewGameOptionsApplyOnEscapeAndOpenTheRemarks)
         Press(dialog, kNewGameShedTransfers);
         Press(dialog, kNewGameTestGame);
         Picture(dialog, "new_game_dialog.bmp");
-        Script(L"Uwagi", [](HWND remarks) {
+        ScheduleDialogScript(L"Uwagi", [](HWND remarks) {
             EXPECT_EQ(Text(remarks, kRemarksEdit), gStationDescription);
             DWORD start = 1, end = 1;
             SendDlgItemMessageW(remarks, kRemarksEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
@@ -200,16 +158,17 @@ TEST_F(GameDialogs, NewGameOptionsApplyOnEscapeAndOpenTheRemarks)
         Close(dialog);                  // Esc
     });
     gWindowServices.openNewGameDialog(window_);
-    EXPECT_EQ(gScriptsRun, 2);
+    EXPECT_TRUE(DialogScriptRan());
     EXPECT_EQ(TheGame().AllowShedTransfers(), 1);
     EXPECT_TRUE(TheGame().IsTestGame());
 
     gStationDescription.clear();
-    Script(L"Nowa gra", [](HWND dialog) {
+    ScheduleDialogScript(L"Nowa gra", [](HWND dialog) {
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kNewGameRemarks)));
         Press(dialog, IDOK);
     });
     gWindowServices.openNewGameDialog(window_);
+    EXPECT_TRUE(DialogScriptRan());
     EXPECT_EQ(TheGame().AllowShedTransfers(), 0);
     EXPECT_FALSE(TheGame().IsTestGame());
 }
@@ -222,12 +181,12 @@ TEST_F(GameDialogs, RemarksFromTheMenuOnlyWhenThereAreSome)
     EnableGameCommands(window_, true);
     EXPECT_FALSE(GetMenuState(GetMenu(window_), kCmdRemarks, MF_BYCOMMAND) & MF_GRAYED);
     gStationDescription = "Uwagi do stacji.";
-    Script(L"Uwagi", [](HWND dialog) {
+    ScheduleDialogScript(L"Uwagi", [](HWND dialog) {
         EXPECT_EQ(Text(dialog, kRemarksEdit), "Uwagi do stacji.");
         Close(dialog);
     });
     Command(kCmdRemarks);
-    EXPECT_EQ(gScriptsRun, 1);
+    EXPECT_TRUE(DialogScriptRan());
 }
 
 // A click on a static that notifies its parent.
@@ -240,7 +199,7 @@ void Click(HWND dialog, int id)
 
 TEST_F(GameDialogs, AboutBoxOpensItsLinks)
 {
-    Script(L"O programie", [](HWND dialog) {
+    ScheduleDialogScript(L"O programie", [](HWND dialog) {
         EXPECT_EQ(Text(dialog, kAboutWebLink), kAboutWebAddress);
         EXPECT_EQ(Text(dialog, kAboutMailLink), kAboutMailAddress);
         Click(dialog, kAboutWebLink);
@@ -249,7 +208,7 @@ TEST_F(GameDialogs, AboutBoxOpensItsLinks)
         Press(dialog, IDOK);
     });
     Command(kCmdAbout);
-    EXPECT_EQ(gScriptsRun, 1);
+    EXPECT_TRUE(DialogScriptRan());
     EXPECT_EQ(gShellOpened, (std::vector<std::string>{
                                 std::string("open ") + kAboutWebAddress + " 1",
                                 std::string("open mailto:") + kAboutMailAddress + "?subject=[Semarion] 1"}));
@@ -257,7 +216,7 @@ TEST_F(GameDialogs, AboutBoxOpensItsLinks)
 
 TEST_F(GameDialogs, ComingHalfHourRefreshesAndFollowsItsSize)
 {
-    Script(L"Najbliższe pół godziny", [](HWND dialog) {
+    ScheduleDialogScript(L"Najbliższe pół godziny", [](HWND dialog) {
         std::vector<std::string> lines = ListLines(dialog, kUpcomingList);
         ASSERT_FALSE(lines.empty());
         EXPECT_EQ(lines, UpcomingLines(TheGame()));
@@ -291,12 +250,12 @@ TEST_F(GameDialogs, ComingHalfHourRefreshesAndFollowsItsSize)
     });
     TheGame().clock.Set(5, 0, 0);
     Command(kCmdUpcoming);
-    EXPECT_EQ(gScriptsRun, 1);
+    EXPECT_TRUE(DialogScriptRan());
 }
 
 TEST_F(GameDialogs, TrainSearchSelectsATrainThatStandsHere)
 {
-    Script(L"Szukaj pociągu", [](HWND dialog) {
+    ScheduleDialogScript(L"Szukaj pociągu", [](HWND dialog) {
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kFindTrainEdit));
         Type(dialog, kFindTrainEdit, L"99999");
         Press(dialog, IDOK);
@@ -332,14 +291,14 @@ TEST_F(GameDialogs, TrainSearchSelectsATrainThatStandsHere)
         Press(dialog, IDCANCEL);
     });
     Command(kCmdFindTrain);
-    EXPECT_EQ(gScriptsRun, 1);
+    EXPECT_TRUE(DialogScriptRan());
 }
 
 TEST_F(GameDialogs, EventLogAppendsTheNewestAndSavesToAFile)
 {
     TheGame().clock.Set(9, 5, 0);
     for (int i = 0; i < 2500; ++i) AddLogEvent(("zdarzenie " + std::to_string(i)).c_str());
-    Script(L"Dziennik zdarzeń", [](HWND dialog) {
+    ScheduleDialogScript(L"Dziennik zdarzeń", [](HWND dialog) {
         std::vector<std::string> lines = ListLines(dialog, kEventLogList);
         ASSERT_EQ(lines.size(), 2000u);
         EXPECT_EQ(lines.front(), "09:05   zdarzenie 500");
@@ -365,20 +324,20 @@ TEST_F(GameDialogs, EventLogAppendsTheNewestAndSavesToAFile)
         Press(dialog, IDOK);
     });
     Command(kCmdEventLog);
-    EXPECT_EQ(gScriptsRun, 1);
+    EXPECT_TRUE(DialogScriptRan());
     const std::string path = LogExportPath(GetExeFolder());
     ASSERT_EQ(gBoxes.size(), 1u);
     EXPECT_EQ(gBoxes[0].text, "Dziennik zapisany do pliku:\n" + path);
     EXPECT_EQ(gBoxes[0].caption, "Dziennik zdarzeń");
     EXPECT_EQ(gBoxes[0].type, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
-    EXPECT_NE(ReadFileBytes(path).find("Pociąg 1301 odjechał."), std::string::npos);
+    EXPECT_NE(ReadWholeFile(path).find("Pociąg 1301 odjechał."), std::string::npos);
     std::remove(path.c_str());
 }
 
 TEST_F(GameDialogs, ShiftSummaryAtTheStart)
 {
     TheGame().clock.Set(5, 7, 0);
-    Script(L"Podsumowanie dyżuru", [](HWND dialog) {
+    ScheduleDialogScript(L"Podsumowanie dyżuru", [](HWND dialog) {
         EXPECT_EQ(Text(dialog, kShiftSummaryFirst), "Stan na godzinę 05:07");
         EXPECT_EQ(Text(dialog, kShiftSummaryFirst + 3), "");
         EXPECT_EQ(Text(dialog, kShiftSummaryFirst + 5), "Niedozwolonych operacji: brak");
@@ -389,12 +348,12 @@ TEST_F(GameDialogs, ShiftSummaryAtTheStart)
     });
     Command(kCmdShiftSummary);
     TheGame().SetTestGame(true);
-    Script(L"Podsumowanie dyżuru", [](HWND dialog) {
+    ScheduleDialogScript(L"Podsumowanie dyżuru", [](HWND dialog) {
         EXPECT_EQ(Text(dialog, kShiftSummaryFirst + 7), "Gra testowa - punktow karnych sie nie liczy.");
         Press(dialog, IDOK);
     });
     Command(kCmdShiftSummary);
-    EXPECT_EQ(gScriptsRun, 2);
+    EXPECT_TRUE(DialogScriptRan());
 }
 
 class ApiKeyDialog : public GameDialogs {
@@ -422,7 +381,7 @@ private:
 
 TEST_F(ApiKeyDialog, EmptyKeyIsRefusedAndATypedOneSavedWithoutBlanks)
 {
-    Script(L"Klucz do API PLK", [](HWND dialog) {
+    ScheduleDialogScript(L"Klucz do API PLK", [](HWND dialog) {
         EXPECT_EQ(Text(dialog, kApiKeyExplanation), ApiKeyExplanation());
         EXPECT_EQ(Text(dialog, kApiKeyNote), kApiKeyNoteText);
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kApiKeyEdit));
@@ -438,26 +397,34 @@ TEST_F(ApiKeyDialog, EmptyKeyIsRefusedAndATypedOneSavedWithoutBlanks)
     });
     std::string key = "stary";
     EXPECT_TRUE(AskApiKey(window_, key));
+    EXPECT_TRUE(DialogScriptRan());
     EXPECT_EQ(key, "abc-DEF-123");
-    EXPECT_EQ(ReadFileBytes(ApiKeyPath(gGameFolder)), "abc-DEF-123");
+    EXPECT_EQ(ReadWholeFile(ApiKeyPath(gGameFolder)), "abc-DEF-123");
 
-    Script(L"Klucz do API PLK", [](HWND dialog) {
+    // Cancelled, the key and its file stay. (The script's closing OK comes
+    // after the ending: it finds the edit emptied and is refused.)
+    gBoxes.clear();
+    ScheduleDialogScript(L"Klucz do API PLK", [](HWND dialog) {
         Type(dialog, kApiKeyEdit, L"inny");
         Press(dialog, IDCANCEL);
+        Type(dialog, kApiKeyEdit, L"");
     });
     EXPECT_FALSE(AskApiKey(window_, key));
+    EXPECT_TRUE(DialogScriptRan());
     EXPECT_EQ(key, "abc-DEF-123");
+    EXPECT_EQ(ReadWholeFile(ApiKeyPath(gGameFolder)), "abc-DEF-123");
 }
 
 TEST_F(ApiKeyDialog, KeyFileThatCannotBeCreatedIsReported)
 {
     gGameFolder += "\\no such folder";
-    Script(L"Klucz do API PLK", [](HWND dialog) {
+    ScheduleDialogScript(L"Klucz do API PLK", [](HWND dialog) {
         Type(dialog, kApiKeyEdit, L"klucz");
         Press(dialog, IDOK);
     });
     std::string key;
     EXPECT_FALSE(AskApiKey(window_, key));
+    EXPECT_TRUE(DialogScriptRan());
     ASSERT_EQ(gBoxes.size(), 1u);
     EXPECT_EQ(gBoxes[0].text, "Nie udało się zapisać pliku klucz-api.txt.");
     EXPECT_EQ(gBoxes[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
