@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr char kOpenDataHost[] = "dane-kolejowe.example.pl";
 
 bool IsAsciiSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 

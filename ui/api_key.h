@@ -6,6 +6,7 @@
 #include <string>
 
 constexpr char kApiKeyFileName[] = "klucz-api.txt";
+constexpr char kOpenDataHost[] = "dane-kolejowe.example.pl";  ///< the open-data API the key is for
 constexpr size_t kApiKeyChars = 510;     ///< characters of the typed key that are read
 constexpr size_t kApiKeyMaxBytes = 511;  ///< UTF-8 bytes of the key kept at most
 

@@ -22,6 +22,7 @@
 #include "ui/win32/panes.h"
 #include "ui/win32/status_bar.h"
 #include "ui/win32/text_cp1250.h"
+#include "ui/win32/timetable_commands.h"
 #include "ui/win32/timetable_window.h"
 #include "ui/win32/track_list_window.h"
 #include "ui/win32/view_size_dialog.h"
@@ -101,6 +102,8 @@ const CommandHandler kHandlers[] = {
     {kCmdSaveGame, SaveGameCommand},
     {kCmdSaveGameAs, SaveGameAsCommand},
     {kCmdExit, Exit},
+    {kCmdTodayTimetable, TodayTimetableCommand},
+    {kCmdFictionalTimetable, FictionalTimetableCommand},
     {kCmdArrivals, [](HWND main) { OpenTimetableDialog(main, kArrivalMode); }},
     {kCmdDepartures, [](HWND main) { OpenTimetableDialog(main, kDepartureMode); }},
     {kCmdExtinguish, [](HWND) { SteamCommand(kCmdExtinguish); }},

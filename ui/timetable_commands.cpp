@@ -1,0 +1,29 @@
+// Texts and the road of today's and the fictional timetable commands.
+#include "ui/timetable_commands.h"
+
+#include "ui/api_key.h"
+
+const char kTodayCaption[] = "Rozkład na dziś";
+const char kFictionalCaption[] = "Rozkład fikcyjny";
+const char kTodayChooserTitle[] = "Rozkład na dziś - wybierz stację";
+const char kFictionalChooserTitle[] = "Rozkład fikcyjny - wybierz stację";
+std::string NoApiKeyText()
+{
+    return std::string("Brak pliku klucz-api.txt w katalogu gry.\n"
+                       "\n"
+                       "Rozkład na dziś pobieramy z API PLK \"Otwarte Dane\" (") +
+           kOpenDataHost +
+           ") - trzeba tam zalozyc konto, a klucz\n"
+           "zapisać w pliku klucz-api.txt obok Semarion.exe.\n"
+           "\n"
+           "Można też skorzystać z cudzego serwera rozkładów - wtedy\n"
+           "w semarion.ini wpisuje się:\n"
+           "\n"
+           "    [Rozklad]\n"
+           "    Serwer=http://192.168.1.20:8080";
+}
+
+TodayRoad ChooseTodayRoad(bool keyFilePresent, const std::string& serverAddress)
+{
+    return !keyFilePresent && !serverAddress.empty() ? TodayRoad::kServer : TodayRoad::kScript;
+}
