@@ -10,6 +10,7 @@
 #include "ui/win32/main_window.h"
 #include "ui/win32/pane_paint.h"
 #include "ui/win32/tile_bitmaps.h"
+#include "ui/win32/tool_dialog.h"
 
 namespace {
 
@@ -28,14 +29,13 @@ HFONT TableFontOrLabelFont()
 void OnInit(HWND dialog)
 {
     const int paneHeight = EntriesPaneHeight(TheGame().EntryExitCode(0));
-    CreateWindowExA(WS_EX_CLIENTEDGE, "SemarionWWPane", "", WS_CHILD | WS_VISIBLE, kPaneMargin, kPaneMargin,
-                    kPaneWidth, paneHeight, dialog, reinterpret_cast<HMENU>(kPaneId), gInstance, nullptr);
+    CreateToolPane(dialog, "SemarionWWPane", kPaneId, 0, kPaneMargin, kPaneMargin, kPaneWidth, paneHeight);
     RECT frame = {0, 0, kClientWidth, paneHeight + kBelowPane + kPaneMargin};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));
     const int width = gSettings.wjazdyW >= 1 ? gSettings.wjazdyW : frame.right - frame.left;
     const int height = gSettings.wjazdyH >= 1 ? gSettings.wjazdyH : frame.bottom - frame.top;
-    SetWindowPos(dialog, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    ResizeWindowInPlace(dialog, width, height);
 }
 
 void OnSize(HWND dialog, int width, int height)
@@ -48,10 +48,7 @@ void OnSize(HWND dialog, int width, int height)
 // The size the player left goes with the settings, written when they are.
 void Close(HWND dialog)
 {
-    RECT window;
-    GetWindowRect(dialog, &window);
-    gSettings.wjazdyW = window.right - window.left;
-    gSettings.wjazdyH = window.bottom - window.top;
+    RememberWindowSize(dialog, gSettings.wjazdyW, gSettings.wjazdyH);
     EndDialog(dialog, IDOK);
 }
 

@@ -12,6 +12,7 @@
 #include "ui/win32/main_window.h"
 #include "ui/win32/pane_paint.h"
 #include "ui/win32/text_cp1250.h"
+#include "ui/win32/tool_dialog.h"
 
 namespace {
 
@@ -29,9 +30,8 @@ void CreatePane(HWND dialog)
 {
     RECT pane = kPaneUnits;
     MapDialogRect(dialog, &pane);
-    CreateWindowExA(WS_EX_CLIENTEDGE, "SemarionMijankaPane", "", WS_CHILD | WS_VISIBLE, pane.left, pane.top,
-                    pane.right - pane.left, pane.bottom - pane.top, dialog, reinterpret_cast<HMENU>(kPaneId),
-                    gInstance, nullptr);
+    CreateToolPane(dialog, "SemarionMijankaPane", kPaneId, 0, pane.left, pane.top, pane.right - pane.left,
+                   pane.bottom - pane.top);
 }
 
 void OnInit(HWND dialog, bool askMode)

@@ -17,6 +17,7 @@
 #include "ui/win32/main_window.h"
 #include "ui/win32/pane_paint.h"
 #include "ui/win32/text_cp1250.h"
+#include "ui/win32/tool_dialog.h"
 
 int gTimetableMode = kArrivalMode;
 int gTimetableHPos = 0;
@@ -111,23 +112,18 @@ void OnInit(HWND dialog, int mode)
     SetWindowTextW(dialog, Cp1250ToWide(TimetableWindowTitle(mode, delayAge).c_str()).c_str());
     RECT client;
     GetClientRect(dialog, &client);
-    gTimetablePane = CreateWindowExA(WS_EX_CLIENTEDGE, "SemarionRozkladPane", "",
-                                     WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, kPaneMargin, kPaneMargin,
-                                     client.right - 2 * kPaneMargin, client.bottom - kButtonSpace, dialog,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTimetablePaneId)), gInstance,
-                                     nullptr);
+    gTimetablePane = CreateToolPane(dialog, "SemarionRozkladPane", kTimetablePaneId, WS_VSCROLL | WS_HSCROLL,
+                                    kPaneMargin, kPaneMargin, client.right - 2 * kPaneMargin,
+                                    client.bottom - kButtonSpace);
     if (gSettings.rozkladW >= 1 && gSettings.rozkladH >= 1)
-        SetWindowPos(dialog, nullptr, 0, 0, gSettings.rozkladW, gSettings.rozkladH, SWP_NOMOVE | SWP_NOZORDER);
+        ResizeWindowInPlace(dialog, gSettings.rozkladW, gSettings.rozkladH);
 }
 
 void OnSize(HWND dialog)
 {
     if (!gTimetablePane) return;
     LayOut(dialog);
-    RECT window;
-    GetWindowRect(dialog, &window);
-    gSettings.rozkladW = window.right - window.left;
-    gSettings.rozkladH = window.bottom - window.top;
+    RememberWindowSize(dialog, gSettings.rozkladW, gSettings.rozkladH);
 }
 
 }  // namespace
