@@ -5,15 +5,14 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "model/game.h"
-#include "native/slot_texts.h"
 #include "simulation/line_sections.h"
-#include "simulation/new_game.h"
-#include "simulation/notify.h"
 #include "support/canvas.h"
 #include "support/main_window_fixture.h"
+#include "support/sample_game.h"
 #include "support/screenshot.h"
 #include "ui/commands.h"
 #include "ui/entries_exits.h"
@@ -76,12 +75,7 @@ protected:
     {
         MainWindowFixture::SetUp();
         gScriptRan = false;
-        oldHooks_ = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
-        TheGame() = Game();
-        FixedRandom draws(100);
-        const std::string roz = std::string(SEMARION_FIXTURES) + "/../../game/Stacje/Testowo/Testowo.roz";
-        ASSERT_EQ(TheGame().NewGameFromTimetable(roz.c_str()), kNewGameStarted);
-        gUi.gameRunning = true;
+        testowo_.emplace("Testowo");
         for (int32_t p = 0; p < TheGame().PointCount(); ++p)
             if (TheGame().PointKind(p) == kPointLine) line_ = p;
         ASSERT_GE(line_, 0);
@@ -92,8 +86,7 @@ protected:
     void TearDown() override
     {
         MainWindowFixture::TearDown();
-        SetNotifyHooks(oldHooks_);
-        TheGame() = Game();
+        testowo_.reset();
     }
     void Script(const wchar_t* title, void (*script)(HWND dialog))
     {
@@ -112,7 +105,7 @@ protected:
     int32_t line_ = -1;  ///< Testowo's line with block sections
 
 private:
-    NotifyHooks oldHooks_{};
+    std::optional<SampleGame> testowo_;  ///< the shift the windows show
 };
 
 TEST_F(LineWindows, EntriesTableFromTheMenuRemembersItsSize)
