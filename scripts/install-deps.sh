@@ -9,7 +9,7 @@ packages=(
   wine wine64
   xvfb xdotool imagemagick x11-utils
   googletest libgtest-dev libbenchmark-dev
-  locales python3
+  locales python3 unzip
 )
 
 sudo_cmd=()

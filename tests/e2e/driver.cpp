@@ -19,9 +19,15 @@
 //   driver filedialog TITLE PATH SECONDS
 //                               types PATH into the file dialog the window
 //                               opened and presses its OK button
+//   driver dialogs              prints one line per dialog box on the desktop:
+//                               its caption, ": ", the texts of its labels
+//                               (code page 1250); nothing when there is none
+//   driver memory TITLE         prints the private memory (PagefileUsage) and
+//                               the working set of the window's process, in KB
 #include <windows.h>
 
 #include <commctrl.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -170,16 +176,60 @@ int FillFileDialog(HWND owner, const char* path, int seconds)
     return Click(wanted.found, IDOK);
 }
 
+BOOL CALLBACK PrintLabel(HWND hwnd, LPARAM)
+{
+    char name[16] = {};
+    char text[1024] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    if (lstrcmpiA(name, "Static") == 0 && GetWindowTextA(hwnd, text, sizeof text) > 0) {
+        for (char* c = text; *c; ++c)
+            if (*c == '\r' || *c == '\n') *c = ' ';
+        std::printf(" %s", text);
+    }
+    return TRUE;
+}
+
+// Message boxes and dialogs are all of the dialog class; the labels carry
+// what a message box says.
+BOOL CALLBACK PrintDialog(HWND hwnd, LPARAM)
+{
+    char name[16] = {};
+    char caption[256] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    if (std::strcmp(name, "#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+    GetWindowTextA(hwnd, caption, sizeof caption);
+    std::printf("%s:", caption);
+    EnumChildWindows(hwnd, PrintLabel, 0);
+    std::printf("\n");
+    return TRUE;
+}
+
+int PrintMemory(HWND hwnd)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd, &processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    bool read = process && GetProcessMemoryInfo(process, &counters, sizeof counters);
+    if (process) CloseHandle(process);
+    if (!read) return 1;
+    std::printf("%llu %llu\n", static_cast<unsigned long long>(counters.PagefileUsage / 1024),
+                static_cast<unsigned long long>(counters.WorkingSetSize / 1024));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (argc >= 4 && std::strcmp(argv[1], "wait") == 0)
         return WaitForWindow(argv[2], std::atoi(argv[3])) ? 0 : 1;
+    if (argc == 2 && std::strcmp(argv[1], "dialogs") == 0) return EnumWindows(PrintDialog, 0) ? 0 : 1;
     if (argc < 3) {
         std::fprintf(stderr,
-                     "usage: driver wait|close|command|menu|statusbar|statustext|pane|slide|click|settext|text|filedialog "
-                     "TITLE [...]\n");
+                     "usage: driver wait|close|command|menu|statusbar|statustext|pane|slide|click|settext|text|filedialog|"
+                     "memory TITLE [...] | driver dialogs\n");
         return 2;
     }
     HWND hwnd = FindWindowA(nullptr, argv[2]);
@@ -188,6 +238,7 @@ int main(int argc, char** argv)
     if (argc >= 4 && std::strcmp(argv[1], "command") == 0)
         return PostMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0) ? 0 : 1;
     if (std::strcmp(argv[1], "menu") == 0) return PrintMenu(hwnd);
+    if (std::strcmp(argv[1], "memory") == 0) return PrintMemory(hwnd);
     if (std::strcmp(argv[1], "statusbar") == 0) return PrintStatusBar(hwnd);
     if (argc >= 4 && std::strcmp(argv[1], "statustext") == 0) return PrintStatusText(hwnd, std::atoi(argv[3]));
     if (argc >= 4 && std::strcmp(argv[1], "pane") == 0) return PrintPane(hwnd, std::atoi(argv[3]));

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# A player's first run: the play command's headless shift on the staged game
+# folder, as scripts/play.sh runs it; a timetable that cannot load ends it
+# with the program's own message; and the package, unpacked, plays too.
+set -euo pipefail
+driver=$2
+here=$(cd "$(dirname "$0")" && pwd)
+play=$here/../../scripts/play_headless.sh
+work=$PWD/e2e/first_run
+rm -rf "$work"
+mkdir -p "$work"
+fail() { echo "$*"; exit 1; }
+
+# The build's own game folder, staged beside the tests in the build tree.
+"$play" "$PWD/game" "$driver" "$work/shift.png" || fail "the play command failed on the staged game folder"
+
+printf 'to nie jest rozkład\r\n' >"$work/zepsuty.roz"
+rc=0
+out=$("$play" "$PWD/game" "$driver" "$work/none.png" "$work/zepsuty.roz" 2>&1) || rc=$?
+[ "$rc" -ne 0 ] || fail "a timetable that cannot load was played"
+grep -q "Błąd odczytu pliku: Stara wersja pliku z rozkładem" <<<"$out" || fail "the program's message was not printed: $out"
+
+cpack --config "$PWD/CPackConfig.cmake" -B "$work/package" >/dev/null || fail "no package was made"
+zip=$(ls "$work"/package/semarion-*-win64.zip)
+unzip -q "$zip" -d "$work/unpacked"
+"$play" "$work/unpacked/$(basename "$zip" .zip)" "$driver" "$work/unpacked.png" ||
+  fail "the unpacked package did not play"
