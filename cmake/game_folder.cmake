@@ -38,6 +38,9 @@ add_custom_command(OUTPUT ${SEMARION_GAME_DIR}/semarion.exe
 add_custom_target(game_folder ALL DEPENDS ${stamp} ${SEMARION_GAME_DIR}/semarion.exe)
 
 # semarion-<version>-win64.zip: the same folder, unpacked into one of its own.
+# Packing needs only the program (scripts/package.sh builds game_folder), not
+# every test program of the build.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 install(PROGRAMS $<TARGET_FILE:semarion> DESTINATION .)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/game/ DESTINATION .)
 set(CPACK_GENERATOR ZIP)
