@@ -30,6 +30,7 @@ check_dialogs() {
   [ $# -eq 0 ] || unexpected=$(grep -v "^$1:" <<<"$unexpected" || true)
   [ -z "$unexpected" ] || fail "Komunikat programu: $unexpected"
 }
+showing() { grep -q "^$1:" <<<"$(drive dialogs)"; }
 # An ended child stays a zombie until waited for.
 program_alive() { [ -n "$pid" ] && [ -r "/proc/$pid/status" ] && ! grep -q '^State:.*Z' "/proc/$pid/status"; }
 
@@ -40,11 +41,11 @@ pid=$!
 # says why in a message box.
 for _ in $(seq 120); do
   check_dialogs "$options"
-  drive dialogs | grep -q "^$options:" && break
+  showing "$options" && break
   program_alive || fail "semarion.exe zakończył się przed rozpoczęciem gry"
   sleep 0.5
 done
-drive dialogs | grep -q "^$options:" || fail "Gra nie wystartowała w minutę"
+showing "$options" || fail "Gra nie wystartowała w minutę"
 drive click "$options" 1 >/dev/null
 
 title= window=
@@ -72,7 +73,7 @@ read -r private _ < <(drive memory "$title")
 drive close "$title" >/dev/null
 for _ in $(seq 60); do
   check_dialogs "$question"
-  drive dialogs | grep -q "^$question:" && break
+  showing "$question" && break
   sleep 0.5
 done
 drive click "$question" 7 >/dev/null || fail "Program nie zapytał o zapis stanu gry przy zamknięciu"
