@@ -18,7 +18,10 @@ running="Semarion Win32 port - Phase 2 - "
 run_seconds=8
 
 pid=
-end_program() { [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; pid=; }
+end_program() {
+  if [ -n "$pid" ] && kill "$pid" 2>/dev/null; then wait "$pid" 2>/dev/null || true; fi
+  pid=
+}
 trap end_program EXIT
 fail() { echo "$*" >&2; exit 1; }
 drive() { "$run" "$driver" "$@" 2>/dev/null | tr -d '\r' | iconv -f CP1250 -t UTF-8; }
