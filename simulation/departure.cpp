@@ -194,7 +194,9 @@ void LeaveThroughExit(Game& game, int32_t point, int32_t slot)
         if (rows.Insert(row)) TurnRowRound(game, row);
     }
     if (line) LineStateOf(game, point) = kLineDeparting;
-    if (blocks) EnterBlock(game, point, 0, train);
+    // Only a train takes a block; a light engine leaves the line to the
+    // trains that come in.
+    if (blocks && train >= 0) EnterBlock(game, point, 0, train);
     if (train >= 0) BookLocomotives(game, point, train, powered, last);
     for (int32_t s = 0; s <= last; ++s) Vacate(SlotOrEmpty(game, point, s));
     SetTileState(game, game.PointTile(point), kTileFree);
