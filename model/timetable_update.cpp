@@ -207,6 +207,7 @@ void Timetable::ApplyDelays(int32_t row, int32_t arrivalDelay, int32_t departure
     if (row < 0 || row >= rowCount_) return;
     const int32_t arrival = Field(row, kRowArrival);
     const int32_t departure = Field(row, kRowDeparture);
+    MarkRow(row, kMarkHeavyWithoutDeparture, false);  // the real delay replaces any drawn
     if (arrival != 0) {
         const int32_t expectedArrival = AddMinutesClamped(arrival, arrivalDelay);
         ForgetArrivalDay(row);
