@@ -82,7 +82,7 @@ void Dispatch(Game& game)
         VehicleSlot& head = SlotOrEmpty(game, p, slot);
         if (head.Motion() != kMotionStanding || head.Countdown() != 0) continue;
         const int32_t kind = game.PointKind(p);
-        const int32_t train = ConsistTrainRow(game, p, slot);
+        const int32_t train = HeadTrainRow(game, p, slot);
         auto empty = [&](int32_t to) { return !RowHasVehicle(game, to); };
         if (kind == kPointEntry || kind == kPointLine) {
             SendToFirst(game, p, slot, [&](int32_t to) { return IsPlatformKind(game.PointKind(to)) && empty(to); });

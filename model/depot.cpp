@@ -35,12 +35,11 @@ void TakeEntry(DepotEntry& to, DepotEntry& from)
     from.slotState = kDepotEntryFree;
 }
 
-// Orders by type, then by number, exactly for every value: the number is
-// offset into 0 .. 2^32 - 1 below the type.
+// The depot's order: type x 1000 + number, so a number of 1000 or more
+// counts into the types above. Worked in 64 bits, no key is lost or rounded.
 int64_t SortKey(VehicleSlot& slot)
 {
-    const int64_t number = static_cast<int64_t>(slot.Number()) - INT32_MIN;
-    return static_cast<int64_t>(slot.Type()) * (int64_t{1} << 32) + number;
+    return static_cast<int64_t>(slot.Type()) * 1000 + slot.Number();
 }
 
 // Waiting locomotives go under repair in depot order while there is room.

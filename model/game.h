@@ -10,6 +10,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "model/clock.h"
 #include "model/depot.h"
@@ -240,6 +242,7 @@ public:
     Grid2D<int32_t> lineSections;     ///< LineSections [pointCount][kSectionCells]
     int32_t moveDivisor = 1;          ///< consists move on steps that are a multiple of it
     int32_t tickCounter = 0;          ///< step counter of the movement
+    std::vector<std::string> startNotes;  ///< for the event log once the shift begins (code page 1250)
 
     // Movement and the simulation step (simulation/).
     int32_t SimulationStep();  // StepFlag bits: a train came in, the timetable changed

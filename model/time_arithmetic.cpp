@@ -52,11 +52,11 @@ int32_t LateDepartureTime(int32_t arrival, int32_t departure, int32_t expectedAr
     return AddMinutesClamped(expectedArrival, k);
 }
 
-int32_t DelayMinutes(int32_t scheduled, int32_t expected)
+int32_t DelayMinutes(int32_t scheduled, int32_t expected, bool expectedYesterday)
 {
     if (scheduled >= 0) return Saturate(Minutes64(expected) - Minutes64(scheduled));
-    // Yesterday's time: the expected time may be yesterday's too (an arrival
-    // kept over midnight) or today's; the delay is the nearer of the two.
-    const int64_t r = WrapDay(Minutes64(expected) - MinuteOfDay(scheduled));
-    return static_cast<int32_t>(r > kLongestDelay ? r - kMinutesPerDay : r);
+    // Yesterday's scheduled time, counted back from today's midnight when
+    // the expected time is today's.
+    const int64_t back = expectedYesterday ? 0 : kMinutesPerDay;
+    return Saturate(Minutes64(expected) + back - MinuteOfDay(scheduled));
 }

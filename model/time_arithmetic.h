@@ -25,5 +25,6 @@ int32_t AddMinutesClamped(int32_t t, int32_t minutes);
 // arriving at expectedArrival: it stays at least min(dwell, 2) minutes.
 int32_t LateDepartureTime(int32_t arrival, int32_t departure, int32_t expectedArrival);
 // Expected minus scheduled in minutes, negative when early. A negated
-// (yesterday's) scheduled time is compared within one day either way.
-int32_t DelayMinutes(int32_t scheduled, int32_t expected);
+// scheduled time is yesterday's; the expected time is today's, unless
+// expectedYesterday says it is a clock time of yesterday as well.
+int32_t DelayMinutes(int32_t scheduled, int32_t expected, bool expectedYesterday = false);

@@ -156,6 +156,7 @@ int32_t Timetable::ExpectedTime(int32_t index, int32_t mode, int32_t side, int32
 {
     const int32_t row = RowOf(index, mode);
     int32_t& expected = FieldRef(row, SideField(side, kRowExpectedArrival, kRowExpectedDeparture));
+    if (value != -1 && side == kArrivalSide) ForgetArrivalDay(row);
     if (value != -1) return expected = value;
     return expected == kNotDrawn ? Field(row, SideField(side, kRowArrival, kRowDeparture)) : expected;
 }

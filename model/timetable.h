@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "model/grid2d.h"
 #include "model/malloc_ptr.h"
@@ -82,6 +83,11 @@ enum RowState : int32_t {
 
 // States 0 and 4: the train comes in here and turns round.
 inline bool IsArrivingRole(int32_t state) { return state == kStateArriving || state == kStateArrivingNotAdmitted; }
+
+// A train that has stood at its platform this long switches from its arriving
+// role to its departing one. Its arrival there is stored as a time of the next
+// day, so the switch comes when that time less 23 h 55 min has come.
+constexpr int32_t kRoleSwitchLag = 24 * 60 - 5;  ///< minutes taken off the next-day arrival
 // States 1 and 6: the same train leaving again.
 inline bool IsDepartingRole(int32_t state) { return state == kStateDeparting || state == kStateDepartingNotAdmitted; }
 
@@ -198,6 +204,12 @@ public:
     void ApplyDelays(int32_t row, int32_t arrivalDelay, int32_t departureDelay);
     int32_t Delay(int32_t index, int32_t mode, int32_t addMinutes, int32_t side);  // minutes late
     int32_t AddOrRemoveRow(int32_t row, int32_t type, int32_t tile);  // RowChange
+    // A heavy delay drawn for a row that has no departure: the train comes in
+    // damaged as a heavy departure delay would bring it.
+    bool HeavyDelayWithoutDeparture(int32_t row) const { return RowMarked(row, kMarkHeavyWithoutDeparture); }
+    // The expected arrival is the moment the standing train arrived before
+    // midnight, kept as yesterday's clock time until its role switch.
+    bool ArrivedBeforeMidnight(int32_t row) const { return RowMarked(row, kMarkArrivedBeforeMidnight); }
     static int32_t AddMinutesClamped(int32_t t, int32_t minutes) { return ::AddMinutesClamped(t, minutes); }
 
     // Midnight: RollOverMidnight runs the other three in their order.
@@ -233,6 +245,19 @@ private:
     bool UnitOverridden(int32_t unit) const { return *units_.At(unit, kUnitOverrideType) != 0; }
     const TrainCategory& CategoryEntry(int32_t number) const;
     MallocPtr PlaceNameText(int32_t entry) const;
+
+    // What the update and the rollover know of a row beyond its fields. Not
+    // in the saved game: a loaded game starts with none.
+    enum RowMark : uint8_t {
+        kMarkTakenUpWithoutClass = 1,      ///< no class: linked rows and unit types done once
+        kMarkHeavyWithoutDeparture = 2,    ///< see HeavyDelayWithoutDeparture
+        kMarkArrivalYesterday = 4,         ///< the expected arrival is a clock time of yesterday
+        kMarkArrivedBeforeMidnight = 8,    ///< see ArrivedBeforeMidnight
+    };
+    bool RowMarked(int32_t row, uint8_t mark) const;
+    void MarkRow(int32_t row, uint8_t mark, bool on);
+    void ForgetArrivalDay(int32_t row);  // the expected arrival is written anew: today's
+    bool ArrivalMomentKept(int32_t row) const;  // at midnight: its role switch is still to come
 
     // The update's steps for one row.
     enum class DrawOutcome { kNoClass, kOnTime, kDelayed };
@@ -287,4 +312,5 @@ private:
     std::array<int32_t, kVehicleTypeSlots> vehicleTypeKinds_{};  ///< VehicleKind per type, from 1
     int32_t vehicleTypeCount_ = 0;        ///< types in use: percent columns + picture-only types
     uint8_t testGame_ = 0;                ///< 1 in a test game: no delays, no penalty points
+    std::vector<uint8_t> rowMarks_;       ///< RowMark bits per row, missing ones 0
 };

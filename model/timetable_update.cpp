@@ -58,9 +58,13 @@ int32_t Timetable::Update(int32_t now)
     for (int32_t i = 0; !testGame_ && i < rowCount_; ++i) {
         if (!DueForDraw(i, now)) continue;
         const DrawOutcome outcome = DrawExpectedTimes(i);
-        // Without a class nothing is drawn, the unit types neither: the next
-        // update takes the row up again.
-        if (outcome == DrawOutcome::kNoClass) continue;
+        // Without a class no times are drawn and every update takes the row
+        // up again; its linked rows and unit types are seen to the first
+        // time only, or they would be drawn anew at every step.
+        if (outcome == DrawOutcome::kNoClass) {
+            if (RowMarked(i, kMarkTakenUpWithoutClass)) continue;
+            MarkRow(i, kMarkTakenUpWithoutClass, true);
+        }
         delayed = delayed || outcome == DrawOutcome::kDelayed;
         ShareArrival(i);
         if (Field(i, kRowDepartureLink) != 0) ShareLatestDeparture(i);
@@ -87,6 +91,7 @@ Timetable::DrawOutcome Timetable::DrawExpectedTimes(int32_t row)
     int32_t expectedArrival = arrival;
     int32_t expectedDeparture = departure;
     DrawOutcome outcome = DrawOutcome::kOnTime;
+    bool heavyWithoutDeparture = false;
     if (randomDelays_) {
         const int32_t cls = CategoryClass(Field(row, kRowArrivalCategory));
         if (!IsCategoryClass(cls)) return DrawOutcome::kNoClass;
@@ -104,10 +109,14 @@ Timetable::DrawOutcome Timetable::DrawExpectedTimes(int32_t row)
             expectedArrival = AddMinutesClamped(arrival, minutes);
             expectedDeparture = AddMinutesClamped(departure, minutes + kHeavyDepartureExtra);
             outcome = DrawOutcome::kDelayed;
+            // A train without a departure gets no expected one, but the
+            // damage a heavy departure delay brings still comes in with it.
+            heavyWithoutDeparture = departure == 0 && cls != kClassSuburban;
         }
     }
     SetExpected(row, kArrivalSide, expectedArrival);
     SetExpected(row, kDepartureSide, expectedDeparture);
+    MarkRow(row, kMarkHeavyWithoutDeparture, heavyWithoutDeparture);
     return outcome;
 }
 
@@ -124,6 +133,7 @@ int32_t Timetable::DepartureAfter(int32_t row, int32_t expectedArrival) const
 void Timetable::SetExpected(int32_t row, int32_t side, int32_t value)
 {
     const bool arrival = side == kArrivalSide;
+    if (arrival) ForgetArrivalDay(row);
     // A row without an arrival (or departure) gets no expected one either:
     // 0, like its scheduled time, and still marked as drawn.
     const bool lacksSide = Field(row, arrival ? kRowArrival : kRowDeparture) == 0;
@@ -197,8 +207,10 @@ void Timetable::ApplyDelays(int32_t row, int32_t arrivalDelay, int32_t departure
     if (row < 0 || row >= rowCount_) return;
     const int32_t arrival = Field(row, kRowArrival);
     const int32_t departure = Field(row, kRowDeparture);
+    MarkRow(row, kMarkHeavyWithoutDeparture, false);  // the real delay replaces any drawn
     if (arrival != 0) {
         const int32_t expectedArrival = AddMinutesClamped(arrival, arrivalDelay);
+        ForgetArrivalDay(row);
         FieldRef(row, kRowExpectedArrival) = expectedArrival;
         if (departure != 0) FieldRef(row, kRowExpectedDeparture) = DepartureAfter(row, expectedArrival);
     } else if (departure != 0) {
@@ -223,7 +235,30 @@ int32_t Timetable::Delay(int32_t index, int32_t mode, int32_t addMinutes, int32_
                                [&](int32_t member) { FieldRef(member, kRowExpectedArrival) = moved; });
         }
     }
-    return DelayMinutes(Field(row, arrival ? kRowArrival : kRowDeparture), expected);
+    const bool yesterdays = arrival && RowMarked(row, kMarkArrivalYesterday);
+    return DelayMinutes(Field(row, arrival ? kRowArrival : kRowDeparture), expected, yesterdays);
+}
+
+bool Timetable::RowMarked(int32_t row, uint8_t mark) const
+{
+    return row >= 0 && static_cast<size_t>(row) < rowMarks_.size() && (rowMarks_[static_cast<size_t>(row)] & mark) != 0;
+}
+
+void Timetable::MarkRow(int32_t row, uint8_t mark, bool on)
+{
+    if (row < 0 || row >= rowCount_) return;
+    if (static_cast<size_t>(row) >= rowMarks_.size()) {
+        if (!on) return;
+        rowMarks_.resize(static_cast<size_t>(rowCount_), 0);
+    }
+    uint8_t& marks = rowMarks_[static_cast<size_t>(row)];
+    marks = static_cast<uint8_t>(on ? marks | mark : marks & ~mark);
+}
+
+void Timetable::ForgetArrivalDay(int32_t row)
+{
+    MarkRow(row, kMarkArrivalYesterday, false);
+    MarkRow(row, kMarkArrivedBeforeMidnight, false);
 }
 
 int32_t Timetable::AddOrRemoveRow(int32_t row, int32_t type, int32_t tile)
@@ -232,6 +267,7 @@ int32_t Timetable::AddOrRemoveRow(int32_t row, int32_t type, int32_t tile)
         if (row < 0 || row >= rowCount_) return kRowRefused;
         for (int32_t r = row; r + 1 < rowCount_; ++r)
             for (int32_t f = 0; f < kRowFieldCount; ++f) FieldRef(r, f) = Field(r + 1, f);
+        if (static_cast<size_t>(row) < rowMarks_.size()) rowMarks_.erase(rowMarks_.begin() + row);
         --rowCount_;
         // Not re-sorted: a caller walking an index keeps its place in it.
         DropFromIndexes(row, rowCount_ + 1);
@@ -244,6 +280,7 @@ int32_t Timetable::AddOrRemoveRow(int32_t row, int32_t type, int32_t tile)
     const int32_t arrival = AddMinutesClamped(Field(row, kRowArrival), kLightEngineLag);
     const int32_t added = rowCount_++;
     for (int32_t f = 0; f < kRowFieldCount; ++f) FieldRef(added, f) = 0;
+    if (static_cast<size_t>(added) < rowMarks_.size()) rowMarks_[static_cast<size_t>(added)] = 0;
     FieldRef(added, kRowState) = kStateLightEngine;
     FieldRef(added, kRowArrival) = arrival;
     FieldRef(added, kRowExpectedArrival) = arrival;

@@ -83,7 +83,7 @@ int32_t StageTrain(Game& game, int32_t row, StagedConsist& staged)
 {
     Timetable& t = game.timetable;
     // A light engine's departure mark is no time, so only trains are judged by it.
-    bool damaged = t.Delay(row, kRawRow, 0, kDepartureSide) >= kDamagingDelay;
+    bool damaged = t.Delay(row, kRawRow, 0, kDepartureSide) >= kDamagingDelay || t.HeavyDelayWithoutDeparture(row);
     bool locomotivesPlaced = false;
     int32_t count = 0;
     int32_t r = row;

@@ -111,8 +111,10 @@ SlotRun TrailingRun(Game& game, int32_t row)
     return run;
 }
 
-int32_t ConsistTrainRow(Game& game, int32_t row, int32_t slot)
+int32_t HeadTrainRow(Game& game, int32_t row, int32_t slot)
 {
+    const int32_t own = TrainRowOf(game, SlotOrEmpty(game, row, slot));
+    if (own >= 0) return own;
     const SlotRun run = ConsistAround(game, row, slot);
     for (int32_t s = run.lo; s <= run.hi; ++s) {
         const int32_t train = TrainRowOf(game, SlotOrEmpty(game, row, s));

@@ -64,8 +64,10 @@ struct SlotRun {
 SlotRun ConsistAround(Game& game, int32_t row, int32_t slot);
 SlotRun LeadingRun(Game& game, int32_t row);   // from slot 0 to its first uncoupled vehicle
 SlotRun TrailingRun(Game& game, int32_t row);  // the run that ends at the last occupied slot
-// The timetable row of the first train vehicle of the consist, -1 when it has none.
-int32_t ConsistTrainRow(Game& game, int32_t row, int32_t slot);
+// The train of the head in slot: its own row when it is a train vehicle; a
+// locomotive carries none, so the train it heads, the first train vehicle of
+// its consist. -1 when there is none.
+int32_t HeadTrainRow(Game& game, int32_t row, int32_t slot);
 
 // Empties a slot; its link stays with the place.
 void Vacate(VehicleSlot& slot);

@@ -17,17 +17,17 @@ int32_t Negated(int32_t t) { return t == INT32_MIN ? INT32_MAX : -t; }
 int32_t KindAtTile(const Game& game, TileCode tile) { return game.PointKind(game.FindPointByTile(tile)); }
 
 // Every train vehicle from `from` on, going by `dir`, is leaving (train state
-// -1); with `departsNow` its expected departure becomes this minute. The walk
-// ends with the first vehicle not coupled onwards (upwards: its own flag;
-// downwards: its lower neighbour's).
-void MarkLeaving(Game& game, int32_t point, int32_t from, int32_t dir, bool departsNow)
+// -1) and its expected departure becomes this minute. The walk ends with the
+// first vehicle not coupled onwards (upwards: its own flag; downwards: its
+// lower neighbour's).
+void MarkLeaving(Game& game, int32_t point, int32_t from, int32_t dir)
 {
     Timetable& t = game.timetable;
     for (int32_t s = from; s >= 0 && s < kSlotsPerPoint; s += dir) {
         VehicleSlot& slot = SlotOrEmpty(game, point, s);
         const int32_t train = TrainRowOf(game, slot);
         if (train >= 0) t.TrainState(train, kRawRow, kTrainLeaving);
-        if (train >= 0 && departsNow) t.ExpectedTime(train, kRawRow, kDepartureSide, game.Now());
+        if (train >= 0) t.ExpectedTime(train, kRawRow, kDepartureSide, game.Now());
         const bool onwards = dir > 0 ? slot.Coupled() != 0 : s > 0 && SlotOrEmpty(game, point, s - 1).Coupled() != 0;
         if (!onwards) return;
     }
@@ -140,9 +140,10 @@ void EnterStation(Game& game, int32_t point, int32_t slot)
         }
     }
     VehicleSlot& head = SlotOrEmpty(game, point, slot);
-    // Straight through to an exit: the train is leaving already.
-    if (IsEntryOrLine(KindAtTile(game, head.PathLast())) && IsExitOrLine(KindAtTile(game, head.PathFirst())))
-        MarkLeaving(game, point, ConsistAround(game, point, slot).lo, 1, false);
+    // Straight through to an exit: the head's train is leaving already.
+    const int32_t train = HeadTrainRow(game, point, slot);
+    if (train >= 0 && IsEntryOrLine(KindAtTile(game, head.PathLast())) && IsExitOrLine(KindAtTile(game, head.PathFirst())))
+        t.TrainState(train, kRawRow, kTrainLeaving);
     StartConsist(game, point, slot);
 }
 
@@ -164,7 +165,7 @@ void DepartFromPlatform(Game& game, int32_t point, int32_t slot)
     const int32_t train = deciding < 0 ? -1 : TrainRowOf(game, SlotOrEmpty(game, point, deciding));
     if (train >= 0) {
         if (!DepartureHasCome(game, train)) return;
-        MarkLeaving(game, point, deciding, towardsLower ? 1 : -1, true);
+        MarkLeaving(game, point, deciding, towardsLower ? 1 : -1);
     }
     StartConsist(game, point, slot);
 }
@@ -194,7 +195,9 @@ void LeaveThroughExit(Game& game, int32_t point, int32_t slot)
         if (rows.Insert(row)) TurnRowRound(game, row);
     }
     if (line) LineStateOf(game, point) = kLineDeparting;
-    if (blocks) EnterBlock(game, point, 0, train);
+    // Only a train takes a block; a light engine leaves the line to the
+    // trains that come in.
+    if (blocks && train >= 0) EnterBlock(game, point, 0, train);
     if (train >= 0) BookLocomotives(game, point, train, powered, last);
     for (int32_t s = 0; s <= last; ++s) Vacate(SlotOrEmpty(game, point, s));
     SetTileState(game, game.PointTile(point), kTileFree);

@@ -20,4 +20,5 @@ void ClearForNextGame(Game& game)
     game.lineSections = Grid2D<int32_t>();
     game.moveDivisor = 1;
     game.tickCounter = 0;
+    game.startNotes.clear();
 }

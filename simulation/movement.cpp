@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int32_t kLastMinuteOfDay = 2359;
-
 bool IsEntryOrLine(int32_t kind) { return kind == kPointEntry || kind == kPointLine; }
 
 // The trains on an entry point stand in the station now.
@@ -77,7 +75,7 @@ void ArriveAtPoint(Game& game, int32_t point, int32_t slot)
         break;
     case kPointPlatform: {
         // The moment of arrival, as a time of the next day (see kRoleSwitchLag).
-        const int32_t train = ConsistTrainRow(game, point, slot);
+        const int32_t train = HeadTrainRow(game, point, slot);
         if (train >= 0 && IsArrivingRole(t.RowState(train, kRawRow)) &&
             t.TrainState(train, kRawRow) == kTrainStanding)
             t.ExpectedTime(train, kRawRow, kArrivalSide, NextDay(game.Now()));
@@ -119,10 +117,10 @@ void Start(Game& game, int32_t row, int32_t slot)
 }
 
 // Five minutes after it reached its platform a train turns to its departing
-// role. Only a moment of arrival, stored as a time of the next day, counts:
-// an expected arrival of today at 23:55 or later is no such moment. A train
-// that got there in the last minutes of the day turns at 23:59, before the
-// midnight rollover forgets the moment it arrived.
+// role. Only a moment of arrival counts: one stored as a time of the next
+// day, or one the midnight rollover kept as yesterday's clock time for a
+// train that got there in the last minutes of the day. An expected arrival
+// of today at 23:55 or later is no such moment.
 void SwitchRole(Game& game, VehicleSlot& slot)
 {
     const int32_t train = TrainRowOf(game, slot);
@@ -130,9 +128,11 @@ void SwitchRole(Game& game, VehicleSlot& slot)
     Timetable& t = game.timetable;
     const int32_t state = t.RowState(train, kRawRow);
     const int32_t arrived = t.ExpectedTime(train, kRawRow, kArrivalSide);
-    if (!IsArrivingRole(state) || arrived < kNextDay) return;
-    const int32_t due = std::min(AddMinutesClamped(arrived, -kRoleSwitchLag), kLastMinuteOfDay);
-    if (due <= 0 || due > game.Now()) return;
+    const bool kept = t.ArrivedBeforeMidnight(train);
+    if (!IsArrivingRole(state) || (arrived < kNextDay && !kept)) return;
+    // A time clamped to 0:00 is no moment, unless a kept one falls at midnight.
+    const int32_t due = AddMinutesClamped(arrived, -kRoleSwitchLag);
+    if ((due <= 0 && !kept) || due > game.Now()) return;
     t.RowState(train, kRawRow, state == kStateArriving ? kStateDeparting : kStateDepartingNotAdmitted);
 }
 

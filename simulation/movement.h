@@ -9,11 +9,6 @@
 
 #include "model/game.h"
 
-// A train that has stood at its platform this long switches from its arriving
-// role to its departing one. Its arrival there is stored as a time of the next
-// day, so the switch comes when that time less 23 h 55 min has come.
-constexpr int32_t kRoleSwitchLag = 24 * 60 - 5;  ///< minutes taken off the next-day arrival
-
 // The first phase: every slot of every row, in row and slot order. Returns
 // true when a consist came in from a line (finished its countdown at an entry).
 bool MoveConsists(Game& game, bool moveTick);

@@ -5,6 +5,7 @@
 #include "simulation/new_game.h"
 
 #include <climits>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@
 
 namespace {
 
-constexpr size_t kMaxStationNameChars = kStationNameLength - 1 - 4;  ///< room for ".stc" and the zero
+constexpr size_t kMaxStationNameChars = 19;  ///< longest station name in the head, ".stc" not counted
 constexpr int32_t kMaxLocoGroups = 1000;
 constexpr int32_t kDamageDraw = 101;   ///< a depot locomotive is damaged when its draw mod this
 constexpr int32_t kDamagedBelow = 5;   ///< ... is below this, outside a test game
@@ -26,6 +27,10 @@ constexpr int32_t kRandomPlaceSlots = 3;  ///< a train placed at random takes on
 constexpr int32_t kFreightClass = 4;   ///< category class "Towarowy"
 constexpr int32_t kUnitsSide = 1;      ///< the side whose units a start train stands with
 constexpr int32_t kFirstNoCatenaryCode = 100;  ///< drawing codes from here on have no catenary
+constexpr int32_t kDepotPoint = 0;     ///< the depot is point 0 once the station is loaded
+constexpr size_t kNoteChars = 120;
+constexpr char kLocoLeftOutside[] = "Lokomotywownia pełna: %s nr %d stoi przed nią na miejscu %d";
+constexpr char kLocoNotPlaced[] = "Lokomotywownia pełna: %s nr %d nie zmieściła się na stacji";
 
 struct LocoGroup {
     int32_t type = 0;      ///< vehicle type
@@ -145,12 +150,27 @@ private:
 
     // One in about twenty comes damaged, except in a test game (the flag as
     // the previous game left it: the new game's own choice comes later).
+    // One that a full depot refuses stays out on the depot point's track, in
+    // its first free slot; the shift starts either way, and the event log
+    // names every locomotive the depot did not take in.
     int32_t PutLocoInDepot(const LocoGroup& group)
     {
         const bool damaged = Draw(kDamageDraw) < kDamagedBelow && !t_.IsTestGame();
         VehicleSlot loco;
         loco.Fill(0, group.type, t_.VehicleTypeKind(group.type), group.number, damaged ? 0 : 1, 0, kMotionStanding);
-        return game_.depot.Add(loco) == kDepotOk ? kNewGameStarted : kNewGameDepotFull;
+        if (game_.depot.Add(loco) == kDepotOk) return kNewGameStarted;
+        int32_t s = 0;
+        while (s < kSlotsPerPoint && !game_.SlotAt(kDepotPoint, s)->IsEmpty()) ++s;
+        const bool placed = s < kSlotsPerPoint;
+        if (placed) {
+            game_.SlotAt(kDepotPoint, s)->MoveFrom(loco);
+            MarkPointTiles(kDepotPoint, 1);
+        }
+        char text[kNoteChars];
+        std::snprintf(text, sizeof text, placed ? kLocoLeftOutside : kLocoNotPlaced, t_.VehicleTypeName(group.type),
+                      group.number, s + 1);
+        game_.startNotes.push_back(text);
+        return kNewGameStarted;
     }
 
     // A siding takes the locomotive on a sub-track row and leaves the grid
@@ -375,8 +395,6 @@ const char* NewGameMessage(int32_t result)
     case kNewGameLocoPlaceTaken: return "Lok ma stać na zajętym miejscu. Skontaktuj się z autorem rozkładu.";
     case kNewGameTrainPlaceTaken: return "Wagon ma stać na zajętym miejscu. Skontaktuj się z autorem rozkładu.";
     case kNewGameBadLocoPlace: return "Błąd w ustawieniu loka. Skontaktuj się z autorem rozkładu.";
-    case kNewGameDepotFull:
-        return "Lokomotywownia nie pomieści wszystkich lokomotyw z rozkładu. Skontaktuj się z autorem rozkładu.";
     default: return "";
     }
 }

@@ -18,7 +18,6 @@ enum NewGameResult : int32_t {
     kNewGameLocoPlaceTaken = 10,
     kNewGameTrainPlaceTaken = 11,
     kNewGameBadLocoPlace = 12,        ///< a locomotive on no point, a wrong slot or sub-track, or uncoupled
-    kNewGameDepotFull = 13,           ///< more locomotives for the depot than it holds
 };
 
 constexpr const char* kNewGameMessageCaption = "Błąd odczytu pliku";

@@ -117,7 +117,13 @@ public:
         if (version_ < kSavedGameOldestVersion) return kSavedGameOldVersion;
         version_ = std::min(version_, kSavedGameVersion);
         if (!ReadStation()) return kSavedGameFileError;
+        // Preparation and repair times are the station's: a save from a
+        // build that counted them otherwise plays at the station's pace.
+        const int32_t preparation = game_.depot.Param(kDepotParamPreparationSteps, -1);
+        const int32_t repair = game_.depot.Param(kDepotParamRepairSteps, -1);
         if (game_.depot.LoadFromSave(path_) != kDepotOk) return kSavedGameFileError;
+        game_.depot.Param(kDepotParamPreparationSteps, preparation);
+        game_.depot.Param(kDepotParamRepairSteps, repair);
         // The depot is point 0 after loading; slot 0 is where its locomotives come out.
         game_.depot.SetOutputSlot(game_.SlotAt(0, 0));
         if (!SkipDepotBlock() || !ReadTileStates() || !ReadSlots() || !ReadClockAndOption() || !ReadPictureNames() ||
@@ -244,12 +250,17 @@ private:
         return true;
     }
 
+    // A block's time is the station's, as the station file just gave it;
+    // trains in the blocks keep their saved countdowns.
     bool ReadLineSections()
     {
         for (int32_t p = 0; p < game_.pointCount; ++p)
-            for (int32_t c = 0; c < kSectionCells; ++c)
-                if (!in_.Number(*game_.lineSections.At(static_cast<uint32_t>(p), static_cast<uint32_t>(c)), 1))
-                    return false;
+            for (int32_t c = 0; c < kSectionCells; ++c) {
+                int32_t value = 0;
+                if (!in_.Number(value, 1)) return false;
+                const bool blockTime = c < kSectionLineState && c % kSectionTripleSize == kSectionTime;
+                if (!blockTime) *game_.lineSections.At(static_cast<uint32_t>(p), static_cast<uint32_t>(c)) = value;
+            }
         return true;
     }
 

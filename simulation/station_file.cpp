@@ -18,6 +18,8 @@ namespace {
 using PointRow = std::array<int32_t, kPointFieldCount>;
 using SectionRow = std::array<int32_t, kSectionCells>;
 
+constexpr int32_t kSecondsPerMinute = 60;  ///< one-second steps of a minute of line or depot time
+
 enum DepotValue : int32_t {
     kDepotCapacityValue,
     kDepotRepairsAtOnceValue,
@@ -146,6 +148,7 @@ private:
 
     // The blocks of a line of b minutes in blocks of a minutes: one triple
     // (0, 0, steps) per block boundary before b, the last block what is left.
+    // A game runs one second per step, so a block of m minutes takes m x 60.
     bool SetLineBlocks(const PointRow& point, SectionRow& section) const
     {
         const int32_t a = point[kPointFieldParam] / 100;
@@ -157,7 +160,7 @@ private:
             int32_t* cells = &section[static_cast<size_t>(triple * kSectionTripleSize)];
             cells[kSectionTrain] = 0;
             cells[kSectionCountdown] = 0;
-            cells[kSectionTime] = minutes * 60 / s_.step;
+            cells[kSectionTime] = minutes * kSecondsPerMinute;
         }
         return true;
     }
@@ -185,10 +188,12 @@ private:
             if (!in_.Number(value, 1)) return kStationDamaged;
             if (value < 1 || value > kHighest[v]) return kStationBadDepot;
         }
-        // Minutes become steps; a preparation takes at least one step.
+        // Minutes become one-second steps, as a game runs them. A locomotive
+        // is ready two station steps before its preparation time is up, and a
+        // preparation takes at least one step.
         int32_t& preparation = s_.depot[kDepotPreparationValue];
-        preparation = std::max(preparation * 60 / s_.step - 2, 1);
-        s_.depot[kDepotRepairValue] = s_.depot[kDepotRepairValue] * 60 / s_.step;
+        preparation = std::max(preparation * kSecondsPerMinute - 2 * s_.step, 1);
+        s_.depot[kDepotRepairValue] = s_.depot[kDepotRepairValue] * kSecondsPerMinute;
         return kStationLoaded;
     }
 

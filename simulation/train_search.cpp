@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "simulation/consist.h"
 #include "simulation/notify.h"
 #include "simulation/slot_queries.h"
 #include "simulation/track_names.h"
@@ -100,8 +101,10 @@ TrainVehiclePlace FindPointOfTrainLoco(Game& game, const std::string& query)
         for (int32_t s = 0; s < run; ++s) {
             const int32_t train = game.SlotTrain(r, s);
             if (train < 0 || train >= game.TrainCount()) continue;
+            // Locomotives carry train 0 of their own: only a train that
+            // stands in the station can be found by them.
             const int32_t state = game.TrainStateNow(train, kRawRow);
-            if (state == 0 || state == -1) continue;
+            if (state != kTrainStanding && state != kTrainDueOut) continue;
             if (!NumberIs(game, train, kRawRow, kArrivalSide, query) &&
                 !NumberIs(game, train, kRawRow, kDepartureSide, query))
                 continue;

@@ -48,6 +48,7 @@ void BeginGameSession()
     CollectEntryTiles(game);
     SyncStepFromGame();
     AddLogEvent(ShiftStartText(game.StationName(), game.Now()).c_str());
+    for (const std::string& note : game.startNotes) AddLogEvent(note.c_str());
     ResetAutosaveBase();
     gGameHooks.startDisruptions();
 }

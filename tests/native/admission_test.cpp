@@ -3,6 +3,7 @@
 // block sections, and what a light engine's row leaves behind.
 #include <gtest/gtest.h>
 
+#include "scripted_random.h"
 #include "simulation/admission.h"
 #include "simulation/consist.h"
 #include "simulation/line_sections.h"
@@ -137,6 +138,27 @@ TEST_F(Admission, ATrainLateByTwoHoursArrivesWithADamagedLocomotive)
         EXPECT_EQ(Slot(kTestowoWestEntry, 1).Operational(), late < 120 ? 1 : 0) << late;
         EXPECT_EQ(Slot(kTestowoWestEntry, 0).Operational(), 1) << late;  // cars never
     }
+
+    // A train that ends here has no departure to be late by; a heavy delay
+    // drawn for it brings it in damaged all the same.
+    Load({CarTrain(1020, 0)});
+    game.timetable.SetRandomDelays(true);
+    const int32_t cls = game.timetable.CategoryClass(Field(0, kRowArrivalCategory));
+    ASSERT_GT(cls, kClassSuburban);
+    game.timetable.DelayChance(cls, kDelayEarly, 0);
+    game.timetable.DelayChance(cls, kDelayLate, 0);
+    ScriptedRandom heavy({0, 0});  // the heavy delay, of 120 minutes
+    game.timetable.Update(1000);
+    ASSERT_TRUE(heavy.AllUsed());
+    EXPECT_EQ(Field(0, kRowExpectedArrival), 1220);
+    EXPECT_EQ(Field(0, kRowExpectedDeparture), 0);
+    Vacate(Slot(kTestowoWestEntry, 0));
+    Vacate(Slot(kTestowoWestEntry, 1));
+    SetTileState(game, 501, kTileFree);
+    SetClock(1206);
+    game.AdmitArrivingTrains(kFirstAsk, 0);
+    ASSERT_EQ(Field(0, kRowTrainState), kTrainAdmitted);
+    EXPECT_EQ(Slot(kTestowoWestEntry, 1).Operational(), 0);
 }
 
 // A locomotive with three cars from three linked rows.

@@ -214,8 +214,8 @@ TEST_F(BoardsOnTestowo, ADueDepartureTurnsRedAndCountsTheMinutesPastItsTime)
 TEST_F(BoardsOnTestowo, TheDepotSectionShowsReadyAndPreparingLocomotives)
 {
     EXPECT_TRUE(DepotBoardRows(game).empty()) << "parked locomotives are not listed";
-    game.clock.Step(10);  // Testowo prepares a locomotive in 28 steps: 280 s, ready in 5 minutes
-    ASSERT_EQ(game.depot.Param(kDepotParamPreparationSteps, -1), 28);
+    game.clock.Step(1);  // as a game runs: Testowo prepares a locomotive in 280 s, ready in 5 minutes
+    ASSERT_EQ(game.depot.Param(kDepotParamPreparationSteps, -1), 280);
     ASSERT_EQ(game.depot.Release(kTwLocoSu45, 45), kDepotOk);
     std::vector<BoardRow> rows = DepotBoardRows(game);
     ASSERT_EQ(rows.size(), 1u);
@@ -225,7 +225,7 @@ TEST_F(BoardsOnTestowo, TheDepotSectionShowsReadyAndPreparingLocomotives)
     EXPECT_EQ(rows[0].relationColumn, 15);
 
     game.depot.SetExitFree(0);  // it stays ready in the shed
-    for (int32_t i = 0; i < 28; ++i) game.depot.Tick();
+    for (int32_t i = 0; i < 280; ++i) game.depot.Tick();
     rows = DepotBoardRows(game);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(CellsText(rows[0]), "2:L 15:gotowa 90:SU45");

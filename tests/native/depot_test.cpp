@@ -118,17 +118,19 @@ TEST(Depot, ReadyLocomotivesLeaveOneAStepOntoAnEmptyExit)
     EXPECT_EQ(depot.Count(), 1);
 }
 
-TEST(Depot, ListedByTypeThenNumberWhateverTheirSize)
+TEST(Depot, ListedByTypeTimes1000PlusNumberWhateverTheirSize)
 {
     Depot depot = MakeDepot(8, 10, 10);
     AddLoco(depot, 3, 12);
     AddLoco(depot, 2, 40);
     AddLoco(depot, 3, 5);
     EXPECT_EQ(Listing(depot), "2.40:3/0 3.5:3/0 3.12:3/0");
+    // A number of 1000 or more counts into the types above (2 x 1000 + 1500
+    // comes after 3 x 1000 + 12); a key beyond a million still has its place.
     AddLoco(depot, 2, 1500);
     AddLoco(depot, 2000, 7);
     AddLoco(depot, 3, -4);
-    EXPECT_EQ(Listing(depot), "2.40:3/0 2.1500:3/0 3.-4:3/0 3.5:3/0 3.12:3/0 2000.7:3/0");
+    EXPECT_EQ(Listing(depot), "2.40:3/0 3.-4:3/0 3.5:3/0 3.12:3/0 2.1500:3/0 2000.7:3/0");
 }
 
 TEST(Depot, ReleaseAndAddResults)

@@ -81,6 +81,26 @@ TEST_F(GameSession, StartsRunningWithTheStationStepAsMoveDivisor)
     EXPECT_EQ(GetLogEvent(0).time, 500);
 }
 
+TEST_F(GameSession, ADepotTooSmallLeavesItsLocomotivesOnTheDepotTrackAndLogsThem)
+{
+    // Sixteen EU07 and the SU45 for a depot of six: the shift starts, ten
+    // stand on the depot point's track, the last finds no slot.
+    ASSERT_EQ(StartTestowoVariant(TheGame(), {{"1,2,7,0,0,0,", "1,16,7,0,0,0,"}}), kNewGameStarted);
+    Game& game = TheGame();
+    EXPECT_EQ(game.depot.Count(), 6);
+    for (int32_t s = 0; s < kSlotsPerPoint; ++s) {
+        EXPECT_EQ(game.SlotAt(kStcDepot, s)->Type(), 1) << s;
+        EXPECT_EQ(game.SlotAt(kStcDepot, s)->Coupled(), 0) << s;
+    }
+    EXPECT_EQ(game.TileState(9, 37), kTileOccupied);
+
+    BeginGameSession();
+    ASSERT_EQ(LogCount(), 1 + 10 + 1);
+    EXPECT_EQ(GetLogEvent(1).text, "Lokomotywownia pełna: EU07 nr 7 stoi przed nią na miejscu 1");
+    EXPECT_EQ(GetLogEvent(10).text, "Lokomotywownia pełna: EU07 nr 7 stoi przed nią na miejscu 10");
+    EXPECT_EQ(GetLogEvent(11).text, "Lokomotywownia pełna: SU45 nr 45 nie zmieściła się na stacji");
+}
+
 TEST_F(GameSession, TheServicesOfTheLastGameStartAfresh)
 {
     ASSERT_EQ(TheGame().NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);

@@ -79,12 +79,12 @@ protected:
     }
 };
 
-TEST_F(AtPlatform, ATrainArrivingJustBeforeMidnightStillTurns)
+TEST_F(AtPlatform, ATrainArrivingJustBeforeMidnightTurnsItsFiveMinutesLater)
 {
     Arrive(2357);
     EXPECT_EQ(Field(0, kRowState), kStateArriving);  // its time of 23:57 was no moment of arrival
     ASSERT_TRUE(StepUntil([&] { return Field(0, kRowState) == kStateDeparting; }, 600));
-    EXPECT_EQ(game.Now(), 2359);
+    EXPECT_EQ(game.Now(), 2);  // the moment it came outlives the midnight rollover
     Steps(120);
     EXPECT_EQ(Field(0, kRowState), kStateDeparting);
 }
@@ -108,6 +108,23 @@ TEST_F(Movement, ALocomotiveOfTrainZeroIsNoTimetableRow)
     game.MoveTrains();
     EXPECT_EQ(Slot(kTestowoEastEntry, 0).Motion(), kMotionStanding);
     EXPECT_EQ(Field(0, kRowTrainState), kTrainNotHere);
+}
+
+TEST_F(Movement, AThroughTrainMarksItsHeadsTrainLeaving)
+{
+    // A locomotive carries no train of its own: it heads the train of the
+    // first car, and only that one leaves.
+    Load({CarTrain(1000, 1010), CarTrain(1000, 1010)});
+    SetClock(1000);
+    Put(kTestowoWestEntry, 0, kTypeCar, 0, true);
+    Put(kTestowoWestEntry, 1, kTypeCar, 1, true);
+    Put(kTestowoWestEntry, 2, kTypeElectricLoco, 0, false);
+    Field(0, kRowTrainState) = kTrainStanding;
+    Field(1, kRowTrainState) = kTrainStanding;
+    Route(kTestowoWestEntry, 2, Path(501, 560));
+    Step();
+    EXPECT_EQ(Field(0, kRowTrainState), kTrainLeaving);
+    EXPECT_EQ(Field(1, kRowTrainState), kTrainStanding);
 }
 
 TEST_F(Movement, AMultipleUnitWaitsAtItsPlatformForItsDeparture)

@@ -67,7 +67,7 @@ TEST_F(NewTestowo, PlacesEveryStartGroupSlotBySlot)
 TEST_F(NewTestowo, DepotSendsItsLocomotivesOntoTheGamesOwnSlot)
 {
     ASSERT_EQ(game.depot.Release(3, 45), kDepotOk);
-    RunDepotUntilOneLeaves(game, 40);
+    RunDepotUntilOneLeaves(game, 300);
     EXPECT_EQ(RowText(game, kStcDepot), "0:SU45#45 r0");
     EXPECT_EQ(game.depot.Count(), 2);
 }
@@ -77,7 +77,7 @@ TEST(NewGame, DepotLocomotivesComeDamagedOnALowDrawOutsideATestGame)
     FixedRandom draws(4);
     Game game;
     ASSERT_EQ(game.NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
-    EXPECT_EQ(DepotText(game), "EU07.7:1/360 EU07.7:1/360 SU45.45:1/360");  // waiting for a repair
+    EXPECT_EQ(DepotText(game), "EU07.7:1/3600 EU07.7:1/3600 SU45.45:1/3600");  // waiting for a repair
 
     // The test-game flag the previous game left set keeps them whole.
     game.SetTestGame(true);
@@ -129,7 +129,7 @@ TEST(NewGame, RefusesEachFaultWithItsCode)
     } cases[] = {
         {"version 4", {{"3,\nTestowo", "4,\nTestowo"}}, {}, kNewGameOldVersion},
         {"version 0", {{"3,\nTestowo", "0,\nTestowo"}}, {}, kNewGameOldVersion},
-        {"station name too long", {{"\nTestowo\n8,", "\nTestowoTestowoTestowoTesto\n8,"}}, {}, kNewGameTimetableUnreadable},
+        {"station name of 20", {{"\nTestowo\n8,", "\nTestowoTestowoTestow\n8,"}}, {}, kNewGameTimetableUnreadable},
         {"station missing", {{"\nTestowo\n8,", "\nBrakowo\n8,"}}, {}, kNewGameStationUnreadable},
         {"station damaged", {}, {{"12,44,", "12,x,"}}, kNewGameStationUnreadable},
         {"bad line", {}, {{"3,310,401", "3,131,401"}}, kNewGameBadLine},
@@ -153,7 +153,6 @@ TEST(NewGame, RefusesEachFaultWithItsCode)
         {"loco on no point", {{"4,1,49,933,0,0,", "4,1,49,934,0,0,"}}, {}, kNewGameBadLocoPlace},
         {"loco past the sub-tracks", {{"2,1,44,713,0,1,", "2,1,44,713,0,3,"}}, {}, kNewGameBadLocoPlace},
         {"loco in slot 10", {{"2,1,43,213,1,0,", "2,1,43,213,10,0,"}}, {}, kNewGameBadLocoPlace},
-        {"depot too small", {{"1,2,7,0,0,0,", "1,6,7,0,0,0,"}}, {}, kNewGameDepotFull},
     };
     for (const auto& c : cases) {
         Game game;
@@ -176,7 +175,7 @@ TEST(NewGame, AFailureLeavesTheRunningGameAsItWas)
     const std::vector<TileCode> occupied = OccupiedTiles(game);
 
     for (const Changes& roz : {Changes{{"\nTestowo\n8,", "\nBrakowo\n8,"}}, Changes{{"500,\n", "2500,\n"}},
-                               Changes{{"1,2,7,0,0,0,", "1,6,7,0,0,0,"}}}) {
+                               Changes{{"1,1,8,-412,0,0,", "1,2,8,-412,0,0,"}}}) {
         ASSERT_NE(StartTestowoVariant(game, roz), kNewGameStarted);
         EXPECT_STREQ(game.StationName(), "Testowo.stc");
         EXPECT_EQ(game.Now(), 715);
@@ -190,7 +189,7 @@ TEST(NewGame, AFailureLeavesTheRunningGameAsItWas)
     }
     // The depot of the game put back still sends its locomotives to the game's slot.
     ASSERT_EQ(game.depot.Release(1, 7), kDepotOk);
-    RunDepotUntilOneLeaves(game, 40);
+    RunDepotUntilOneLeaves(game, 300);
     EXPECT_EQ(RowText(game, kStcDepot), "0:EU07#7 r0");
 }
 

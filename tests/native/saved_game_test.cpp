@@ -114,16 +114,16 @@ TEST_F(SavedTestowo, RoundTripGivesBackAnEqualGame)
     EXPECT_GT(loaded.SlotAt(kStcPlatform1, 0)->EnsureSerial(), 0);
     EXPECT_EQ(loaded.LineSectionInfo(kStcLine, 1), 6);
     EXPECT_EQ(Section(loaded, kStcLine, kSectionLineState), kLineArriving);
-    EXPECT_EQ(Section(loaded, kStcLine, 2 * kSectionTripleSize + kSectionTime), 6);
+    EXPECT_EQ(Section(loaded, kStcLine, 2 * kSectionTripleSize + kSectionTime), 60);
     EXPECT_EQ(loaded.TileState(4, 22), kTileLocked);
     EXPECT_EQ(OccupiedTiles(loaded), OccupiedTiles(game));
-    EXPECT_EQ(DepotText(loaded), "EU07.7:3 EU07.7:3 SU45.45:5/25");
+    EXPECT_EQ(DepotText(loaded), "EU07.7:3 EU07.7:3 SU45.45:5/277");
     EXPECT_EQ(loaded.timetable.ExpectedTime(6, kRawRow, kArrivalSide), 537);
     EXPECT_EQ(loaded.timetable.TrainState(6, kRawRow), 4);
     EXPECT_STREQ(loaded.VehicleTypeName(4, kRawRow), "Ol49");
 
     // The loaded depot sends its locomotive to the loaded game's own slot.
-    RunDepotUntilOneLeaves(loaded, 40);
+    RunDepotUntilOneLeaves(loaded, 300);
     EXPECT_EQ(RowText(loaded, kStcDepot), "0:SU45#45 r0");
 }
 
@@ -155,6 +155,12 @@ TEST(SavedGame, HandMadeOlderVersionsLoad)
     EXPECT_EQ(game.TileState(4, 21), kTileOccupied);  // the first candidate
     EXPECT_EQ(game.TileState(4, 22), kTileLocked);
     EXPECT_TRUE(game.IsTestGame());
+    // It was saved with times of ten-second steps: the station's own times
+    // hold, and a train already in a block keeps what it had left.
+    EXPECT_EQ(game.depot.Param(kDepotParamPreparationSteps, -1), 5 * 60 - 2 * 10);
+    EXPECT_EQ(game.depot.Param(kDepotParamRepairSteps, -1), 60 * 60);
+    for (int32_t block = 0; block < 3; ++block)
+        EXPECT_EQ(Section(game, kStcLine, block * kSectionTripleSize + kSectionTime), block < 2 ? 180 : 60);
 
     // Version 4: neither; the turned flag is cleared.
     ASSERT_EQ(game.LoadGameState(SaveFixture("testowo_v4.sav").c_str(), GameFolder().c_str()), kSavedGameOk);

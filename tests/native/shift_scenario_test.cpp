@@ -209,7 +209,7 @@ protected:
             VehicleSlot& head = *game.SlotAt(p, slot);
             if (head.Motion() != kMotionStanding || head.HasPath() || head.Countdown() != 0) continue;
             const int32_t kind = game.PointKind(p);
-            const int32_t train = ConsistTrainRow(game, p, slot);
+            const int32_t train = HeadTrainRow(game, p, slot);
             if (kind == kPointEntry || kind == kPointLine) {
                 for (int32_t to = 0; to < game.PointCount(); ++to)
                     if (IsPlatformKind(game.PointKind(to)) && Free(to) && Click(p, to)) break;

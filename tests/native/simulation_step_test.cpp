@@ -7,8 +7,11 @@
 #include "simulation/admission.h"
 #include "simulation/consist.h"
 #include "simulation/line_sections.h"
+#include "simulation/new_game.h"
 #include "simulation/simulation_step.h"
+#include "slot_texts.h"
 #include "station_builder.h"
+#include "station_files.h"
 #include "traffic.h"
 
 namespace {
@@ -186,6 +189,50 @@ TEST_F(SimulationStep, ASurplusLocomotiveComesBackAsALightEngine)
     while ((Step() & kStepTrainCameIn) == 0 && steps < 1000) ++steps;
     EXPECT_EQ(steps, 5 * 60);
     EXPECT_EQ(engine.Motion(), kMotionStanding);
+}
+
+// Testowo's own file, run as a game runs it: one second a step, the station's
+// ten seconds moved into the move divisor. Its line has blocks of 3, 3 and 1
+// minutes and 3 minutes at the entry; its depot prepares a locomotive in 5
+// minutes, ready two station steps early.
+TEST(SimulationStepOnTestowo, LineBlocksAndDepotTimesTakeTheirMinutesInGameSeconds)
+{
+    FixedRandom draws(100);
+    Game game;
+    ASSERT_EQ(game.NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
+    const int32_t stationStep = game.clock.Step(0);
+    game.clock.Step(1);
+    game.moveDivisor = stationStep;
+
+    ASSERT_EQ(game.depot.Release(3, 45), kDepotOk);
+    int32_t seconds = 0;
+    while (DepotText(game).find("SU45.45:4") == std::string::npos && seconds < 10000) {
+        game.SimulationStep();
+        ++seconds;
+    }
+    EXPECT_EQ(seconds, 5 * 60 - 2 * stationStep);
+
+    // The 6:10 from the line is let on at 6:00.
+    game.clock.Set(5, 59, 59);
+    game.SimulationStep();
+    const int32_t asks = game.AdmitArrivingTrains(kFirstAsk, 0);
+    ASSERT_GE(asks, 0);
+    ASSERT_EQ(game.IndexRow(asks, kArrivalMode), 7);
+    EXPECT_EQ(game.AdmitArrivingTrains(asks, kLetOntoLine), kNoTrainAsks);
+    seconds = 0;
+    while (game.SlotAt(kStcLine, 0)->IsEmpty() && seconds < 10000) {
+        game.SimulationStep();
+        ++seconds;
+    }
+    EXPECT_EQ(seconds, 7 * 60);
+    // Its 3 minutes at the entry and the line's one more minute to the platform.
+    EXPECT_EQ(game.timetable.ExpectedTime(7, kRawRow, kArrivalSide), 611);
+    while (game.timetable.TrainState(7, kRawRow) != kTrainStanding && seconds < 10000) {
+        game.SimulationStep();
+        ++seconds;
+    }
+    EXPECT_EQ(seconds, 10 * 60);
+    EXPECT_EQ(game.Now(), 610);
 }
 
 }  // namespace

@@ -109,12 +109,12 @@ TEST_F(TestowoStation, LoadsWithTheDepotFirstAndItsLineSectionsMoved)
     EXPECT_EQ(game.slots.RowCount(), static_cast<uint32_t>(kStcPointCount + kStcSubTracks));
 
     // The line stood first in the file; it changed places with the depot and
-    // took its three block sections (3, 3 and 1 minutes at 10 s a step) along.
+    // took its three block sections (3, 3 and 1 minutes of one-second steps) along.
     EXPECT_EQ(game.PointKind(kStcDepot), kPointDepot);
     EXPECT_EQ(game.PointTile(kStcDepot), 937);
     EXPECT_EQ(game.PointKind(kStcLine), kPointLine);
     EXPECT_EQ(game.PointTile(kStcLine), 401);
-    EXPECT_EQ(BlockTimes(game, kStcLine), (std::vector<int32_t>{18, 18, 6}));
+    EXPECT_EQ(BlockTimes(game, kStcLine), (std::vector<int32_t>{180, 180, 60}));
     EXPECT_EQ(Section(game, kStcLine, kSectionTrain), 0);
     EXPECT_EQ(Section(game, kStcLine, kSectionLineState), kLineFree);
     EXPECT_TRUE(BlockTimes(game, kStcDepot).empty());
@@ -128,8 +128,8 @@ TEST_F(TestowoStation, LoadsWithTheDepotFirstAndItsLineSectionsMoved)
     EXPECT_EQ(game.clock.Step(0), 10);
     EXPECT_EQ(game.depot.Param(kDepotParamCapacity, -1), 6);
     EXPECT_EQ(game.depot.Param(kDepotParamRepairsAtOnce, -1), 2);
-    EXPECT_EQ(game.depot.Param(kDepotParamPreparationSteps, -1), 28);
-    EXPECT_EQ(game.depot.Param(kDepotParamRepairSteps, -1), 360);
+    EXPECT_EQ(game.depot.Param(kDepotParamPreparationSteps, -1), 5 * 60 - 2 * 10);
+    EXPECT_EQ(game.depot.Param(kDepotParamRepairSteps, -1), 60 * 60);
 
     EXPECT_EQ(*game.paths.At(12, kPathTwoWay), 1);
     EXPECT_EQ(*game.paths.At(12, kPathCatenary), 1);
@@ -195,7 +195,7 @@ TEST(StationFile, BlockSectionsOfALine)
 {
     Game game;
     ASSERT_EQ(LoadVariant(game, {{"3,310,401", "3,512,401"}}), kStationLoaded);
-    EXPECT_EQ(BlockTimes(game, kStcLine), (std::vector<int32_t>{30, 12}));  // 5 + 5 + 2 minutes
+    EXPECT_EQ(BlockTimes(game, kStcLine), (std::vector<int32_t>{300, 120}));  // 5 + 5 + 2 minutes
     ASSERT_EQ(LoadVariant(game, {{"3,310,401", "3,1000,401"}}), kStationBadLine);  // b = 0
     EXPECT_EQ(LoadVariant(game, {{"3,310,401", "3,3,401"}}), kStationBadLine);     // a = 0
     EXPECT_EQ(LoadVariant(game, {{"3,310,401", "3,131,401"}}), kStationBadLine);   // 31 > 10 x 1
@@ -205,26 +205,30 @@ TEST(StationFile, BlockSectionsOfALine)
     EXPECT_TRUE(BlockTimes(game, kStcLine).empty());
 }
 
-TEST(StationFile, StepsAndDepotTimesFollowTheClocksStep)
+TEST(StationFile, LineAndDepotTimesAreOneSecondStepsWhateverTheStationsStep)
 {
+    // A game runs one second a step: minutes become minutes x 60 steps; the
+    // preparation ends two of the station's steps early.
     Game game;
     ASSERT_EQ(LoadVariant(game, {{"10,\n6,2,5,60,", "7,\n4,2,5,30,"}}), kStationLoaded);
     EXPECT_EQ(game.clock.Step(0), 10);  // 7 is no divisor of 60
     EXPECT_EQ(game.depot.Param(kDepotParamCapacity, -1), 4);
-    EXPECT_EQ(game.depot.Param(kDepotParamPreparationSteps, -1), 28);
-    EXPECT_EQ(game.depot.Param(kDepotParamRepairSteps, -1), 180);
+    EXPECT_EQ(game.depot.Param(kDepotParamPreparationSteps, -1), 5 * 60 - 2 * 10);
+    EXPECT_EQ(game.depot.Param(kDepotParamRepairSteps, -1), 30 * 60);
 
-    // One minute at a minute a step: the preparation still takes one step.
+    // A minute a step: the line's blocks keep their minutes; a one-minute
+    // preparation, shorter than its lead, still takes one step.
     ASSERT_EQ(LoadVariant(game, {{"10,\n6,2,5,60,", "60,\n6,2,1,1,"}}), kStationLoaded);
     EXPECT_EQ(game.depot.Param(kDepotParamPreparationSteps, -1), 1);
-    EXPECT_EQ(game.depot.Param(kDepotParamRepairSteps, -1), 1);
-    EXPECT_EQ(BlockTimes(game, kStcLine), (std::vector<int32_t>{3, 3, 1}));
+    EXPECT_EQ(game.depot.Param(kDepotParamRepairSteps, -1), 60);
+    EXPECT_EQ(BlockTimes(game, kStcLine), (std::vector<int32_t>{180, 180, 60}));
 
     // No step in the file: the clock keeps its own.
     game.clock.Step(5);
     ASSERT_EQ(LoadVariant(game, {{"10,\n6,2,5,60,", "0,\n6,2,5,60,"}}), kStationLoaded);
     EXPECT_EQ(game.clock.Step(0), 5);
-    EXPECT_EQ(game.depot.Param(kDepotParamRepairSteps, -1), 720);
+    EXPECT_EQ(game.depot.Param(kDepotParamPreparationSteps, -1), 5 * 60 - 2 * 5);
+    EXPECT_EQ(game.depot.Param(kDepotParamRepairSteps, -1), 60 * 60);
 
     // A depot value below 1 is refused before the next is read.
     EXPECT_EQ(LoadVariant(game, {{"6,2,5,60,", "6,2,0,x"}}), kStationBadDepot);

@@ -73,11 +73,13 @@ TEST(TimeArithmetic, DelayMinutes)
     EXPECT_EQ(DelayMinutes(1000, 955), -5);
     EXPECT_EQ(DelayMinutes(2350, 2410), 20);
     EXPECT_EQ(DelayMinutes(0, 9999), 6039);  // a light engine's mark, far above any heavy delay
-    // Yesterday's scheduled time against an expected time of yesterday or today.
-    EXPECT_EQ(DelayMinutes(-2350, 2355), 5);
+    // Yesterday's scheduled time against an expected time of today, however
+    // far into the day, or of yesterday as the rollover marked it.
     EXPECT_EQ(DelayMinutes(-2355, 0), 5);
     EXPECT_EQ(DelayMinutes(-2300, 130), 150);
-    EXPECT_EQ(DelayMinutes(-10, 5), -5);
+    EXPECT_EQ(DelayMinutes(-2330, 1200), 750);
+    EXPECT_EQ(DelayMinutes(-2330, 2335, true), 5);
+    EXPECT_EQ(DelayMinutes(-10, 5, true), -5);
 }
 
 TEST(TimeArithmetic, ExtremeValuesDoNotOverflow)

@@ -47,6 +47,10 @@ TEST(TimetableRollover, TodayBecomesYesterdayAndTomorrowToday)
     // a departure that slipped past midnight was 11 minutes late.
     EXPECT_EQ(t.Delay(0, kRawRow, 0, kArrivalSide), 5);
     EXPECT_EQ(t.Delay(4, kRawRow, 0, kDepartureSide), 11);
+    // An expected arrival written today is today's, however late in the day:
+    // 12:00 is twelve and a half hours after 23:30.
+    t.ExpectedTime(0, kRawRow, kArrivalSide, 1200);
+    EXPECT_EQ(t.Delay(0, kRawRow, 0, kArrivalSide), 750);
 
     // The next update draws tomorrow's train, now today's.
     ScriptedRandom random({100});

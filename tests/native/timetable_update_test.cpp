@@ -335,6 +335,24 @@ TEST_F(DrawnUnits, UnitTypesAreDrawnFromThePercentTable)
     EXPECT_EQ(t.LocoType(1, kRawRow), -2003);
 }
 
+TEST_F(DrawnUnits, ARowWithoutAClassDrawsItsUnitsOnceWhileItsTimesWait)
+{
+    Access::Field(t, 1, kRowArrivalCategory) = 9;
+    ASSERT_LT(t.CategoryClass(9), 0);
+    t.SetTypeOverride(3, 2, 1);
+    ScriptedRandom random({100, 100, 50, 0, 100, 100, 100, 100});  // as when row 1 has a class
+    t.Update(1000);
+    EXPECT_TRUE(random.AllUsed());
+    EXPECT_EQ(Type(1), 2);
+    EXPECT_EQ(Type(2), 3);
+    EXPECT_EQ(Access::Field(t, 1, kRowExpectedArrival), kNotDrawn);
+    // Taken up again by every update, it draws no unit type again.
+    random.Script({100});
+    t.Update(1000);
+    EXPECT_TRUE(random.AllUsed());
+    EXPECT_EQ(Previous(1), 1);
+}
+
 TEST_F(DrawnUnits, TheFirstRunningSumAboveTheDrawPicksTheType)
 {
     // Percent row 1: 50, 30, 20.

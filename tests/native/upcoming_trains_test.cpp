@@ -160,6 +160,11 @@ TEST_F(UpcomingTest, SearchTellsWhereATrainStands)
     found = TrainInfoText(game_, "1234");
     EXPECT_EQ(found.tile, 0);
     EXPECT_EQ(found.status, "odjedzie o 6:05");
+    // Nor while it is held back before its entry, or on its line.
+    State(kRowWithNumber, 2);
+    EXPECT_EQ(TrainInfoText(game_, "1201").status, "wjedzie o 6:00 - czeka na wjazd");
+    State(kRowWithNumber, 4);
+    EXPECT_EQ(TrainInfoText(game_, "1201").status, "wjedzie o 6:00");
 }
 
 }  // namespace
