@@ -1,6 +1,8 @@
 // Today's delays: loading, handing over and the random-delays switch.
 #include "sources/delay_data.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <ctime>
 
@@ -17,6 +19,9 @@ namespace {
 
 constexpr size_t kReadChunk = 4096;
 constexpr int32_t kStaleDataMinutes = 60;
+// File times and the clock may disagree by this much (file systems that keep
+// two-second times, a clock read a moment before a file was written).
+constexpr std::time_t kFileTimeSlackSeconds = 2;
 
 LocalMinute CLibraryLocalTime()
 {
@@ -35,12 +40,24 @@ void ClearDelays()
     gDelayData.loaded = false;
 }
 
-// The whole file as raw bytes; false when it cannot be opened or read, or
-// holds more than any delays file needs.
-bool ReadDelaysFile(const std::string& path, std::string& text)
+// Whether an open file was last written before `since` (0: any time will do).
+bool WrittenBefore(std::FILE* file, std::time_t since)
+{
+    struct stat status;
+    if (since == 0) return false;
+    return fstat(fileno(file), &status) != 0 || status.st_mtime + kFileTimeSlackSeconds < since;
+}
+
+// The whole file as raw bytes; false when it cannot be opened or read, was
+// last written before `since`, or holds more than any delays file needs.
+bool ReadDelaysFile(const std::string& path, std::time_t since, std::string& text)
 {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;
+    if (WrittenBefore(file, since)) {
+        std::fclose(file);
+        return false;
+    }
     char chunk[kReadChunk];
     size_t got = 0;
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0 && text.size() <= kMaxFileBytes)
@@ -59,11 +76,11 @@ LocalTimeSource SetLocalTimeSource(LocalTimeSource source)
     return old;
 }
 
-void LoadDelaysFile(Game& game, const std::string& timetablePath)
+void LoadDelaysFile(Game& game, const std::string& timetablePath, std::time_t writtenSince)
 {
     ClearDelays();
     std::string text;
-    if (ReadDelaysFile(DelaysFilePath(timetablePath), text)) {
+    if (ReadDelaysFile(DelaysFilePath(timetablePath), writtenSince, text)) {
         gDelayData.loaded = true;
         ParseDelaysText(game, text);
         gDelayData.lastRefreshTick = TickNow();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,11 @@ extern DelayData gDelayData;
 using LocalTimeSource = LocalMinute (*)();
 LocalTimeSource SetLocalTimeSource(LocalTimeSource source);  // nullptr restores; returns the old
 
-// A new game on timetablePath: "today" mode when its delays file opens.
-void LoadDelaysFile(Game& game, const std::string& timetablePath);
+// A new game on timetablePath: "today" mode when its delays file opens. A
+// timetable made just now (writtenSince, the moment its making began; 0 for
+// any other) takes only a delays file written with it, not one an earlier
+// timetable of the same name left beside it.
+void LoadDelaysFile(Game& game, const std::string& timetablePath, std::time_t writtenSince = 0);
 // A loaded saved game has no delays file: "today" mode ends with the old game.
 void EndDelayData(Game& game);
 // The text's entries become the pending list, the stamp the stamp, and the

@@ -13,6 +13,13 @@ std::string Pointer(uint64_t address)
     return text;
 }
 
+std::string Offset(uint64_t offset)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "+0x%" PRIx64, offset);
+    return text;
+}
+
 }  // namespace
 
 std::string CrashHeaderLine(uint32_t code, uint64_t address)
@@ -23,14 +30,15 @@ std::string CrashHeaderLine(uint32_t code, uint64_t address)
 }
 
 std::string CrashFrameLine(int index, uint64_t address, const char* symbol, uint64_t displacement,
-                           const char* file, unsigned long line)
+                           const char* file, unsigned long line, const char* module, uint64_t moduleOffset)
 {
     std::string text = "  #" + std::to_string(index) + " " + Pointer(address) + " ";
-    if (!symbol) return text + "<no symbol>\n";
-    char offset[24];
-    std::snprintf(offset, sizeof offset, "+0x%" PRIx64, displacement);
-    text += symbol;
-    text += offset;
-    if (file) text += "  [" + std::string(file) + ":" + std::to_string(line) + "]";
+    if (symbol) {
+        text += symbol + Offset(displacement);
+        if (file) return text + "  [" + std::string(file) + ":" + std::to_string(line) + "]\n";
+    } else {
+        text += "<no symbol>";
+    }
+    if (module) text += " in " + std::string(module) + Offset(moduleOffset);
     return text + "\n";
 }

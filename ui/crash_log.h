@@ -11,6 +11,10 @@ constexpr int kMaxCrashFrames = 32;
 std::string CrashHeaderLine(uint32_t code, uint64_t address);
 
 // One frame: symbol and source line, symbol only (file null), or neither
-// (symbol null).
+// (symbol null). A frame without a source line also names its module and
+// the offset in it (module non-null): " in semarion.exe+0x17e2", which the
+// program's kept debug information turns into a source line
+// (tools/crash_lines.sh) when the shipped program carries none.
 std::string CrashFrameLine(int index, uint64_t address, const char* symbol, uint64_t displacement,
-                           const char* file, unsigned long line);
+                           const char* file, unsigned long line, const char* module = nullptr,
+                           uint64_t moduleOffset = 0);

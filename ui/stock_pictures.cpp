@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "model/game.h"
+#include "simulation/pantographs.h"
 
 namespace {
 
@@ -25,8 +26,6 @@ constexpr size_t kCoreHeaderBytes = 12;           // BITMAPCOREHEADER
 constexpr size_t kInfoHeaderBytes = 40;           // BITMAPINFOHEADER
 constexpr size_t kLargestHeaderBytes = 124;       // BITMAPV5HEADER
 constexpr uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
-
-PantographQuery gRearPantographRaised = nullptr;  // null: every rear pantograph is up
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -205,18 +204,11 @@ bool IsUsableBitmapFile(const std::string& path)
     return IsUsableBitmapHead(head.data(), head.size(), static_cast<uint64_t>(size));
 }
 
-PantographQuery SetRearPantographQuery(PantographQuery query)
-{
-    PantographQuery previous = gRearPantographRaised;
-    gRearPantographRaised = query;
-    return previous;
-}
-
 StripVehicles VehiclesOfSlot(Game& game, int32_t point, int32_t slot, bool wholeConsists)
 {
     StripVehicles strip;
     strip.mirrored = game.SlotTurned(point, slot) != 0;
-    if (gRearPantographRaised && !gRearPantographRaised(point, slot)) strip.mirrored = !strip.mirrored;
+    if (!IsRearPantographRaised(game, point, slot)) strip.mirrored = !strip.mirrored;
     if (wholeConsists && game.HasCompositions() && game.SlotKind(point, slot) < kKindElectricLoco) {
         const Composition list = game.timetable.CompositionCopy(game.SlotTrain(point, slot));
         for (size_t i = 0; i + 1 < list.size() && list[i] > 0; i += 2)

@@ -87,11 +87,6 @@ struct StripVehicles {
 // (count, type) pair count times; otherwise the slot's own vehicle type.
 StripVehicles VehiclesOfSlot(Game& game, int32_t point, int32_t slot, bool wholeConsists);
 
-// Whether the rear pantograph of the vehicle in (point, slot) is raised. The
-// pantographs plug in here; until they do, every vehicle has it raised.
-using PantographQuery = bool (*)(int32_t point, int32_t slot);
-PantographQuery SetRearPantographQuery(PantographQuery query);  // nullptr restores; returns the old
-
 // Where a picture of width x height picture pixels, at runningX in a strip at
 // y, lands at `scale`, with the strip scrolled by xOffset pane pixels: each
 // coordinate and size scaled and truncated toward zero.

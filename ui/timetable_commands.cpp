@@ -11,7 +11,8 @@ std::string NoApiKeyText()
 {
     return std::string("Brak pliku klucz-api.txt w katalogu gry.\n"
                        "\n"
-                       "Rozkład na dziś pobieramy z API PLK \"Otwarte Dane\" (") +
+                       "Rozkład na dziś pobieramy z API PLK \"Otwarte Dane\"\n"
+                       "(") +
            kOpenDataHost +
            ") - trzeba tam zalozyc konto, a klucz\n"
            "zapisać w pliku klucz-api.txt obok Semarion.exe.\n"

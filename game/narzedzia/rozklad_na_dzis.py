@@ -3,7 +3,8 @@
 Needs the player's key of the PLK "Otwarte Dane" API in klucz-api.txt of the
 game folder (the current folder). Stand-in for the download: without a
 connection to the API the station's trains are taken over from the template
-timetable and written as "<stacja>-dzis.roz" beside it, with no delays file.
+timetable and written as "<stacja>-dzis.roz" beside it, with made-up delays
+in "<stacja>-dzis.opoz" (the delays file the game runs today's mode on).
 Python 3 standard library only.
 """
 import sys
@@ -23,4 +24,6 @@ if not key:
     wzorzec.fail("Brak klucza API w pliku %s w katalogu gry." % KEY_FILE)
 template, data = wzorzec.template_from_arguments()
 print("Brak połączenia z API PLK: dzisiejszy rozkład to rozkład-wzorzec %s." % template)
-wzorzec.write_timetable(wzorzec.output_path(template, "-dzis"), data)
+timetable = wzorzec.output_path(template, "-dzis")
+wzorzec.write_delays(timetable, data)
+wzorzec.write_timetable(timetable, data)

@@ -87,6 +87,15 @@ std::string PercentEncodeUtf8(const std::wstring& text)
     return PercentEncodeBytes(utf8);
 }
 
+HINTERNET OpenServerSession()
+{
+    HINTERNET session =
+        WinHttpOpen(kUserAgent, WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+    if (session)
+        WinHttpSetTimeouts(session, kResolveTimeoutMs, kConnectTimeoutMs, kSendTimeoutMs, kReceiveTimeoutMs);
+    return session;
+}
+
 bool HttpPostBinary(const std::wstring& server, const std::string& token, const std::wstring& station,
                     const std::string& body, std::string& reply, std::string& error, const std::wstring& endpoint)
 {
@@ -104,13 +113,11 @@ bool HttpPostBinary(const std::wstring& server, const std::string& token, const 
     }
     const std::wstring requestPath = RequestPath(std::wstring(path, parts.dwUrlPathLength), endpoint);
 
-    InternetHandle session{
-        WinHttpOpen(kUserAgent, WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0)};
+    InternetHandle session{OpenServerSession()};
     if (!session.handle) {
         error = "Nie udalo sie otworzyc polaczenia.";
         return false;
     }
-    WinHttpSetTimeouts(session.handle, kResolveTimeoutMs, kConnectTimeoutMs, kSendTimeoutMs, kReceiveTimeoutMs);
     InternetHandle connection{WinHttpConnect(session.handle, host, parts.nPort, 0)};
     if (!connection.handle) {
         error = FormatCode("Nie moge polaczyc sie z serwerem (kod bledu %lu).", GetLastError());

@@ -1,7 +1,17 @@
 // The HTTP transport of the timetable server: one blocking POST through WinHTTP.
 #pragma once
 
+#include <windows.h>
+
+#include <winhttp.h>
+
 #include <string>
+
+// The WinHTTP session of one request, synchronous, with the time-outs a
+// request may take: 15 s to resolve the name and to connect, 30 s to send,
+// 240 s for the reply (a server may build today's timetable meanwhile).
+// Null when WinHTTP cannot be opened; the caller closes it.
+HINTERNET OpenServerSession();
 
 // POSTs body to the endpoint under the server address, with the station and
 // token headers. True only for status 200, with the whole reply body; false

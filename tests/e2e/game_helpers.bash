@@ -1,6 +1,6 @@
 # Sourced by the end-to-end tests that play a game: a game folder of their
-# own holding the program, Testowo and the rolling-stock pictures, and the
-# steps they share. Expects exe, driver, here and run to be set.
+# own holding the program, Testowo, the rolling-stock pictures and the
+# sounds, and the steps they share. Expects exe, driver, here and run to be set.
 no_game="Semarion Win32 port - Phase 1"
 testowo="Semarion Win32 port - Phase 2 - Testowo.stc"
 question="Zapis stanu gry"
@@ -17,7 +17,7 @@ make_game_folder() {
   mkdir -p "$1/gra/Stacje" "$1/zapisy"
   cp "$exe" "$1/gra/semarion.exe"
   cp -r "$here/../../game/Stacje/Testowo" "$1/gra/Stacje/"
-  cp -r "$here/../../game/Tabor" "$1/gra/"
+  cp -r "$here/../../game/Tabor" "$here/../../game/Audio" "$1/gra/"
   printf '%s' "$frozen_clock" >"$1/gra/semarion.ini"
 }
 

@@ -47,6 +47,13 @@ TEST(CrashLog, LineFormats)
     EXPECT_EQ(CrashFrameLine(12, 0x1400017e2ull, "MainWndProc", 0x83, "main_window.cpp", 42),
               "  #12 00000001400017E2 MainWndProc+0x83  [main_window.cpp:42]\n");
     EXPECT_EQ(CrashFrameLine(31, 0x10ull, nullptr, 0, nullptr, 0), "  #31 0000000000000010 <no symbol>\n");
+    // Without a source line the module and the offset in it follow.
+    EXPECT_EQ(CrashFrameLine(3, 0x1400017e2ull, nullptr, 0, nullptr, 0, "semarion.exe", 0x17e2),
+              "  #3 00000001400017E2 <no symbol> in semarion.exe+0x17e2\n");
+    EXPECT_EQ(CrashFrameLine(4, 0x1400017e2ull, "MainWndProc", 0x83, nullptr, 0, "semarion.exe", 0x17e2),
+              "  #4 00000001400017E2 MainWndProc+0x83 in semarion.exe+0x17e2\n");
+    EXPECT_EQ(CrashFrameLine(5, 0x1400017e2ull, "MainWndProc", 0x83, "main_window.cpp", 42, "semarion.exe", 0x17e2),
+              "  #5 00000001400017E2 MainWndProc+0x83  [main_window.cpp:42]\n");
 }
 
 }  // namespace

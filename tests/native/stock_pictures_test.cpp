@@ -8,6 +8,8 @@
 
 #include "model/game.h"
 #include "roz_files.h"
+#include "simulation/notify.h"
+#include "simulation/pantographs.h"
 #include "station_builder.h"
 #include "ui/stock_pictures.h"
 
@@ -248,10 +250,15 @@ protected:
         Slot(1)->Fill(2, 3, kKindCar, 0, 1, 1, kMotionStanding);
         Slot(2)->Fill(1, 2, kKindElectricUnit, 0, 1, 0, kMotionStanding);
     }
-    void TearDown() override { SetRearPantographQuery(nullptr); }
+    void TearDown() override
+    {
+        ResetPantographs();
+        SetNotifyHooks(oldHooks_);
+    }
     VehicleSlot* Slot(int32_t slot) { return game_.SlotAt(kTestowoPlatform1, slot); }
 
     Game game_;
+    NotifyHooks oldHooks_ = kNoNotifyHooks;  ///< put back at the end
 };
 
 TEST_F(StripOfSlot, OneVehicleFacingAsTurnedAndAsItsPantographsSay)
@@ -263,10 +270,12 @@ TEST_F(StripOfSlot, OneVehicleFacingAsTurnedAndAsItsPantographsSay)
     EXPECT_FALSE(coach.mirrored);
     EXPECT_EQ(coach.types, std::vector<int32_t>{3});
 
-    SetRearPantographQuery([](int32_t, int32_t slot) { return slot != 0; });
+    // The front pantograph raised turns it round once more.
+    oldHooks_ = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
+    ASSERT_EQ(TogglePantograph(game_, kTestowoPlatform1, 0), kPantographFront);
     EXPECT_FALSE(VehiclesOfSlot(game_, kTestowoPlatform1, 0, false).mirrored);
     EXPECT_FALSE(VehiclesOfSlot(game_, kTestowoPlatform1, 1, false).mirrored);
-    SetRearPantographQuery(nullptr);
+    ASSERT_EQ(TogglePantograph(game_, kTestowoPlatform1, 0), kPantographRear);
     EXPECT_TRUE(VehiclesOfSlot(game_, kTestowoPlatform1, 0, false).mirrored);
 
     EXPECT_EQ(VehiclesOfSlot(game_, kTestowoPlatform1, 3, false).types, std::vector<int32_t>{0});

@@ -5,6 +5,8 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "ui/game_hooks.h"
 #include "ui/pacing.h"
 #include "ui/settings.h"
+#include "ui/startup.h"
 #include "ui/ui_state.h"
 #include "ui/win32/main_commands.h"
 #include "ui/win32/main_window.h"
@@ -261,6 +264,86 @@ TEST_F(MainWindow, TimerDrivesTheStepsAndStopsBeforeTheSaveQuestion)
     Command(kCmdExit);
     EXPECT_FALSE(IsWindow(window_));
     EXPECT_EQ(gTimerWhenAsked, 0u);
+}
+
+// Help opens the game folder's "help\\spis.html", or "semarion.chm" when
+// that is missing: the system opens each with what its kind is associated
+// with, here, for the test, a command that writes down the file it was given.
+// Wine reads the associations from the classes root alone; what was there
+// before is put back.
+class HelpFiles : public MainWindow {
+protected:
+    void SetUp() override
+    {
+        MainWindow::SetUp();
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + "semarion_help";
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_ + "\\help");
+        savedFolder_ = gGameFolder;
+        gGameFolder = folder_;
+        GetCurrentDirectoryA(MAX_PATH, savedCurrent_);
+        SetCurrentDirectoryA(folder_.c_str());
+        const std::string command = "cmd.exe /c echo %1>\"" + folder_ + "\\otwarte.txt\"";
+        RegSetValueA(HKEY_CLASSES_ROOT, "SemarionTestOpen\\shell\\open\\command", REG_SZ, command.c_str(), 0);
+        for (Kind& kind : kinds_) {
+            char value[MAX_PATH] = {};
+            LONG size = sizeof value;
+            kind.had = RegQueryValueA(HKEY_CLASSES_ROOT, kind.name, value, &size) == ERROR_SUCCESS;
+            kind.before = value;
+            RegSetValueA(HKEY_CLASSES_ROOT, kind.name, REG_SZ, "SemarionTestOpen", 0);
+        }
+    }
+    void TearDown() override
+    {
+        for (const Kind& kind : kinds_) {
+            if (kind.had)
+                RegSetValueA(HKEY_CLASSES_ROOT, kind.name, REG_SZ, kind.before.c_str(), 0);
+            else
+                RegDeleteTreeA(HKEY_CLASSES_ROOT, kind.name);
+        }
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, "SemarionTestOpen");
+        SetCurrentDirectoryA(savedCurrent_);
+        gGameFolder = savedFolder_;
+        std::filesystem::remove_all(folder_);
+        MainWindow::TearDown();
+    }
+    // The file the help command had opened, as the association was given it.
+    std::string Opened()
+    {
+        const std::string written = folder_ + "\\otwarte.txt";
+        DeleteFileA(written.c_str());
+        Command(kCmdHelp);
+        std::string text;
+        for (int waited = 0; waited < 200 && text.find('\n') == std::string::npos; ++waited) {
+            Sleep(50);
+            std::ifstream in(written);
+            std::getline(in, text, '\0');
+        }
+        return text;
+    }
+
+    struct Kind {
+        const char* name;    ///< the file kind's key
+        bool had;            ///< it was associated before the test
+        std::string before;  ///< with this class
+    };
+    Kind kinds_[2] = {{".html", false, {}}, {".chm", false, {}}};
+    std::string folder_;
+    std::string savedFolder_;
+    char savedCurrent_[MAX_PATH] = {};
+};
+
+TEST_F(HelpFiles, TheContentsPageOrElseTheHelpFile)
+{
+    std::ofstream(folder_ + "\\help\\spis.html") << "<html></html>";
+    std::ofstream(folder_ + "\\semarion.chm") << "chm";
+    EXPECT_NE(Opened().find("help\\spis.html"), std::string::npos);
+    DeleteFileA((folder_ + "\\help\\spis.html").c_str());
+    const std::string chm = Opened();
+    EXPECT_NE(chm.find("semarion.chm"), std::string::npos) << chm;
+    EXPECT_EQ(chm.find("spis.html"), std::string::npos) << chm;
 }
 
 }  // namespace

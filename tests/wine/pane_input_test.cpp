@@ -19,10 +19,12 @@
 #include "simulation/notify.h"
 #include "simulation/pantographs.h"
 #include "simulation/train_tracking.h"
+#include "support/canvas.h"
 #include "support/fixture_path.h"
 #include "support/main_window_fixture.h"
 #include "ui/startup.h"
 #include "ui/station_view.h"
+#include "ui/win32/drawing.h"
 #include "ui/win32/pane_layout.h"
 #include "ui/win32/vehicle_pictures.h"
 #include "ui/font_table.h"
@@ -80,6 +82,20 @@ protected:
         SendMessageA(gStationPane, message, keys, MAKELPARAM(x, y));
     }
 
+    // The first vehicle's picture as the train pane shows it after a repaint.
+    Pixels24 DrawnFirstVehicle()
+    {
+        InvalidateRect(gTrainPane, nullptr, FALSE);
+        UpdateWindow(gTrainPane);
+        const int width = gVehicleHitRanges[0].right - gVehicleHitRanges[0].left;
+        const LONG picture = BitmapSize(GetVehicleBitmap(TheGame().SlotVehicleType(3, 0), false)).cy;
+        const int height = static_cast<int>(picture * StationFontScale(gUiScale));
+        Canvas canvas(width, height, RGB(0, 0, 0));
+        HDC pane = GetDC(gTrainPane);
+        BitBlt(canvas.Dc(), 0, 0, width, height, pane, gVehicleHitRanges[0].left, 0, SRCCOPY);
+        ReleaseDC(gTrainPane, pane);
+        return canvas.Pixels();
+    }
     NotifyHooks oldHooks_{};
     std::string savedFolder_;
 };
@@ -163,8 +179,15 @@ TEST_F(PaneInput, TrainPaneClicksCoupleAndItsTooltipNamesTheTrain)
     EXPECT_NE(StatusText(1).find("Rozłączanie"), std::string::npos) << StatusText(1);
     mouse(WM_LBUTTONDOWN, MK_LBUTTON, onEu07);
     EXPECT_EQ(StatusText(1), "Po lewej stronie nic nie stoi");
+    // The front pantograph raised turns the EU07's picture round in the
+    // pane, as the pane paints it on its own surface.
+    const Pixels24 rear = DrawnFirstVehicle();
     mouse(WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, onEu07);
     EXPECT_EQ(StatusText(1), "Podniesiony przedni pantograf");
+    EXPECT_NE(DrawnFirstVehicle().bytes, rear.bytes);
+    mouse(WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, onEu07);
+    EXPECT_EQ(StatusText(1), "Podniesiony tylny pantograf");
+    EXPECT_EQ(DrawnFirstVehicle().bytes, rear.bytes);
     EXPECT_EQ(GetScoreSummary(TheGame()).penaltyEvents, 1);
 }
 

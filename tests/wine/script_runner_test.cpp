@@ -5,10 +5,14 @@
 
 #include <windows.h>
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "model/game.h"
+#include "simulation/new_game.h"
+#include "sources/delay_data.h"
 #include "sources/script_runner.h"
 #include "sources/station_catalogue.h"
 #include "sources/win32/script_runner.h"
@@ -143,10 +147,21 @@ TEST_F(ScriptRunnerTest, TodayScriptNeedsTheKeyFileInTheGameFolder)
 
     std::ofstream(game_ / L"klucz-api.txt") << "abc123\n";
     log.clear();
+    const std::time_t madeSince = std::time(nullptr);
     const std::string result = RunTimetableScript(L"rozklad_na_dzis.py", Template(), log);
     EXPECT_NE(result.find("Testowo-dzis.roz"), std::string::npos) << result << log;
     EXPECT_TRUE(fs::exists(game_ / L"Stacje" / L"Testowo" / L"Testowo-dzis.roz"));
     EXPECT_EQ(log, "");
+
+    // Its delays file beside the timetable starts today's mode with real delays.
+    const std::string timetable = WideToAnsi(Utf8ToWide(result));
+    Game game;
+    ASSERT_EQ(game.NewGameFromTimetable(timetable.c_str()), kNewGameStarted);
+    LoadDelaysFile(game, timetable, madeSince);
+    EXPECT_TRUE(DelayDataLoaded());
+    EXPECT_GT(DelayEntryCount(), 0u);
+    EXPECT_GE(DelayDataAgeMinutes(), 0);
+    EndDelayData(game);
 }
 
 TEST_F(ScriptRunnerTest, AScriptThatFailsAndSaysSoIsNotRetried)

@@ -6,12 +6,14 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "model/game.h"
+#include "sources/delay_data.h"
 #include "support/main_window_fixture.h"
 #include "ui/model_hooks.h"
 #include "ui/settings.h"
@@ -81,9 +83,10 @@ protected:
         gGameFolder = std::string(temp) + "semarion_timetable_commands";
         std::filesystem::remove_all(gGameFolder);
         std::filesystem::create_directories(gGameFolder);
-        const std::string testowo = std::string(SEMARION_FIXTURES) + "/../../game/Stacje/Testowo/";
+        const std::string game = std::string(SEMARION_FIXTURES) + "/../../game/";
         for (const char* name : {"Testowo.roz", "Testowo.stc"})
-            ASSERT_TRUE(CopyFileA((testowo + name).c_str(), (gGameFolder + "\\" + name).c_str(), FALSE));
+            ASSERT_TRUE(CopyFileA((game + "Stacje/Testowo/" + name).c_str(), (gGameFolder + "\\" + name).c_str(), FALSE));
+        std::filesystem::copy(game + "Tabor", gGameFolder + "\\Tabor");  // no game starts without its pictures
         timetable_ = gGameFolder + "\\Testowo.roz";
     }
     void TearDown() override
@@ -181,6 +184,36 @@ TEST_F(TimetableCommands, TheFictionalScriptsTimetableStartsAGame)
     EXPECT_EQ(gMessages[0].caption, "Rozkład fikcyjny");
     EXPECT_EQ(gMessages[0].text, Cp1250ToWide("Nie udało się ułożyć fikcyjnego rozkładu.\n\n") + L"nie ma szablonu");
     EXPECT_TRUE(GameStarted());  // the running game stays
+}
+
+// A game on a timetable just made runs today's mode on the delays file made
+// with it, never on one an earlier timetable of that name left behind.
+TEST_F(TimetableCommands, OnlyTheDelaysMadeWithTheTimetableAreTaken)
+{
+    WriteKeyFile();
+    gChosen = AnsiToWide(timetable_);
+    gScriptResult = timetable_;
+    const std::string delays = gGameFolder + "\\Testowo.opoz";
+    std::ofstream(delays) << "POBRANE 2026-01-01 00:00\n1 5 5\n";
+    std::filesystem::last_write_time(delays, std::filesystem::last_write_time(delays) - std::chrono::hours(30));
+    TodayTimetableCommand(window_);
+    ASSERT_TRUE(GameStarted());
+    EXPECT_FALSE(DelayDataLoaded());
+
+    gTimetableCommandCalls.runScript = [](const std::wstring&, const std::wstring& chosen, std::string&) {
+        std::ofstream(WideToAnsi(chosen.substr(0, chosen.size() - 4)) + ".opoz") << "1 5 5\n";
+        return gScriptResult;
+    };
+    TodayTimetableCommand(window_);
+    ASSERT_TRUE(GameStarted());
+    EXPECT_TRUE(DelayDataLoaded());
+    EXPECT_EQ(DelayEntryCount(), 1u);
+
+    // Chosen by hand, a timetable takes the delays file beside it, however old.
+    std::filesystem::last_write_time(delays, std::filesystem::last_write_time(delays) - std::chrono::hours(30));
+    ASSERT_TRUE(StartGameFromTimetable(window_, timetable_));
+    EXPECT_TRUE(DelayDataLoaded());
+    EndDelayData(TheGame());
 }
 
 TEST_F(TimetableCommands, AScriptPathThatCannotBeOpenedIsReported)

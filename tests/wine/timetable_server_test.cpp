@@ -281,6 +281,34 @@ TEST_F(TimetableServer, FailuresBeforeAndAroundTheRequest)
     EXPECT_EQ(error, "Serwer nie odpowiada (kod bledu 12029).");
 }
 
+// An "https" address asks for a secure connection, which the plain stand-in
+// cannot give; "http" does not ask for it. Each request's session waits as
+// long as a slow server may take.
+TEST_F(TimetableServer, TheSchemeDecidesTheSecureFlagAndTheSessionItsTimeOuts)
+{
+    const std::wstring path = Template(L"Testowo");
+    std::string error;
+    const std::string plain = WideToAnsi(StandInServer::Address(L""));
+    SetRozklad("Serwer", "https" + plain.substr(4));
+    EXPECT_EQ(DownloadTimetable(path, error), L"");
+    EXPECT_EQ(error.rfind("Serwer nie odpowiada (kod bledu ", 0), 0u) << error;
+    EXPECT_FALSE(Exists(root_ + L"\\Testowo\\Testowo-dzis.roz"));
+    SetRozklad("Serwer", plain);
+    EXPECT_EQ(DownloadTimetable(path, error), root_ + L"\\Testowo\\Testowo-dzis.roz") << error;
+
+    HINTERNET session = OpenServerSession();
+    ASSERT_NE(session, nullptr);
+    const DWORD options[] = {WINHTTP_OPTION_RESOLVE_TIMEOUT, WINHTTP_OPTION_CONNECT_TIMEOUT,
+                             WINHTTP_OPTION_SEND_TIMEOUT, WINHTTP_OPTION_RECEIVE_TIMEOUT};
+    const DWORD expected[] = {15000, 15000, 30000, 240000};
+    for (size_t i = 0; i < 4; ++i) {
+        DWORD value = 0, size = sizeof value;
+        ASSERT_TRUE(WinHttpQueryOption(session, options[i], &value, &size)) << options[i];
+        EXPECT_EQ(value, expected[i]) << options[i];
+    }
+    WinHttpCloseHandle(session);
+}
+
 TEST_F(TimetableServer, DelaysRequestSendsTheTextAndReadsTheFirstPart)
 {
     std::string error;

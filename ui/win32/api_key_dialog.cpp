@@ -4,6 +4,7 @@
 #include "ui/api_key.h"
 #include "ui/game_dialog_ids.h"
 #include "ui/startup.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/text_cp1250.h"
 
@@ -59,7 +60,7 @@ INT_PTR CALLBACK ApiKeyDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 bool AskApiKey(HWND owner, std::string& key)
 {
     gAskedKey = &key;
-    const INT_PTR ending = DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kApiKeyDialog), owner, ApiKeyDialogProc, 0);
+    const INT_PTR ending = DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kApiKeyDialog), owner, GuardedDialogProc<ApiKeyDialogProc>, 0);
     gAskedKey = nullptr;
     if (ending != IDOK) return false;
     if (WriteApiKeyFile(ApiKeyPath(gGameFolder), key)) return true;

@@ -1,4 +1,5 @@
-// Crash log writer and the handlers that call it.
+// Crash log writer, the process filter and the guard around the program's
+// window and dialog procedures.
 #include "ui/win32/crash_handler.h"
 
 #include <dbghelp.h>
@@ -9,19 +10,36 @@
 
 namespace {
 
-DWORD gGuardedThread = 0;
 volatile LONG gCrashing = 0;
 
-bool IsSystemFault(DWORD code) { return (code & 0xE0000000u) == 0xC0000000u; }
-
-LONG WINAPI GuardUserInterfaceThread(EXCEPTION_POINTERS* info)
+// The size of a loaded module's image, from its own headers.
+DWORD64 ImageSize(HMODULE module)
 {
-    DWORD code = info->ExceptionRecord->ExceptionCode;
-    if (GetCurrentThreadId() != gGuardedThread || !IsSystemFault(code)) return EXCEPTION_CONTINUE_SEARCH;
-    // A fault while the log is being written ends the process at once.
-    if (InterlockedExchange(&gCrashing, 1) == 0) CrashHandler(info);
-    TerminateProcess(GetCurrentProcess(), code);
-    return EXCEPTION_CONTINUE_SEARCH;
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(module);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(reinterpret_cast<const char*>(module) + dos->e_lfanew);
+    return nt->OptionalHeader.SizeOfImage;
+}
+
+// The file name of the module holding `address` and the address's offset in
+// it, as the linker's image lays it out; false outside every module.
+bool ModuleOffset(DWORD64 address, char (&name)[MAX_PATH], DWORD64& offset)
+{
+    HMODULE module = nullptr;
+    // A null address would name the program itself.
+    if (address == 0 ||
+        !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            reinterpret_cast<LPCSTR>(address), &module))
+        return false;
+    offset = address - reinterpret_cast<DWORD64>(module);
+    if (address < reinterpret_cast<DWORD64>(module) || offset >= ImageSize(module)) return false;
+    char path[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    const char* base = path;
+    for (const char* c = path; *c; ++c)
+        if (*c == '\\' || *c == '/') base = c + 1;
+    lstrcpynA(name, base, MAX_PATH);
+    return true;
 }
 
 void WriteFrame(FILE* log, HANDLE process, int index, void* frame)
@@ -38,12 +56,54 @@ void WriteFrame(FILE* log, HANDLE process, int index, void* frame)
 
     bool hasSymbol = SymFromAddr(process, address, &displacement, symbol);
     bool hasLine = hasSymbol && SymGetLineFromAddr64(process, address, &lineDisplacement, &line);
+    char module[MAX_PATH] = {};
+    DWORD64 offset = 0;
+    bool inModule = ModuleOffset(address, module, offset);
     std::string text = CrashFrameLine(index, address, hasSymbol ? symbol->Name : nullptr, displacement,
-                                      hasLine ? line.FileName : nullptr, hasLine ? line.LineNumber : 0);
+                                      hasLine ? line.FileName : nullptr, hasLine ? line.LineNumber : 0,
+                                      inModule ? module : nullptr, offset);
     std::fputs(text.c_str(), log);
 }
 
 }  // namespace
+
+// The language handler of CallGuarded's frame: the system asks it only about
+// an exception that every frame inside the procedure let pass. The log is
+// written once; a fault while it is written ends the process at once.
+extern "C" EXCEPTION_DISPOSITION GuardHandler(EXCEPTION_RECORD* record, void*, CONTEXT* context, void*)
+{
+    if (record->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND)) return ExceptionContinueSearch;
+    EXCEPTION_POINTERS info = {record, context};
+    if (InterlockedExchange(&gCrashing, 1) == 0) CrashHandler(&info);
+    TerminateProcess(GetCurrentProcess(), record->ExceptionCode);
+    return ExceptionContinueSearch;
+}
+
+// CallGuarded (procedure, window, message, wParam, lParam): the procedure is
+// called with the other four, from a frame whose exception handler is
+// GuardHandler. GCC has no __try, so the frame and its unwind data are
+// written out here.
+asm(R"(
+    .text
+    .globl CallGuarded
+    .def CallGuarded; .scl 2; .type 32; .endef
+    .seh_proc CallGuarded
+CallGuarded:
+    subq $56, %rsp
+    .seh_stackalloc 56
+    .seh_endprologue
+    .seh_handler GuardHandler, @except
+    movq %rcx, %rax
+    movq %rdx, %rcx
+    movq %r8, %rdx
+    movq %r9, %r8
+    movq 96(%rsp), %r9
+    callq *%rax
+    nop
+    addq $56, %rsp
+    ret
+    .seh_endproc
+)");
 
 LONG WINAPI CrashHandler(EXCEPTION_POINTERS* info)
 {
@@ -61,9 +121,4 @@ LONG WINAPI CrashHandler(EXCEPTION_POINTERS* info)
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
-void InstallCrashHandlers()
-{
-    SetUnhandledExceptionFilter(CrashHandler);
-    gGuardedThread = GetCurrentThreadId();
-    AddVectoredExceptionHandler(1, GuardUserInterfaceThread);
-}
+void InstallCrashHandlers() { SetUnhandledExceptionFilter(CrashHandler); }

@@ -1,5 +1,6 @@
 // The crash log: "crash.log" in the current folder with the exception and a
-// symbolised stack trace, then the end of the process.
+// symbolised stack trace, then the end of the process. Only a fault or an
+// exception that nothing handles gets there.
 #pragma once
 
 #include <windows.h>
@@ -7,15 +8,27 @@
 // Writes "crash.log"; returns EXCEPTION_EXECUTE_HANDLER. The process filter.
 LONG WINAPI CrashHandler(EXCEPTION_POINTERS* info);
 
-// Installs CrashHandler as the process's unhandled-exception filter, and a
-// guard for the calling (user-interface) thread that catches a fault in any
-// window procedure, logs it and ends the process with the exception code.
-//
-// MinGW has no __try, and Windows and Wine both swallow exceptions that leave
-// a window procedure called back from the system (WM_CREATE, messages sent
-// from another thread), so the filter alone would miss them. The guard is a
-// vectored handler: it sees every exception first and acts only on system
-// error codes (severity error, not customer-defined) raised on this thread,
-// so the C++ exceptions the program throws and catches itself (the clock's
-// midnight signal) pass untouched.
+// Installs CrashHandler as the process's unhandled-exception filter: a fault
+// or a C++ exception that leaves a thread or the start-up code unhandled.
 void InstallCrashHandlers();
+
+// Calls a window or dialog procedure inside a guard: a fault or a C++
+// exception that leaves the procedure (nothing inside it handled it) is
+// written to "crash.log" and ends the process with its code. Faults that the
+// code raising them handles (IsBadReadPtr, the common dialogs) never reach
+// the guard. Both Windows and Wine swallow what leaves a procedure that the
+// system calls back (WM_CREATE, sent messages), so the process filter alone
+// would miss it: each procedure the program registers carries its own guard.
+extern "C" LRESULT CallGuarded(WNDPROC procedure, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+template <WNDPROC Procedure>
+LRESULT CALLBACK GuardedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallGuarded(Procedure, window, message, wParam, lParam);
+}
+
+template <DLGPROC Procedure>
+INT_PTR CALLBACK GuardedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallGuarded(reinterpret_cast<WNDPROC>(Procedure), window, message, wParam, lParam);
+}

@@ -13,6 +13,7 @@
 #include "ui/layout.h"
 #include "ui/settings.h"
 #include "ui/ui_state.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/drawing.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/gdi_scoped.h"
@@ -204,7 +205,7 @@ INT_PTR CALLBACK DepotDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 INT_PTR OpenDepotDialog(HWND owner)
 {
-    return DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kDepotDialog), owner, DepotDialogProc, 0);
+    return DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kDepotDialog), owner, GuardedDialogProc<DepotDialogProc>, 0);
 }
 
 void RepaintDepotPane()

@@ -5,6 +5,7 @@
 #include "ui/entries_exits.h"
 #include "ui/settings.h"
 #include "ui/ui_state.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/drawing.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/main_window.h"
@@ -99,5 +100,5 @@ INT_PTR CALLBACK EntriesExitsDialogProc(HWND dialog, UINT message, WPARAM wParam
 void OpenEntriesExitsDialog(HWND owner)
 {
     if (!gUi.gameRunning) return;
-    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kEntriesExitsDialog), owner, EntriesExitsDialogProc, 0);
+    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kEntriesExitsDialog), owner, GuardedDialogProc<EntriesExitsDialogProc>, 0);
 }

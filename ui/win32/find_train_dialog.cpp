@@ -8,6 +8,7 @@
 #include "ui/game_dialog_ids.h"
 #include "ui/game_dialog_texts.h"
 #include "ui/ui_state.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/status_bar.h"
@@ -59,5 +60,5 @@ INT_PTR CALLBACK FindTrainDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 
 void OpenFindTrainDialog(HWND owner)
 {
-    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kFindTrainDialog), owner, FindTrainDialogProc, 0);
+    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kFindTrainDialog), owner, GuardedDialogProc<FindTrainDialogProc>, 0);
 }

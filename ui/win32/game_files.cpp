@@ -15,6 +15,7 @@
 #include "ui/startup.h"
 #include "ui/station_remarks.h"
 #include "ui/station_view.h"
+#include "ui/ui_state.h"
 #include "ui/win32/clock_timer.h"
 #include "ui/win32/main_commands.h"
 #include "ui/win32/main_window.h"
@@ -60,15 +61,25 @@ void LoadStationBackground(const std::string& folder, const char* stationFile)
     gStationBackground = LoadPictureFile(folder + StationBaseName(stationFile) + ".bmp");
 }
 
-// What every started or loaded game shows beside the model: its rolling-stock
-// pictures, the running flags and services, the remarks and background
-// picture from the folder of timetablePath, the menu, the layout and the
-// title. False, with the name of the first picture that failed, when a
-// picture is missing: the game goes on without it.
-bool EnterGame(const std::string& timetablePath, bool otherRemarks, std::string& failedPicture)
+// A game whose rolling-stock pictures are not all there does not start: the
+// first picture that failed is named, and no game runs from then on.
+bool LoadPicturesOrStop(HWND owner)
+{
+    std::string failedPicture;
+    if (LoadRollingStockBitmaps(failedPicture)) return true;
+    gGameFilesMessageBox(owner, ("Brak rysunku " + failedPicture).c_str(), "Brak rysunku", MB_OK | MB_ICONERROR);
+    gUi.gameRunning = false;
+    InvalidateAllPanes();
+    UpdateStatusBar();
+    return false;
+}
+
+// What every started or loaded game shows beside the model: the running
+// flags and services, the remarks and background picture from the folder of
+// timetablePath, the menu, the layout and the title.
+void EnterGame(const std::string& timetablePath, bool otherRemarks)
 {
     Game& game = TheGame();
-    const bool picturesLoaded = LoadRollingStockBitmaps(failedPicture);
     BeginGameSession();
     gStationDescription = StationDescription(timetablePath, game.StationName(), otherRemarks);
     EnableGameCommands(gMainWindow, !gStationDescription.empty());
@@ -81,13 +92,6 @@ bool EnterGame(const std::string& timetablePath, bool otherRemarks, std::string&
     InvalidateAllPanes();
     if (gMainWindow) SetWindowTextW(gMainWindow, Cp1250ToWide(GameTitle(game.StationName()).c_str()).c_str());
     UpdateStatusBar();
-    return picturesLoaded;
-}
-
-// A missing picture is worth a warning; the game keeps running without it.
-void WarnMissingPicture(HWND owner, const std::string& failedPicture)
-{
-    gGameFilesMessageBox(owner, ("Brak rysunku " + failedPicture).c_str(), "Brak rysunku", MB_OK | MB_ICONWARNING);
 }
 
 // A game on today's timetable runs at the local time of day.
@@ -116,18 +120,17 @@ void ReportUnopenablePath(HWND owner)
                          MB_OK | MB_ICONERROR);
 }
 
-bool StartGameFromTimetable(HWND owner, const std::string& path)
+bool StartGameFromTimetable(HWND owner, const std::string& path, std::time_t madeSince)
 {
     const int32_t result = TheGame().NewGameFromTimetable(path.c_str());
     if (result != kNewGameStarted) {
         gGameFilesMessageBox(owner, NewGameMessage(result), kNewGameMessageCaption, MB_OK | MB_ICONERROR);
         return false;
     }
-    std::string failedPicture;
-    const bool picturesLoaded = EnterGame(path, true, failedPicture);
-    LoadDelaysFile(TheGame(), path);
+    if (!LoadPicturesOrStop(owner)) return false;
+    EnterGame(path, true);
+    LoadDelaysFile(TheGame(), path, madeSince);
     LoadRollingStockKinds(path);
-    if (!picturesLoaded) WarnMissingPicture(owner, failedPicture);
     if (DelayEntryCount() > 0)
         SetStatusText(1, TodayDelaysStatusText(DelayEntryCount(), DelayDataAgeMinutes()).c_str());
     gWindowServices.openNewGameDialog(owner);
@@ -160,15 +163,13 @@ bool LoadGame(HWND owner, const std::wstring& widePath)
                              "Niewłaściwa wersja pliku.", MB_OK);
         return false;
     }
-    gCurrentSavePath = widePath;
     EndDelayData(game);
+    if (!LoadPicturesOrStop(owner)) return false;
+    gCurrentSavePath = widePath;
     // The station's remarks and picture lie beside its station file, which
     // is beside the saved game or in its folder under "Stacje".
     const std::string stationFolder = FolderOf(FindStationFile(path, game.StationName(), gGameFolder));
-    std::string failedPicture;
-    const bool picturesLoaded =
-        EnterGame(stationFolder + StationBaseName(game.StationName()) + ".roz", false, failedPicture);
-    if (!picturesLoaded) WarnMissingPicture(owner, failedPicture);
+    EnterGame(stationFolder + StationBaseName(game.StationName()) + ".roz", false);
     StartTimerWhenStopped();
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <ctime>
 #include <string>
 
 extern std::wstring gCurrentSavePath;  // the saved game "Zapisz stan gry" overwrites; empty when none
@@ -21,14 +22,16 @@ void ReportUnopenablePath(HWND owner);  // NarrowPathFor gave nothing for the pl
 
 // A new game from the timetable at path (as NarrowPathFor gives it). A
 // timetable the model refuses is reported and leaves the running game, or
-// no game, as it was: false.
-bool StartGameFromTimetable(HWND owner, const std::string& path);
+// no game, as it was: false. A missing rolling-stock picture is reported
+// ("Brak rysunku ...") and leaves no game running: false. A timetable made
+// for the game gives the moment its making began (LoadDelaysFile).
+bool StartGameFromTimetable(HWND owner, const std::string& path, std::time_t madeSince = 0);
 // The timetable named on the command line; a path that cannot be narrowed is
 // ignored.
 void StartGameFromCommandLine(HWND main, const std::wstring& path);
 
 // Loads a saved game; false, reported and with the running game kept, when
-// it cannot be.
+// it cannot be; false with no game running when a picture is missing.
 bool LoadGame(HWND owner, const std::wstring& widePath);
 
 // Writes the game to widePath through a file beside it, so a save that

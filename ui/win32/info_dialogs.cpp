@@ -10,6 +10,7 @@
 #include "ui/game_dialog_ids.h"
 #include "ui/shift_summary.h"
 #include "ui/station_remarks.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/text_cp1250.h"
 
@@ -94,6 +95,6 @@ INT_PTR CALLBACK ShiftSummaryDialogProc(HWND dialog, UINT message, WPARAM wParam
     }
 }
 
-void OpenRemarksDialog(HWND owner) { Run(owner, kRemarksDialog, RemarksDialogProc); }
-void OpenAboutDialog(HWND owner) { Run(owner, kAboutDialog, AboutDialogProc); }
-void OpenShiftSummaryDialog(HWND owner) { Run(owner, kShiftSummaryDialog, ShiftSummaryDialogProc); }
+void OpenRemarksDialog(HWND owner) { Run(owner, kRemarksDialog, GuardedDialogProc<RemarksDialogProc>); }
+void OpenAboutDialog(HWND owner) { Run(owner, kAboutDialog, GuardedDialogProc<AboutDialogProc>); }
+void OpenShiftSummaryDialog(HWND owner) { Run(owner, kShiftSummaryDialog, GuardedDialogProc<ShiftSummaryDialogProc>); }

@@ -8,6 +8,7 @@
 #include "simulation/event_log.h"
 #include "ui/game_dialog_ids.h"
 #include "ui/game_dialog_texts.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/gdi_scoped.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/settings_file.h"
@@ -126,7 +127,7 @@ void OpenUpcomingDialog(HWND owner)
     // The columns line up only in a fixed-pitch font.
     ScopedFont font(CreateFontW(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Consolas"));
-    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kUpcomingDialog), owner, UpcomingDialogProc,
+    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kUpcomingDialog), owner, GuardedDialogProc<UpcomingDialogProc>,
                     reinterpret_cast<LPARAM>(font.Get()));
 }
 
@@ -179,5 +180,5 @@ INT_PTR CALLBACK EventLogDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 
 void OpenEventLogDialog(HWND owner)
 {
-    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kEventLogDialog), owner, EventLogDialogProc, 0);
+    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kEventLogDialog), owner, GuardedDialogProc<EventLogDialogProc>, 0);
 }

@@ -13,6 +13,7 @@
 #include "ui/timer_message.h"
 #include "ui/ui_state.h"
 #include "ui/win32/clock_timer.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/depot_window.h"
 #include "ui/win32/game_file_commands.h"
 #include "ui/win32/game_files.h"
@@ -199,7 +200,7 @@ bool RegisterMainWindowClass(HINSTANCE instance)
     gInstance = instance;
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = MainWndProc;
+    wc.lpfnWndProc = GuardedWindowProc<MainWndProc>;
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);

@@ -5,6 +5,7 @@
 #include "ui/game_dialog_ids.h"
 #include "ui/game_dialog_texts.h"
 #include "ui/station_remarks.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/info_dialogs.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/status_bar.h"
@@ -48,5 +49,5 @@ INT_PTR CALLBACK NewGameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 
 void OpenNewGameDialog(HWND owner)
 {
-    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kNewGameDialog), owner, NewGameDialogProc, 0);
+    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kNewGameDialog), owner, GuardedDialogProc<NewGameDialogProc>, 0);
 }

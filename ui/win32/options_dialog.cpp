@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/settings_file.h"
@@ -323,6 +324,6 @@ INT_PTR OpenOptionsDialog(HWND owner, int page)
 {
     OptionsDialogState state = {};
     state.page = page;
-    return DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kOptionsDialog), owner, OptionsDialogProc,
+    return DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kOptionsDialog), owner, GuardedDialogProc<OptionsDialogProc>,
                            reinterpret_cast<LPARAM>(&state));
 }

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "ui/win32/boards_paint.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/depot_window.h"
 #include "ui/win32/entries_exits_dialog.h"
 #include "ui/win32/pane_paint.h"
@@ -23,17 +24,17 @@ HWND gTrainPane = nullptr;
 HWND gDeparturesBoard = nullptr;
 
 const PaneClass kPaneClasses[] = {
-    {"SemarionStationPane", StationPaneWndProc},
-    {"SemarionArrivalsPane", ArrivalsBoardWndProc},
-    {"SemarionTrainPane", TrainPaneWndProc},
-    {"SemarionDeparturesPane", DeparturesBoardWndProc},
-    {"SemarionWWPane", EntriesExitsPaneWndProc},
-    {"SemarionMijankaPane", SectionPaneWndProc},
-    {"SemarionBocznicaPane", SidingPaneWndProc},
-    {"SemarionLokomPane", DepotPaneWndProc},
-    {"SemarionRozkladPane", TimetablePaneWndProc},
-    {"SemarionPodgladPane", PreviewPaneWndProc},
-    {"SemarionToryPane", TrackListPaneWndProc},
+    {"SemarionStationPane", GuardedWindowProc<StationPaneWndProc>},
+    {"SemarionArrivalsPane", GuardedWindowProc<ArrivalsBoardWndProc>},
+    {"SemarionTrainPane", GuardedWindowProc<TrainPaneWndProc>},
+    {"SemarionDeparturesPane", GuardedWindowProc<DeparturesBoardWndProc>},
+    {"SemarionWWPane", GuardedWindowProc<EntriesExitsPaneWndProc>},
+    {"SemarionMijankaPane", GuardedWindowProc<SectionPaneWndProc>},
+    {"SemarionBocznicaPane", GuardedWindowProc<SidingPaneWndProc>},
+    {"SemarionLokomPane", GuardedWindowProc<DepotPaneWndProc>},
+    {"SemarionRozkladPane", GuardedWindowProc<TimetablePaneWndProc>},
+    {"SemarionPodgladPane", GuardedWindowProc<PreviewPaneWndProc>},
+    {"SemarionToryPane", GuardedWindowProc<TrackListPaneWndProc>},
 };
 const int kPaneClassCount = sizeof kPaneClasses / sizeof kPaneClasses[0];
 

@@ -11,6 +11,7 @@
 #include "ui/settings.h"
 #include "ui/train_pane.h"
 #include "ui/ui_state.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/drawing.h"
 #include "ui/win32/h_scroll_bar.h"
 #include "ui/win32/main_window.h"
@@ -105,7 +106,7 @@ void OpenPreviewDialog(HWND owner)
 {
     if (!CanOpenPreview(TheGame(), gSelection.selectedTile)) return;
     gUi.previewOpen = true;
-    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kPreviewDialog), owner, PreviewDialogProc, 0);
+    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kPreviewDialog), owner, GuardedDialogProc<PreviewDialogProc>, 0);
     gUi.previewOpen = false;
     ResetClockTickBase();
 }

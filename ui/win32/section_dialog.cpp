@@ -7,6 +7,7 @@
 #include "ui/layout.h"
 #include "ui/section_queue.h"
 #include "ui/ui_state.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/drawing.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/main_window.h"
@@ -117,5 +118,5 @@ INT_PTR CALLBACK SectionPermissionDialogProc(HWND dialog, UINT message, WPARAM w
 void OpenSectionPermissionDialog(HWND owner, int askMode)
 {
     gSectionRequest.answer = 0;  // a dialog that cannot open lets the train on, as Esc does
-    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kSectionDialog), owner, SectionPermissionDialogProc, askMode);
+    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kSectionDialog), owner, GuardedDialogProc<SectionPermissionDialogProc>, askMode);
 }

@@ -8,6 +8,7 @@
 #include "ui/layout.h"
 #include "ui/settings.h"
 #include "ui/siding_window.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/drawing.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/gdi_scoped.h"
@@ -95,7 +96,7 @@ void Apply(HWND pane, SidingClickOutcome outcome)
 bool OpenSidingDialog(HWND owner, int32_t point, int32_t firstRow, int32_t lastRow, TileCode tile, bool choosing)
 {
     BeginSidingWindow(gSidingWindow, point, firstRow, lastRow, tile, choosing);
-    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kSidingDialog), owner, SidingDialogProc, 0);
+    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kSidingDialog), owner, GuardedDialogProc<SidingDialogProc>, 0);
     gSidingWindow.choosing = false;
     return gSidingWindow.chosen;
 }

@@ -14,7 +14,12 @@ const char kSoundErrorText[] = "Błąd podczas odtwarzania dźwięku. Dzwiek zos
 void PlaySoundIfEnabled(bool& flag, const std::string& file, const char* errorText)
 {
     if (!gSettings.dzwiek || !flag || file.empty()) return;
-    if (PlaySoundA(ResolveDataPath(file).c_str(), nullptr, SND_ASYNC | SND_FILENAME)) return;
+    // An asynchronous PlaySound reports success before it has looked for the
+    // file: a file that is not there would otherwise fail in silence, each time.
+    const std::string path = ResolveDataPath(file);
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
+        PlaySoundA(path.c_str(), nullptr, SND_ASYNC | SND_FILENAME))
+        return;
     flag = false;
     MessageBoxCp1250(gMainWindow, errorText, "Błąd odtwarzania dźwięku", MB_OK);
 }

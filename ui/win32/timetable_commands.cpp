@@ -1,6 +1,8 @@
 // Today's and the fictional timetable commands.
 #include "ui/win32/timetable_commands.h"
 
+#include <ctime>
+
 #include "sources/win32/script_runner.h"
 #include "sources/win32/station_chooser.h"
 #include "sources/win32/timetable_server.h"
@@ -40,8 +42,10 @@ bool KeyFilePresent()
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// A timetable has come: the next save asks for a file name, and the game starts.
-void StartOnNewTimetable(HWND owner, const std::wstring& timetable, const char* unopenable, const char* caption)
+// A timetable has come, made since `madeSince`: the next save asks for a
+// file name, and the game starts.
+void StartOnNewTimetable(HWND owner, const std::wstring& timetable, std::time_t madeSince, const char* unopenable,
+                         const char* caption)
 {
     gCurrentSavePath.clear();
     const std::string narrow = NarrowPathFor(timetable);
@@ -49,7 +53,7 @@ void StartOnNewTimetable(HWND owner, const std::wstring& timetable, const char* 
         Fail(owner, unopenable, caption);
         return;
     }
-    StartGameFromTimetable(owner, narrow);
+    StartGameFromTimetable(owner, narrow, madeSince);
 }
 
 void TodayFromServer(HWND owner)
@@ -59,6 +63,7 @@ void TodayFromServer(HWND owner)
     if (chosen.empty()) return;
     SetStatusText(kStatusMessage, "Pobieram dzisiejszy rozkład z serwera...");
     HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    const std::time_t madeSince = std::time(nullptr);
     std::string error;
     const std::wstring timetable = gTimetableCommandCalls.download(chosen, error);
     SetCursor(previous);
@@ -67,7 +72,8 @@ void TodayFromServer(HWND owner)
         FailWithLog(owner, "Nie udało się pobrać rozkładu z serwera.\n\n", Cp1250ToWide(error.c_str()), kTodayCaption);
         return;
     }
-    StartOnNewTimetable(owner, timetable, "Rozkład przyszedł, ale nie udało się go otworzyć.", kTodayCaption);
+    StartOnNewTimetable(owner, timetable, madeSince, "Rozkład przyszedł, ale nie udało się go otworzyć.",
+                        kTodayCaption);
 }
 
 // A script road: the station chosen, the script run, the game started.
@@ -94,13 +100,14 @@ void RunScriptRoad(HWND owner, const ScriptRoad& road)
     if (chosen.empty()) return;
     SetStatusText(kStatusMessage, road.status);
     std::string log;
+    const std::time_t madeSince = std::time(nullptr);
     const std::string timetable = gTimetableCommandCalls.runScript(road.script, chosen, log);
     SetStatusText(kStatusMessage, "");
     if (timetable.empty()) {
         FailWithLog(owner, road.failure, Utf8ToWide(log), road.caption);
         return;
     }
-    StartOnNewTimetable(owner, Utf8ToWide(timetable), road.unopenable, road.caption);
+    StartOnNewTimetable(owner, Utf8ToWide(timetable), madeSince, road.unopenable, road.caption);
 }
 
 }  // namespace

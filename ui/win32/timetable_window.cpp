@@ -11,6 +11,7 @@
 #include "ui/settings.h"
 #include "ui/timetable_table.h"
 #include "ui/ui_state.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/drawing.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/gdi_scoped.h"
@@ -212,5 +213,5 @@ INT_PTR CALLBACK TimetableDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 void OpenTimetableDialog(HWND owner, int mode)
 {
     if (!gUi.gameRunning) return;
-    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kTimetableDialog), owner, TimetableDialogProc, mode);
+    DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kTimetableDialog), owner, GuardedDialogProc<TimetableDialogProc>, mode);
 }

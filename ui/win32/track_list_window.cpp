@@ -11,6 +11,7 @@
 #include "ui/layout.h"
 #include "ui/timetable_table.h"
 #include "ui/ui_state.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/drawing.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/gdi_scoped.h"
@@ -238,5 +239,5 @@ INT_PTR CALLBACK TrackListDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 
 INT_PTR OpenTrackListDialog(HWND owner)
 {
-    return DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kTrackListDialog), owner, TrackListDialogProc, 0);
+    return DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kTrackListDialog), owner, GuardedDialogProc<TrackListDialogProc>, 0);
 }

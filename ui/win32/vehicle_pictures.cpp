@@ -28,17 +28,16 @@ bool LoadRollingStockBitmaps(std::string& failedName)
     FreeRollingStockBitmaps();
     Game& game = TheGame();
     const std::string folder = StockFolder(gGameFolder);
-    bool allLoaded = true;
     const int32_t last = LastLoadedType(game.VehicleTypeCount());
     for (int32_t type = 1; type <= last; ++type) {
         const std::string name = PictureName(game.pictureNames, type);
         if (IsPlainPictureName(name)) gVehicleBitmaps[type].Reset(LoadPictureFile(folder + name + ".bmp"));
-        if (!gVehicleBitmaps[type] && allLoaded) {
+        if (!gVehicleBitmaps[type]) {
             failedName = name;
-            allLoaded = false;
+            return false;
         }
     }
-    return allLoaded;
+    return true;
 }
 
 void FreeRollingStockBitmaps()

@@ -13,10 +13,9 @@
 
 // Loads the pictures of types 1 .. Game::VehicleTypeCount (never past type
 // 299) of TheGame() from StockFolder (gGameFolder), after freeing the old ones.
-// Every picture that can be loaded is; a missing, unreadable or damaged file,
-// or a name that is not IsPlainPictureName, leaves its type without a picture,
-// drawn as nothing. False when one failed,
-// with failedName the first that did: worth a warning, the game goes on.
+// Loading stops at the first missing, unreadable or damaged file, or name
+// that is not IsPlainPictureName: false, with failedName that picture's name
+// (the types before it keep their pictures). No game starts without them.
 bool LoadRollingStockBitmaps(std::string& failedName);
 void FreeRollingStockBitmaps();   // the cache too; at a new game and at exit
 void ClearMirroredBitmapCache();

@@ -5,6 +5,7 @@
 
 #include "ui/settings.h"
 #include "ui/view_sizes.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/pane_layout.h"
 #include "ui/win32/panes.h"
@@ -91,6 +92,6 @@ INT_PTR CALLBACK ViewSizeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 INT_PTR OpenViewSizeDialog(HWND owner)
 {
     ViewSizeSnapshot kept = TakeViewSizes(gSettings);
-    return DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kViewSizeDialog), owner, ViewSizeDialogProc,
+    return DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kViewSizeDialog), owner, GuardedDialogProc<ViewSizeDialogProc>,
                            reinterpret_cast<LPARAM>(&kept));
 }
