@@ -119,8 +119,8 @@ cpu_percent() {
   roz=$(winepath -w "$game_dir/Stacje/Tarninowo/Tarninowo.roz" 2>/dev/null)
   "$run" "$game_dir/semarion.exe" "$roz" >/dev/null 2>&1 &
   local pid=$!
-  "$run" "$1/win/semarion_driver.exe" wait "Nowa gra" 60 >/dev/null
-  "$run" "$1/win/semarion_driver.exe" click "Nowa gra" 1 >/dev/null
+  "$run" "$1/win/tests/semarion_driver.exe" wait "Nowa gra" 60 >/dev/null
+  "$run" "$1/win/tests/semarion_driver.exe" click "Nowa gra" 1 >/dev/null
   wait_window "$main_title"
   sleep 3
   local p ticks0 ticks1 hz
@@ -133,10 +133,9 @@ cpu_percent() {
   echo "($ticks1 - $ticks0) * 100 / $hz / $cpu_seconds" | bc -l
 }
 
-# The repaint benchmark prints "NAME ... median X ms ..." per case.
-repaint_medians() {
-  "$run" "$1/win/semarion_win_bench.exe" 100 2>/dev/null | tr -d '\r' |
-    sed -n "s/^$2 .*median \([0-9.]*\) ms.*/\1/p"
+# The repaint benchmark prints "NAME ... median X ms ..." per case; read from stdin.
+repaint_median() {
+  sed -n "s/^$1 .*median \([0-9.]*\) ms.*/\1/p"
 }
 
 # Native benchmark CPU times in microseconds (step) or milliseconds (day).
@@ -160,12 +159,14 @@ for tree in "${trees[@]}"; do
   make_game "$tree"
   v=(); for _ in $(seq "$cpu_runs"); do v+=("$(cpu_percent "$tree")"); done
   figure[$label,cpu]="$(min_median "${v[@]}") %"
-  v=(); w=(); for _ in $(seq "$runs"); do
+  v=(); w=(); x=(); for _ in $(seq "$runs"); do
     out=$("$run" "$tree/win/semarion_win_bench.exe" 100 2>/dev/null | tr -d '\r')
-    v+=("$(sed -n 's/^start of the shift .*median \([0-9.]*\) ms.*/\1/p' <<<"$out")")
-    w+=("$(sed -n 's/^6:00, nobody dispatching .*median \([0-9.]*\) ms.*/\1/p' <<<"$out")")
+    v+=("$(repaint_median "start of the shift" <<<"$out")")
+    w+=("$(repaint_median "6:00, nobody dispatching" <<<"$out")")
+    x+=("$(repaint_median "6:00, a tile changed each time" <<<"$out")")
   done
-  figure[$label,repaint]="$(min_median "${v[@]}") ms (6:00: $(min_median "${w[@]}") ms)"
+  figure[$label,repaint]="$(min_median "${v[@]}") ms; 6:00 $(min_median "${w[@]}") ms"
+  [ -z "${x[0]}" ] || figure[$label,repaint]+="; 6:00 with a tile changed $(min_median "${x[@]}") ms"
   wineserver -k 2>/dev/null || true
   v=(); for _ in $(seq "$runs"); do v+=("$(cold_start "$no_game_title")"); done
   figure[$label,start]="$(min_median "${v[@]}") s"

@@ -2,17 +2,22 @@
 #include "ui/win32/station_view_paint.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "model/game.h"
 #include "ui/event_box.h"
 #include "ui/font_table.h"
 #include "ui/settings.h"
 #include "ui/station_view.h"
+#include "ui/track_labels.h"
 #include "ui/tile_pictures.h"
 #include "ui/ui_state.h"
 #include "ui/win32/drawing.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/gdi_scoped.h"
+#include "ui/win32/kept_picture.h"
 #include "ui/win32/tile_bitmaps.h"
 #include "ui/win32/track_labels_paint.h"
 
@@ -71,10 +76,8 @@ bool DrawReduced(HDC dc, const TileCanvas& composed, const ViewPlacement& place)
 // Composes the region at 1:1 and stretches it onto the pane where the view
 // places it. Only the drawn region is composed: nothing lies outside it but
 // the background picture, which is cut there anyway.
-void DrawSchematic(HDC dc, Game& game, int width, int height)
+void DrawSchematic(HDC dc, Game& game, const ViewRegion& region, const ViewPlacement& place)
 {
-    const ViewRegion region = StationViewRegion(game);
-    const ViewPlacement place = FitStationView(gStationView, region, width, height, gSettings.rozmiarSchematu);
     TileCanvas canvas{nullptr, std::max(region.srcW, 1), std::max(region.srcH, 1)};
     ScopedMemoryDC tiles(dc);
     ScopedBitmap buffer(CreatePixelBuffer(canvas.width, canvas.height, canvas.pixels));
@@ -93,6 +96,87 @@ void DrawSchematic(HDC dc, Game& game, int width, int height)
     }
 }
 
+// Everything the filled pane with its schematic is drawn from.
+struct SchematicInputs {
+    int width = 0, height = 0;
+    ViewRegion region;
+    ViewPlacement place;
+    int64_t colour = 0;
+    bool background = false;
+    HBITMAP picture = nullptr;
+    int32_t tilePictures = 0;  ///< TileBitmapsGeneration
+    std::string station;
+    std::vector<int32_t> tiles;  ///< code and state of every tile of the region
+
+    bool operator==(const SchematicInputs& o) const
+    {
+        return width == o.width && height == o.height && region.srcX == o.region.srcX &&
+               region.srcY == o.region.srcY && region.srcW == o.region.srcW && region.srcH == o.region.srcH &&
+               place.dstX == o.place.dstX && place.dstY == o.place.dstY && place.dstW == o.place.dstW &&
+               place.dstH == o.place.dstH && place.scale == o.place.scale && colour == o.colour &&
+               background == o.background && picture == o.picture && tilePictures == o.tilePictures &&
+               station == o.station && tiles == o.tiles;
+    }
+};
+
+SchematicInputs InputsNow(Game& game, const ViewRegion& region, const ViewPlacement& place, int width, int height)
+{
+    SchematicInputs in{width, height, region, place, gSettings.schematStacji, gSettings.tlo, gBackgroundSource(),
+                       TileBitmapsGeneration(), game.StationName(), {}};
+    const int firstCol = region.srcX / kTileSize, firstRow = region.srcY / kTileSize;
+    for (int r = firstRow; r < firstRow + region.srcH / kTileSize; ++r)
+        for (int c = firstCol; c < firstCol + region.srcW / kTileSize; ++c) {
+            in.tiles.push_back(game.TileCode(r, c));
+            in.tiles.push_back(game.TileState(r, c));
+        }
+    return in;
+}
+
+// What the labels and the event box over the schematic are drawn from.
+struct OverlayInputs {
+    TrackLabelPlan labels;
+    std::vector<EventBoxLine> events;
+    HFONT fonts[3] = {};
+
+    bool operator==(const OverlayInputs& o) const
+    {
+        return labels == o.labels && events == o.events && std::equal(fonts, fonts + 3, o.fonts);
+    }
+};
+
+KeptPicture<SchematicInputs> gKeptSchematic;  ///< the filled pane and the schematic
+KeptPicture<std::pair<SchematicInputs, OverlayInputs>> gKeptPane;  ///< with the labels and the event box
+
+HFONT EventBoxFont()
+{
+    HFONT font = UiFont(FontId::kPreviewSmallFont);
+    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+// The running game's pane: schematic, labels and event box, each drawn again
+// only when what it shows has changed.
+void PaintRunningView(HDC dc, Game& game, int width, int height)
+{
+    const ViewRegion region = StationViewRegion(game);
+    const ViewPlacement place = FitStationView(gStationView, region, width, height, gSettings.rozmiarSchematu);
+    // The inputs are kept only after the drawing, which reads them.
+    std::pair<SchematicInputs, OverlayInputs> now(
+        InputsNow(game, region, place, width, height),
+        OverlayInputs{PlanTrackLabels(game, gStationView, width, gUi.gameRunning, gSelection.selectedTile),
+                      EventBoxLinesNow(gUi.gameRunning),
+                      {TrackLabelFont(false), TrackLabelFont(true), EventBoxFont()}});
+    auto drawSchematic = [&](HDC target) {
+        FillSolid(target, {0, 0, width, height}, static_cast<COLORREF>(gSettings.schematStacji));
+        DrawSchematic(target, game, region, place);
+    };
+    auto drawPane = [&](HDC target) {
+        gKeptSchematic.Paint(target, SchematicInputs(now.first), width, height, drawSchematic);
+        DrawTrackLabels(target, now.second.labels, width, height);
+        DrawEventBox(target, now.second.events, width, height);
+    };
+    gKeptPane.Paint(dc, std::move(now), width, height, drawPane);
+}
+
 }  // namespace
 
 StationBackgroundSource SetStationBackgroundSource(StationBackgroundSource source)
@@ -104,23 +188,20 @@ StationBackgroundSource SetStationBackgroundSource(StationBackgroundSource sourc
 
 void PaintStationView(HDC dc, int width, int height)
 {
-    FillSolid(dc, {0, 0, width, height}, static_cast<COLORREF>(gSettings.schematStacji));
     Game& game = TheGame();
     if (gUi.gameRunning && game.GridCols() >= 1 && game.GridRows() >= 1) {
-        DrawSchematic(dc, game, width, height);
-        DrawTrackLabels(dc, width, height);
-    } else {
-        ClearStationViewPlacement(gStationView);
+        PaintRunningView(dc, game, width, height);
+        return;
     }
-    DrawEventBox(dc, width, height);
+    FillSolid(dc, {0, 0, width, height}, static_cast<COLORREF>(gSettings.schematStacji));
+    ClearStationViewPlacement(gStationView);
+    DrawEventBox(dc, EventBoxLinesNow(gUi.gameRunning), width, height);
 }
 
-void DrawEventBox(HDC dc, int width, int height)
+void DrawEventBox(HDC dc, const std::vector<EventBoxLine>& lines, int width, int height)
 {
-    const std::vector<EventBoxLine> lines = EventBoxLinesNow(gUi.gameRunning);
     if (lines.empty()) return;
-    HFONT font = UiFont(FontId::kPreviewSmallFont);
-    ScopedSelect selectFont(dc, font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    ScopedSelect selectFont(dc, EventBoxFont());
     SetBkMode(dc, TRANSPARENT);
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
