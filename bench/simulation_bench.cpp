@@ -131,9 +131,9 @@ Game& ShiftGame(const std::string& timetable)
     gGameHooks = GameModelHooks();
     SetNotifyHooks({[] { return gUi.gameRunning; }, nullptr, nullptr, nullptr});
     SetTickSource([] { return ++gFakeMillis; });
-    SeedRandom(1);
     Game& game = TheGame();
     game = Game();
+    SeedRandom(1);  // after the timetable's own seeding from the time
     if (game.NewGameFromTimetable(timetable.c_str()) != kNewGameStarted) std::fprintf(stderr, "%s did not start\n", timetable.c_str());
     BeginGameSession();
     gClockDriver.timerId = 1;

@@ -37,7 +37,7 @@ build() {
 
 # min_median VALUES...: "min / median"
 min_median() {
-  printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END {
+  printf '%s\n' "$@" | LC_ALL=C sort -g | LC_ALL=C awk '{ v[NR] = $1 } END {
     m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
     printf "%.3g / %.3g", v[1], m }'
 }
@@ -58,6 +58,7 @@ session=$root/build/bench-session
 bash tests/wine/session.sh start "$session" >/dev/null
 trap 'bash tests/wine/session.sh stop "$session" >/dev/null 2>&1 || true' EXIT
 . "$session/env"
+export LC_ALL=C  # the figures with decimal points, whatever the session's locale
 run="$root/tests/wine/wine-run.sh"
 export SEMARION_WINE_SESSION=$session
 game_dir=$root/build/bench-game

@@ -1,6 +1,10 @@
 // The boards' painting: the plans of ui/boards drawn in the board fonts.
 #include "ui/win32/boards_paint.h"
 
+#include <algorithm>
+#include <map>
+#include <tuple>
+
 #include "model/game.h"
 #include "ui/boards.h"
 #include "ui/font_table.h"
@@ -17,6 +21,7 @@
 namespace {
 
 constexpr UINT kWrapFlags = DT_WORDBREAK | DT_NOPREFIX | DT_LEFT | DT_TOP;
+constexpr size_t kMeasuredTextsKept = 4096;
 
 HFONT BoardFontHandle(BoardFont font)
 {
@@ -118,9 +123,20 @@ int DrawBoardHeader(HDC dc, int width, const char* text)
 int MeasureBoardText(HDC dc, const std::string& text, int x, int right)
 {
     if (text.empty()) return 0;
-    ScopedSelect select(dc, UiFontOrDefault(FontId::kBoardSmallFont));
+    // The boards measure the same relations at every paint: the heights are
+    // remembered by font, width and text, and forgotten when too many.
+    using Key = std::tuple<HFONT, double, int, std::string>;
+    static std::map<Key, int> measured;
+    HFONT font = UiFontOrDefault(FontId::kBoardSmallFont);
+    Key key(font, gUiScale, right - 2 - x, text);
+    const auto found = measured.find(key);
+    if (found != measured.end()) return found->second;
+    if (measured.size() >= kMeasuredTextsKept) measured.clear();
+    ScopedSelect select(dc, font);
     RECT rect = {x, 0, right - 2, 0};
-    return DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, kWrapFlags | DT_CALCRECT);
+    const int height = DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, kWrapFlags | DT_CALCRECT);
+    measured.emplace(std::move(key), height);
+    return height;
 }
 
 void DrawBoardText(HDC dc, const std::string& text, int x, int y, int right, int height)

@@ -18,6 +18,7 @@
 #include "ui/win32/fonts.h"
 #include "ui/win32/gdi_scoped.h"
 #include "ui/win32/kept_picture.h"
+#include "ui/win32/schematic_canvas.h"
 #include "ui/win32/tile_bitmaps.h"
 #include "ui/win32/track_labels_paint.h"
 
@@ -25,112 +26,22 @@ namespace {
 
 StationBackgroundSource gBackgroundSource = [] { return HBITMAP(nullptr); };
 
-// The background picture at its own size, with the grid's (0, 0) at its
-// top-left corner; the region's buffer starts at (srcX, srcY) of the grid.
-void DrawBackground(HDC target, HDC like, HBITMAP picture, const ViewRegion& region)
-{
-    const SIZE size = BitmapSize(picture);
-    ScopedMemoryDC memory(like);
-    ScopedSelect select(memory.Get(), picture);
-    BitBlt(target, -region.srcX, -region.srcY, size.cx, size.cy, memory.Get(), 0, 0, SRCCOPY);
-}
-
-// The region's tiles at 14 x 14 grid pixels each, composed in the buffer's
-// own memory. Over a background picture a track tile leaves out white (the
-// level crossing its own corner colour); markers are always opaque.
-void DrawTiles(const TileCanvas& canvas, Game& game, const ViewRegion& region, bool overBackground)
-{
-    const int firstCol = region.srcX / kTileSize, firstRow = region.srcY / kTileSize;
-    const int cols = region.srcW / kTileSize, rows = region.srcH / kTileSize;
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c) {
-            const int32_t code = game.TileCode(firstRow + r, firstCol + c);
-            if (code == 0) continue;
-            const TilePicture picture = PictureForTile(code, game.TileState(firstRow + r, firstCol + c));
-            const TilePixels* tile = PicturePixels(picture);
-            if (!tile) continue;
-            const int x = c * kTileSize, y = r * kTileSize;
-            if (overBackground && picture.kind == TilePictureKind::kTrack)
-                PutTileKeyed(canvas, x, y, *tile,
-                             IsKeyedOnOwnCorner(picture.number) ? tile->pixels[0] : CanvasPixelOf(kTransparentWhite));
-            else
-                PutTile(canvas, x, y, *tile);
-        }
-}
-
-// A composed region that the pane shows smaller, reduced by averaging and
-// copied as it is; false when it is shown larger in either direction.
-bool DrawReduced(HDC dc, const TileCanvas& composed, const ViewPlacement& place)
-{
-    if (place.dstW < 1 || place.dstH < 1 || place.dstW > composed.width || place.dstH > composed.height) return false;
-    TileCanvas reduced{nullptr, place.dstW, place.dstH};
-    ScopedMemoryDC memory(dc);
-    ScopedBitmap buffer(CreatePixelBuffer(reduced.width, reduced.height, reduced.pixels));
-    if (!memory.Get() || !buffer) return false;
-    ShrinkCanvas(composed, reduced);
-    ScopedSelect select(memory.Get(), buffer.Get());
-    BitBlt(dc, place.dstX, place.dstY, reduced.width, reduced.height, memory.Get(), 0, 0, SRCCOPY);
-    return true;
-}
-
-// Composes the region at 1:1 and stretches it onto the pane where the view
-// places it. Only the drawn region is composed: nothing lies outside it but
-// the background picture, which is cut there anyway.
-void DrawSchematic(HDC dc, Game& game, const ViewRegion& region, const ViewPlacement& place)
-{
-    TileCanvas canvas{nullptr, std::max(region.srcW, 1), std::max(region.srcH, 1)};
-    ScopedMemoryDC tiles(dc);
-    ScopedBitmap buffer(CreatePixelBuffer(canvas.width, canvas.height, canvas.pixels));
-    if (!tiles.Get() || !buffer) return;
-    ScopedSelect select(tiles.Get(), buffer.Get());
-    FillSolid(tiles.Get(), {0, 0, region.srcW, region.srcH}, static_cast<COLORREF>(gSettings.schematStacji));
-    HBITMAP background = gBackgroundSource();
-    const bool overBackground = gSettings.tlo && background;
-    if (overBackground) DrawBackground(tiles.Get(), dc, background, region);
-    GdiFlush();  // the fill and the picture are in the pixels before the tiles go over them
-    DrawTiles(canvas, game, region, overBackground);
-    if (!DrawReduced(dc, canvas, place)) {
-        SetStretchModeForScale(dc, place.scale);
-        StretchBlt(dc, place.dstX, place.dstY, place.dstW, place.dstH, tiles.Get(), 0, 0, region.srcW, region.srcH,
-                   SRCCOPY);
-    }
-}
-
 // Everything the filled pane with its schematic is drawn from.
 struct SchematicInputs {
     int width = 0, height = 0;
-    ViewRegion region;
     ViewPlacement place;
-    int64_t colour = 0;
-    bool background = false;
-    HBITMAP picture = nullptr;
-    int32_t tilePictures = 0;  ///< TileBitmapsGeneration
+    SchematicSource source;
     std::string station;
-    std::vector<int32_t> tiles;  ///< code and state of every tile of the region
 
     bool operator==(const SchematicInputs& o) const
     {
-        return width == o.width && height == o.height && region.srcX == o.region.srcX &&
-               region.srcY == o.region.srcY && region.srcW == o.region.srcW && region.srcH == o.region.srcH &&
-               place.dstX == o.place.dstX && place.dstY == o.place.dstY && place.dstW == o.place.dstW &&
-               place.dstH == o.place.dstH && place.scale == o.place.scale && colour == o.colour &&
-               background == o.background && picture == o.picture && tilePictures == o.tilePictures &&
-               station == o.station && tiles == o.tiles;
+        return width == o.width && height == o.height && place.dstX == o.place.dstX && place.dstY == o.place.dstY &&
+               place.dstW == o.place.dstW && place.dstH == o.place.dstH && place.scale == o.place.scale &&
+               source == o.source && station == o.station;
     }
 };
 
-SchematicInputs InputsNow(Game& game, const ViewRegion& region, const ViewPlacement& place, int width, int height)
-{
-    SchematicInputs in{width, height, region, place, gSettings.schematStacji, gSettings.tlo, gBackgroundSource(),
-                       TileBitmapsGeneration(), game.StationName(), {}};
-    const int firstCol = region.srcX / kTileSize, firstRow = region.srcY / kTileSize;
-    for (int r = firstRow; r < firstRow + region.srcH / kTileSize; ++r)
-        for (int c = firstCol; c < firstCol + region.srcW / kTileSize; ++c) {
-            in.tiles.push_back(game.TileCode(r, c));
-            in.tiles.push_back(game.TileState(r, c));
-        }
-    return in;
-}
+SchematicCanvas gSchematic;
 
 // What the labels and the event box over the schematic are drawn from.
 struct OverlayInputs {
@@ -160,14 +71,17 @@ void PaintRunningView(HDC dc, Game& game, int width, int height)
     const ViewRegion region = StationViewRegion(game);
     const ViewPlacement place = FitStationView(gStationView, region, width, height, gSettings.rozmiarSchematu);
     // The inputs are kept only after the drawing, which reads them.
+    const int64_t colour = gSettings.schematStacji;
     std::pair<SchematicInputs, OverlayInputs> now(
-        InputsNow(game, region, place, width, height),
+        SchematicInputs{width, height, place,
+                        SchematicSourceNow(game, region, colour, gSettings.tlo ? gBackgroundSource() : nullptr),
+                        game.StationName()},
         OverlayInputs{PlanTrackLabels(game, gStationView, width, gUi.gameRunning, gSelection.selectedTile),
                       EventBoxLinesNow(gUi.gameRunning),
                       {TrackLabelFont(false), TrackLabelFont(true), EventBoxFont()}});
     auto drawSchematic = [&](HDC target) {
-        FillSolid(target, {0, 0, width, height}, static_cast<COLORREF>(gSettings.schematStacji));
-        DrawSchematic(target, game, region, place);
+        FillSolid(target, {0, 0, width, height}, static_cast<COLORREF>(colour));
+        gSchematic.Draw(target, now.first.source, place);
     };
     auto drawPane = [&](HDC target) {
         gKeptSchematic.Paint(target, SchematicInputs(now.first), width, height, drawSchematic);
