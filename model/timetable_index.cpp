@@ -51,10 +51,13 @@ void Timetable::BuildIndex(int32_t mode)
     const int32_t expectedField = arrival ? kRowExpectedArrival : kRowExpectedDeparture;
     const int32_t linkField = arrival ? kRowArrivalLink : kRowDepartureLink;
 
-    const int32_t count = std::min(rowCount_, static_cast<int32_t>(entries.RowCount()));
+    const int32_t count = std::min({rowCount_, static_cast<int32_t>(entries.RowCount()),
+                                    static_cast<int32_t>(rows_.RowCount())});
+    // Every row has all its fields (the rows are made kRowFieldCount wide).
     auto keyOf = [&](int32_t r) -> IndexKey {
-        const int32_t expected = Field(r, expectedField);
-        return {expected != kNotDrawn ? expected : Field(r, timeField), Field(r, linkField) % 10, r};
+        const int32_t* row = rows_.Row(static_cast<uint32_t>(r))->At(0);
+        const int32_t expected = row[expectedField];
+        return {expected != kNotDrawn ? expected : row[timeField], row[linkField] % 10, r};
     };
     if (StillInOrder(entries, count, keyOf)) return;
 
