@@ -48,8 +48,8 @@ if [ -n "$ref" ]; then
   rm -rf "$before/src" && mkdir -p "$before/src"
   git archive "$ref" | tar -x -C "$before/src"
   rm -rf "$before/src/bench" && cp -r "$root/bench" "$before/src/bench"
-  build "$before/src" "$before"
-  trees+=("$before")
+  build "$before/src" "$before/src/build"
+  trees+=("$before/src/build")
 fi
 build "$root" "$root/build"
 trees+=("$root/build")
