@@ -287,6 +287,16 @@ private:
     int32_t FirstLinePointTile(int32_t n, bool kindOneToo) const;
 };
 
+// Inline: the simulation asks for slots over a thousand times a step.
+inline VehicleSlot* Game::SlotAt(int32_t row, int32_t slot)
+{
+    if (row < 0 || row >= pointCount + subTrackCount || slot < 0 || slot >= kSlotsPerPoint) return nullptr;
+    // Never clamp into another slot, even while the grid and the counts disagree.
+    if (static_cast<uint32_t>(row) >= slots.RowCount()) return nullptr;
+    SlotRow* slotRow = slots.Row(static_cast<uint32_t>(row));
+    return static_cast<uint32_t>(slot) < slotRow->Count() ? slotRow->At(static_cast<uint32_t>(slot)) : nullptr;
+}
+
 // The program's Game, made on the first call and kept until exit.
 Game& TheGame();
 

@@ -1,15 +1,6 @@
 // Game: queries on the vehicle slots, and turning a locomotive on the turntable.
 #include "model/game.h"
 
-VehicleSlot* Game::SlotAt(int32_t row, int32_t slot)
-{
-    if (row < 0 || row >= pointCount + subTrackCount || slot < 0 || slot >= kSlotsPerPoint) return nullptr;
-    // Never clamp into another slot, even while the grid and the counts disagree.
-    if (static_cast<uint32_t>(row) >= slots.RowCount()) return nullptr;
-    SlotRow* slotRow = slots.Row(static_cast<uint32_t>(row));
-    return static_cast<uint32_t>(slot) < slotRow->Count() ? slotRow->At(static_cast<uint32_t>(slot)) : nullptr;
-}
-
 int32_t Game::SlotTrain(int32_t row, int32_t slot)
 {
     VehicleSlot* s = SlotAt(row, slot);

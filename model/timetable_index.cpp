@@ -18,6 +18,28 @@ struct IndexKey {
     }
 };
 
+// Most steps change no time and no link: when the index already lists count
+// distinct rows in the order of their keys now, sorting would give the same
+// list, so only the times are brought up to date. The keys end in the row
+// number, so strictly rising keys also prove every row is listed once.
+template <typename KeyOf>
+bool StillInOrder(Grid2D<int32_t>& entries, int32_t count, KeyOf keyOf)
+{
+    IndexKey previous{};
+    for (int32_t i = 0; i < count; ++i) {
+        int32_t* entry = entries.Row(static_cast<uint32_t>(i))->At(0);
+        const int32_t row = entry[kIndexRow];
+        if (row < 0 || row >= count) return false;
+        const IndexKey key = keyOf(row);
+        if (i > 0 && !(previous < key)) return false;
+        // Written as it goes: when the order fails further on, the sort rewrites every entry.
+        entry[kIndexTime] = key.time;
+        entry[kIndexLinkDigit] = key.digit;
+        previous = key;
+    }
+    return true;
+}
+
 }  // namespace
 
 void Timetable::BuildIndex(int32_t mode)
@@ -29,15 +51,20 @@ void Timetable::BuildIndex(int32_t mode)
     const int32_t expectedField = arrival ? kRowExpectedArrival : kRowExpectedDeparture;
     const int32_t linkField = arrival ? kRowArrivalLink : kRowDepartureLink;
 
+    const int32_t count = std::min({rowCount_, static_cast<int32_t>(entries.RowCount()),
+                                    static_cast<int32_t>(rows_.RowCount())});
+    // Every row has all its fields (the rows are made kRowFieldCount wide).
+    auto keyOf = [&](int32_t r) -> IndexKey {
+        const int32_t* row = rows_.Row(static_cast<uint32_t>(r))->At(0);
+        const int32_t expected = row[expectedField];
+        return {expected != kNotDrawn ? expected : row[timeField], row[linkField] % 10, r};
+    };
+    if (StillInOrder(entries, count, keyOf)) return;
+
     // Sorting on the whole key gives the order of a stable sort by time and
     // digit, whatever order the rows come in.
-    const int32_t count = std::min(rowCount_, static_cast<int32_t>(entries.RowCount()));
     std::vector<IndexKey> keys(static_cast<size_t>(count));
-    for (int32_t r = 0; r < count; ++r) {
-        const int32_t expected = Field(r, expectedField);
-        keys[static_cast<size_t>(r)] = {expected != kNotDrawn ? expected : Field(r, timeField),
-                                        Field(r, linkField) % 10, r};
-    }
+    for (int32_t r = 0; r < count; ++r) keys[static_cast<size_t>(r)] = keyOf(r);
     std::sort(keys.begin(), keys.end());
     for (int32_t i = 0; i < count; ++i) {
         int32_t* entry = entries.Row(static_cast<uint32_t>(i))->At(0);

@@ -10,6 +10,7 @@ packages=(
   xvfb xdotool imagemagick x11-utils
   googletest libgtest-dev libbenchmark-dev
   locales python3 unzip
+  valgrind bc procps
 )
 
 sudo_cmd=()

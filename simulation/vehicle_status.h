@@ -31,6 +31,11 @@ struct LabelItem {
     std::string text;          ///< the warning line
     uint8_t notReady = 0;      ///< from the status that gave the line
     int32_t severity = kSeverityNone;  ///< from the status that gave the line
+
+    bool operator==(const LabelItem& o) const
+    {
+        return text == o.text && notReady == o.notReady && severity == o.severity;
+    }
 };
 
 struct ConsistInfo {

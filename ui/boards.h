@@ -30,6 +30,8 @@ struct BoardCell {
     int32_t column = 0;  ///< board units from the pane's left edge
     std::string text;    ///< never empty
     int32_t colour = 0;  ///< 0x00BBGGRR
+
+    bool operator==(const BoardCell& o) const { return column == o.column && text == o.text && colour == o.colour; }
 };
 
 // One listed train, or one locomotive of the depot.
@@ -39,6 +41,12 @@ struct BoardRow {
     std::vector<BoardCell> cells;          ///< the first line, in column order
     int32_t relationColumn = 0;            ///< board units where the second line starts
     std::string relation;                  ///< wrapped at words up to the pane's right edge; may be empty
+
+    bool operator==(const BoardRow& o) const
+    {
+        return colour == o.colour && font == o.font && cells == o.cells && relationColumn == o.relationColumn &&
+               relation == o.relation;
+    }
 };
 
 // The row at a position of the arrival (departure) index, or none when the
@@ -62,12 +70,19 @@ struct PlacedBoardRow {
     BoardRow row;                ///< what to draw
     int32_t y = 0;               ///< top of the first line
     int32_t relationHeight = 0;  ///< of the second line, which starts at y + BoardLineHeight
+
+    bool operator==(const PlacedBoardRow& o) const
+    {
+        return row == o.row && y == o.y && relationHeight == o.relationHeight;
+    }
 };
 
 struct BoardPlan {
     std::vector<PlacedBoardRow> rows;  ///< top to bottom
     int32_t y = 0;                     ///< below the last row: where the next one would start
     bool full = false;                 ///< a row did not fit: nothing more is listed
+
+    bool operator==(const BoardPlan& o) const { return rows == o.rows && y == o.y && full == o.full; }
 };
 
 // Adds the row below the plan's rows when it fits a pane `height` high; a

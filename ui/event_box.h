@@ -21,6 +21,8 @@ constexpr int32_t kEventBoxAlertColour = RgbColour(180, 0, 0);  ///< the newest 
 struct EventBoxLine {
     std::string text;    ///< as drawn
     int32_t colour = 0;  ///< 0x00BBGGRR
+
+    bool operator==(const EventBoxLine& o) const { return text == o.text && colour == o.colour; }
 };
 
 // The lines, top to bottom: each hint as "> " and its text (the first

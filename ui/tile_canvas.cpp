@@ -116,7 +116,9 @@ void ShrinkRow(const CanvasPixel* in, const Spans& across, CanvasPixel* out, siz
 
 }  // namespace
 
-void ShrinkCanvas(const TileCanvas& from, const TileCanvas& to)
+void ShrinkCanvas(const TileCanvas& from, const TileCanvas& to) { ShrinkCanvasRows(from, to, 0, from.height); }
+
+void ShrinkCanvasRows(const TileCanvas& from, const TileCanvas& to, int32_t firstRow, int32_t endRow)
 {
     if (!from.pixels || !to.pixels || to.width < 1 || to.height < 1 || to.width > from.width ||
         to.height > from.height)
@@ -129,6 +131,7 @@ void ShrinkCanvas(const TileCanvas& from, const TileCanvas& to)
     std::vector<PixelSum> sums(wide);
     std::vector<CanvasPixel> row(wide);
     for (size_t y = 0; y < static_cast<size_t>(to.height); ++y) {
+        if (down.first[y] >= endRow || down.first[y] + down.count[y] <= firstRow) continue;
         std::fill(sums.begin(), sums.end(), PixelSum());
         for (int32_t k = 0; k < down.count[y]; ++k) {
             const CanvasPixel* in = from.pixels + static_cast<size_t>(down.first[y] + k) * wide;

@@ -41,3 +41,6 @@ void PutTileKeyed(const TileCanvas& canvas, int32_t x, int32_t y, const TilePixe
 // vanishes. `to` is at most as wide and as high as `from`; otherwise, or
 // without pixels, nothing is drawn.
 void ShrinkCanvas(const TileCanvas& from, const TileCanvas& to);
+// The same for the rows of `to` that rows firstRow..endRow-1 of `from` take
+// part in; the other rows of `to` are left as they are.
+void ShrinkCanvasRows(const TileCanvas& from, const TileCanvas& to, int32_t firstRow, int32_t endRow);

@@ -36,6 +36,13 @@ struct TrackLabelRow {
     bool notReady = false;                ///< some vehicle of the consist cannot run
     bool selected = false;                ///< the point's first tile is the selected tile
     bool left = false;                    ///< listed in the left column
+
+    bool operator==(const TrackLabelRow& o) const
+    {
+        return name == o.name && label == o.label && frontLocos == o.frontLocos && rearLocos == o.rearLocos &&
+               frontWarnings == o.frontWarnings && rearWarnings == o.rearWarnings && notReady == o.notReady &&
+               selected == o.selected && left == o.left;
+    }
 };
 
 // One labelled point's code beside its track.
@@ -48,6 +55,12 @@ struct TrackLabelSpot {
     bool closed = false;    ///< a disruption closes it: a line is drawn across
     std::string leftText;   ///< placed left of the track
     std::string rightText;  ///< placed right of it; empty when none
+
+    bool operator==(const TrackLabelSpot& o) const
+    {
+        return point == o.point && y == o.y && x1 == o.x1 && x2 == o.x2 && colour == o.colour && closed == o.closed &&
+               leftText == o.leftText && rightText == o.rightText;
+    }
 };
 
 // Everything the overlay draws.
@@ -56,6 +69,11 @@ struct TrackLabelPlan {
     std::vector<TrackLabelSpot> spots;   ///< in point order
     std::vector<TrackLabelRow> leftRows;   ///< the left column, in point order
     std::vector<TrackLabelRow> rightRows;  ///< the right column
+
+    bool operator==(const TrackLabelPlan& o) const
+    {
+        return drawn == o.drawn && spots == o.spots && leftRows == o.leftRows && rightRows == o.rightRows;
+    }
 };
 
 // The overlay for a pane `width` wide at the view of the same paint: nothing

@@ -99,6 +99,22 @@ TEST(ShrinkCanvas, AThinLineFadesButStays)
     }
 }
 
+TEST(ShrinkCanvas, RowsShrunkAgainAfterAChangeMatchAWholeShrink)
+{
+    // 50 x 40 -> 37 x 29; pixels of source rows 17..22 change, and only the
+    // target rows they take part in are reduced again
+    constexpr int kW = 50, kH = 40, kToW = 37, kToH = 29;
+    std::vector<CanvasPixel> from(kW * kH);
+    for (size_t i = 0; i < from.size(); ++i) from[i] = static_cast<CanvasPixel>(i * 2654435761u) & 0xFFFFFF;
+    std::vector<CanvasPixel> patched(kToW * kToH), whole(kToW * kToH);
+    ShrinkCanvas({from.data(), kW, kH}, {patched.data(), kToW, kToH});
+    for (int y = 17; y < 23; ++y)
+        for (int x = 0; x < kW; ++x) from[static_cast<size_t>(y * kW + x)] ^= 0xFFFFFF;
+    ShrinkCanvasRows({from.data(), kW, kH}, {patched.data(), kToW, kToH}, 17, 23);
+    ShrinkCanvas({from.data(), kW, kH}, {whole.data(), kToW, kToH});
+    EXPECT_EQ(patched, whole);
+}
+
 TEST(ShrinkCanvas, RefusesToEnlargeOrEmpty)
 {
     std::vector<CanvasPixel> from(4, 0x123456), to(9, 7);

@@ -1,10 +1,17 @@
 // The arrival and departure indexes: rows by time, then link digit, then row.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <tuple>
 #include <vector>
 
+#include "model/game.h"
+#include "model/random.h"
 #include "model/timetable.h"
 #include "roz_files.h"
+#include "simulation/admission.h"
+#include "simulation/new_game.h"
 
 namespace {
 
@@ -56,6 +63,60 @@ TEST(TimetableIndex, RowsInReverseOrderComeOutSorted)
     Timetable t = LoadRozRows(rows);
     const std::vector<int32_t> order = IndexRows(t, kArrivalMode);
     for (int i = 0; i < 40; ++i) EXPECT_EQ(order[i], 39 - i);
+}
+
+// Whether the index lists every row once, in the order of the two stable
+// sorts (link digit, then time): rows by time, link digit, row number.
+bool InSortedOrder(Timetable& t, int32_t mode)
+{
+    const int32_t side = mode == kArrivalMode ? kArrivalSide : kDepartureSide;
+    auto key = [&](int32_t r) { return std::make_tuple(t.ExpectedTime(r, kRawRow, side), t.LinkDigit(r, side), r); };
+    std::vector<bool> listed(static_cast<size_t>(t.TrainCount()));
+    for (int32_t i = 0; i < t.TrainCount(); ++i) {
+        const int32_t row = t.IndexRow(i, mode, false);
+        if (row < 0 || row >= t.TrainCount() || listed[static_cast<size_t>(row)]) return false;
+        listed[static_cast<size_t>(row)] = true;
+        if (i > 0 && !(key(t.IndexRow(i - 1, mode, false)) < key(row))) return false;
+    }
+    return true;
+}
+
+// Draws that vary, so trains run early, late and heavily delayed.
+int ScrambledDraw()
+{
+    static uint32_t state = 1;
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 8) & 0x7fff);
+}
+
+// After every step of a whole day on both sample stations (steps of ten game
+// seconds), with every train let onto its line, both indexes list the rows in
+// the sorted order, though they are sorted again only when a time or link has
+// changed.
+TEST(TimetableIndex, KeepTheSortedOrderThroughADayOfBothSampleStations)
+{
+    const RandomSource old = SetRandomSource(ScrambledDraw);
+    for (const char* station : {"Tarninowo", "Testowo"}) {
+        const std::string path = std::string(SEMARION_FIXTURES) + "/../../game/Stacje/" + station + "/" + station + ".roz";
+        Game game;
+        ASSERT_EQ(game.NewGameFromTimetable(path.c_str()), kNewGameStarted) << station;
+        int32_t reordered = 0;
+        std::vector<int32_t> previous[3];  // by mode
+        for (int32_t step = 0; step < 24 * 360; ++step) {
+            game.SimulationStep();  // its update ends with the indexes
+            for (int32_t mode : {kArrivalMode, kDepartureMode}) {
+                ASSERT_TRUE(InSortedOrder(game.timetable, mode)) << station << " step " << step << " mode " << mode;
+                const std::vector<int32_t> rows = IndexRows(game.timetable, mode);
+                reordered += rows != previous[mode] ? 1 : 0;
+                previous[mode] = rows;
+            }
+            // Admission may move expected times; the next update puts them in order.
+            for (int32_t asking = game.AdmitArrivingTrains(kFirstAsk, 0); asking >= 0;)
+                asking = game.AdmitArrivingTrains(asking, kLetOntoLine);
+        }
+        EXPECT_GT(reordered, 2) << station;  // delays did reorder the day
+    }
+    SetRandomSource(old);
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 // The boards' painting: the plans of ui/boards drawn in the board fonts.
 #include "ui/win32/boards_paint.h"
 
+#include <algorithm>
+#include <map>
+#include <tuple>
+
 #include "model/game.h"
 #include "ui/boards.h"
 #include "ui/font_table.h"
@@ -11,11 +15,13 @@
 #include "ui/win32/drawing.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/gdi_scoped.h"
+#include "ui/win32/kept_picture.h"
 #include "ui/win32/pane_paint.h"
 
 namespace {
 
 constexpr UINT kWrapFlags = DT_WORDBREAK | DT_NOPREFIX | DT_LEFT | DT_TOP;
+constexpr size_t kMeasuredTextsKept = 4096;
 
 HFONT BoardFontHandle(BoardFont font)
 {
@@ -49,13 +55,49 @@ void DrawBoardRows(HDC dc, const BoardPlan& plan, int width)
     }
 }
 
-// Background, and without a game nothing more; else the header. Returns the
-// first row's y, or -1 without a game.
-int BeginBoard(HDC dc, int width, int height, int colour, const char* header)
+// What a board shows: its lists (the depot section and the trains, or the
+// trains alone) planned for its size, colour, scale and fonts.
+struct BoardInputs {
+    int width = 0;
+    int height = 0;
+    int colour = 0;
+    double scale = 0;
+    std::vector<BoardPlan> plans;
+    HFONT fonts[5] = {};
+
+    bool operator==(const BoardInputs& o) const
+    {
+        return width == o.width && height == o.height && colour == o.colour && scale == o.scale &&
+               plans == o.plans && std::equal(fonts, fonts + 5, o.fonts);
+    }
+};
+
+KeptPicture<BoardInputs> gKeptArrivals;
+KeptPicture<BoardInputs> gKeptDepartures;
+
+BoardInputs BoardInputsNow(int width, int height, int colour)
 {
-    FillSolid(dc, {0, 0, width, height}, static_cast<COLORREF>(colour));
-    if (!gUi.gameRunning) return -1;
-    return DrawBoardHeader(dc, width, header);
+    return {width, height, colour, gUiScale, {},
+            {UiFontOrDefault(FontId::kBoardFont), UiFontOrDefault(FontId::kBoardItalicFont),
+             UiFontOrDefault(FontId::kBoardUnderlineFont), UiFontOrDefault(FontId::kBoardBoldFont),
+             UiFontOrDefault(FontId::kBoardSmallFont)}};
+}
+
+// The background, the header and the plans, or without a game the background
+// alone; a copy of the kept picture when the board shows what it showed.
+void PaintBoard(HDC dc, KeptPicture<BoardInputs>& kept, BoardInputs&& now, const char* header)
+{
+    const int width = now.width, height = now.height, colour = now.colour;
+    if (!gUi.gameRunning) {
+        FillSolid(dc, {0, 0, width, height}, static_cast<COLORREF>(colour));
+        return;
+    }
+    const std::vector<BoardPlan>& plans = now.plans;
+    kept.Paint(dc, std::move(now), width, height, [&](HDC target) {
+        FillSolid(target, {0, 0, width, height}, static_cast<COLORREF>(colour));
+        DrawBoardHeader(target, width, header);
+        for (const BoardPlan& plan : plans) DrawBoardRows(target, plan, width);
+    });
 }
 
 }  // namespace
@@ -78,19 +120,23 @@ int DrawBoardHeader(HDC dc, int width, const char* text)
     return BoardFirstRowY(s);
 }
 
-int PaintDepotSection(HDC dc, int width, int height, int y)
-{
-    const BoardPlan plan = PlanDepotSection(TheGame(), gUi.gameRunning, y, height, gUiScale, MeasureIn(dc, width));
-    DrawBoardRows(dc, plan, width);
-    return plan.full ? height : plan.y;
-}
-
 int MeasureBoardText(HDC dc, const std::string& text, int x, int right)
 {
     if (text.empty()) return 0;
-    ScopedSelect select(dc, UiFontOrDefault(FontId::kBoardSmallFont));
+    // The boards measure the same relations at every paint: the heights are
+    // remembered by font, width and text, and forgotten when too many.
+    using Key = std::tuple<HFONT, double, int, std::string>;
+    static std::map<Key, int> measured;
+    HFONT font = UiFontOrDefault(FontId::kBoardSmallFont);
+    Key key(font, gUiScale, right - 2 - x, text);
+    const auto found = measured.find(key);
+    if (found != measured.end()) return found->second;
+    if (measured.size() >= kMeasuredTextsKept) measured.clear();
+    ScopedSelect select(dc, font);
     RECT rect = {x, 0, right - 2, 0};
-    return DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, kWrapFlags | DT_CALCRECT);
+    const int height = DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, kWrapFlags | DT_CALCRECT);
+    measured.emplace(std::move(key), height);
+    return height;
 }
 
 void DrawBoardText(HDC dc, const std::string& text, int x, int y, int right, int height)
@@ -103,17 +149,23 @@ void DrawBoardText(HDC dc, const std::string& text, int x, int y, int right, int
 
 void PaintArrivalsBoard(HDC dc, int width, int height)
 {
-    int y = BeginBoard(dc, width, height, gSettings.przyjazdy, "PRZYJAZDY");
-    if (y < 0) return;
-    y = PaintDepotSection(dc, width, height, y);
-    DrawBoardRows(dc, PlanBoardList(TheGame(), true, true, y, height, gUiScale, MeasureIn(dc, width)), width);
+    BoardInputs now = BoardInputsNow(width, height, gSettings.przyjazdy);
+    if (gUi.gameRunning) {
+        const int first = BoardFirstRowY(gUiScale);
+        now.plans.push_back(PlanDepotSection(TheGame(), true, first, height, gUiScale, MeasureIn(dc, width)));
+        const int y = now.plans[0].full ? height : now.plans[0].y;
+        now.plans.push_back(PlanBoardList(TheGame(), true, true, y, height, gUiScale, MeasureIn(dc, width)));
+    }
+    PaintBoard(dc, gKeptArrivals, std::move(now), "PRZYJAZDY");
 }
 
 void PaintDeparturesBoard(HDC dc, int width, int height)
 {
-    const int y = BeginBoard(dc, width, height, gSettings.odjazdy, "ODJAZDY");
-    if (y < 0) return;
-    DrawBoardRows(dc, PlanBoardList(TheGame(), true, false, y, height, gUiScale, MeasureIn(dc, width)), width);
+    BoardInputs now = BoardInputsNow(width, height, gSettings.odjazdy);
+    if (gUi.gameRunning)
+        now.plans.push_back(
+            PlanBoardList(TheGame(), true, false, BoardFirstRowY(gUiScale), height, gUiScale, MeasureIn(dc, width)));
+    PaintBoard(dc, gKeptDepartures, std::move(now), "ODJAZDY");
 }
 
 LRESULT CALLBACK ArrivalsBoardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

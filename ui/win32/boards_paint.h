@@ -15,9 +15,6 @@ LRESULT CALLBACK DeparturesBoardWndProc(HWND window, UINT message, WPARAM wParam
 
 // The header, bold and centred, over a grey line; returns the first row's y.
 int DrawBoardHeader(HDC dc, int width, const char* text);
-// The depot's ready and preparing locomotives from y; returns the y after
-// them, or the pane's height when one did not fit (the board is full).
-int PaintDepotSection(HDC dc, int width, int height, int y);
 
 // A text wrapped at words from x to right - 2 in the small board font: its
 // height (0 for an empty text), and the text drawn so, without prefixes.

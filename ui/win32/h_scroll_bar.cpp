@@ -1,6 +1,8 @@
 // The horizontal scroll bar of a pane.
 #include "ui/win32/h_scroll_bar.h"
 
+#include <algorithm>
+
 #include "ui/h_scroll.h"
 #include "ui/layout.h"
 
@@ -36,7 +38,15 @@ int SetHScrollRange(HWND window, int contentWidth, int pos)
     info.nMax = bar.max;
     info.nPage = static_cast<UINT>(bar.page);
     info.nPos = bar.pos;
-    SetScrollInfo(window, SB_HORZ, &info, TRUE);
+    // Every paint of the pane sets the range; the bar is drawn again only when it changes.
+    SCROLLINFO shown = {};
+    shown.cbSize = sizeof shown;
+    shown.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    // The system keeps the page within the range.
+    const UINT page = std::min(info.nPage, static_cast<UINT>(std::max(info.nMax - info.nMin + 1, 0)));
+    if (!GetScrollInfo(window, SB_HORZ, &shown) || shown.nMin != info.nMin || shown.nMax != info.nMax ||
+        shown.nPage != page || shown.nPos != info.nPos)
+        SetScrollInfo(window, SB_HORZ, &info, TRUE);
     return bar.pos;
 }
 

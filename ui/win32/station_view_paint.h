@@ -5,12 +5,17 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "ui/event_box.h"
+
 // The whole pane of width x height into dc (the pane's memory context);
 // leaves the view's scale and origin for the input and the labels.
 void PaintStationView(HDC dc, int width, int height);
 
-// The box of hints and newest events in the pane's bottom-right corner.
-void DrawEventBox(HDC dc, int width, int height);
+// The box of the lines (hints and newest events, EventBoxLinesNow) in the
+// pane's bottom-right corner.
+void DrawEventBox(HDC dc, const std::vector<EventBoxLine>& lines, int width, int height);
 
 // Where the station's background picture comes from (the game files load
 // it); until one is set there is none. Returns the one before.

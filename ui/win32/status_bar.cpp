@@ -10,6 +10,12 @@
 
 HWND gStatusBar = nullptr;
 
+namespace {
+
+constexpr int kStatusTextChars = 512;  ///< longer texts are set without comparing
+
+}  // namespace
+
 void CreateStatusBar(HWND main)
 {
     gStatusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, main, nullptr,
@@ -30,6 +36,14 @@ void SetStatusText(int part, const char* text)
     if (part == kStatusMessage) gGameHooks.addLogEvent(text);
     if (!gStatusBar) return;
     std::wstring wide = Cp1250ToWide(text);
+    // The timer sets the texts after every message: a part that would show
+    // what it shows is left alone rather than drawn again.
+    wchar_t shown[kStatusTextChars] = {};
+    const LRESULT length = SendMessageW(gStatusBar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0);
+    if (LOWORD(length) < kStatusTextChars) {
+        SendMessageW(gStatusBar, SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(shown));
+        if (wide == shown) return;
+    }
     SendMessageW(gStatusBar, SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(wide.c_str()));
 }
 

@@ -2,6 +2,7 @@
 #include "ui/win32/tile_bitmaps.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "ui/settings.h"
 #include "ui/win32/drawing.h"
@@ -15,7 +16,13 @@ struct TileImage {
     TilePixels pixels;    ///< its top-left 14 x 14 pixels; meaningless without the bitmap
 };
 
+// The track tiles are made on first use: a station draws a few dozen of the
+// 690, and making all of them was most of the program's start.
 TileImage gTileBitmaps[kTileEntryCount];
+bool gTileMade[kTileEntryCount] = {};  ///< the entry has been made since the last load
+bool gTilesLoaded = false;             ///< between LoadTileBitmaps and FreeTileBitmaps
+COLORREF gTileColour = 0;              ///< the station colour of the last load
+int32_t gTileGeneration = 0;           ///< loads and frees so far
 TileImage gEntryNumberBitmaps[kDigitMarkerCount + 1];  // from 1
 TileImage gLetterBitmaps[kLetterMarkerCount + 1];      // from 1
 ScopedBitmap gSignalDownBitmap;
@@ -103,10 +110,24 @@ const TileImage* Entry(const TileImage (&table)[N], int32_t i)
 
 HBITMAP BitmapOf(const TileImage* image) { return image ? image->bitmap.Get() : nullptr; }
 
+// Track tile `entry`, made now when it is asked for the first time since the load.
+const TileImage* TrackTile(int32_t entry)
+{
+    if (!gTilesLoaded || entry < 0 || entry >= kTileEntryCount) return nullptr;
+    if (!gTileMade[entry]) {
+        gTileMade[entry] = true;
+        ScopedWindowDC screen(nullptr);
+        TileComposer composer(screen.Get(), gTileColour);
+        PixelReader reader;
+        Load(gTileBitmaps[entry], composer.Compose(entry), reader);
+    }
+    return Entry(gTileBitmaps, entry);
+}
+
 const TileImage* PictureImage(const TilePicture& picture)
 {
     switch (picture.kind) {
-    case TilePictureKind::kTrack: return Entry(gTileBitmaps, picture.number - kFirstTileNumber);
+    case TilePictureKind::kTrack: return TrackTile(picture.number - kFirstTileNumber);
     case TilePictureKind::kDigit: return picture.number >= 1 ? Entry(gEntryNumberBitmaps, picture.number) : nullptr;
     case TilePictureKind::kLetter: return picture.number >= 1 ? Entry(gLetterBitmaps, picture.number) : nullptr;
     default: return nullptr;
@@ -123,15 +144,17 @@ HBITMAP LoadNamedBitmap(const char* prefix, int32_t n)
 void LoadTileBitmaps()
 {
     FreeTileBitmaps();
-    ScopedWindowDC screen(nullptr);
-    TileComposer composer(screen.Get(), static_cast<COLORREF>(gSettings.schematStacji));
-    PixelReader reader;
-    for (int32_t i = 0; i < kTileEntryCount; ++i) Load(gTileBitmaps[i], composer.Compose(i), reader);
+    gTileColour = static_cast<COLORREF>(gSettings.schematStacji);
+    gTilesLoaded = true;
+    ++gTileGeneration;
 }
 
 void FreeTileBitmaps()
 {
     for (TileImage& tile : gTileBitmaps) tile.bitmap.Reset();
+    std::fill(std::begin(gTileMade), std::end(gTileMade), false);
+    gTilesLoaded = false;
+    ++gTileGeneration;
 }
 
 void LoadMarkerBitmaps()
@@ -159,7 +182,9 @@ void FreeSignalBitmaps()
     gSignalUpBitmap.Reset();
 }
 
-HBITMAP TileBitmap(int32_t entry) { return BitmapOf(Entry(gTileBitmaps, entry)); }
+int32_t TileBitmapsGeneration() { return gTileGeneration; }
+
+HBITMAP TileBitmap(int32_t entry) { return BitmapOf(TrackTile(entry)); }
 HBITMAP EntryNumberBitmap(int32_t n) { return n >= 1 ? BitmapOf(Entry(gEntryNumberBitmaps, n)) : nullptr; }
 HBITMAP LetterBitmap(int32_t n) { return n >= 1 ? BitmapOf(Entry(gLetterBitmaps, n)) : nullptr; }
 HBITMAP SignalDownBitmap() { return gSignalDownBitmap.Get(); }

@@ -14,10 +14,11 @@
 // LoadBitmapA of prefix + n from the program's resources; null when missing.
 HBITMAP LoadNamedBitmap(const char* prefix, int32_t n);
 
-// Frees the tiles, then makes entry i (picture number i + 100) a 14 x 14 bitmap
-// compatible with the screen in the [Kolor] Schemat_stacji colour with TOR<n>
-// drawn over it: keyed on white, or for family 53 on its own top-left pixel.
-// Again after the station colour changes.
+// Frees the tiles and takes the [Kolor] Schemat_stacji colour for the tiles
+// made from now on: entry i (picture number i + 100), when first asked for, is
+// a 14 x 14 bitmap compatible with the screen in that colour with TOR<n> drawn
+// over it: keyed on white, or for family 53 on its own top-left pixel. Again
+// after the station colour changes.
 void LoadTileBitmaps();
 void FreeTileBitmaps();
 void LoadMarkerBitmaps();  // NR1..NR9, L1..L37 as they are
@@ -25,6 +26,7 @@ void FreeMarkerBitmaps();
 void LoadSignalBitmaps();  // SEMAFOR_DOL, SEMAFOR_GORA
 void FreeSignalBitmaps();
 
+int32_t TileBitmapsGeneration();          // changes with every load and free
 HBITMAP TileBitmap(int32_t entry);        // prepared tile 0..689; null outside
 HBITMAP EntryNumberBitmap(int32_t n);     // NR1..NR9; null outside
 HBITMAP LetterBitmap(int32_t n);          // L1..L37; null outside

@@ -54,10 +54,10 @@ void PlaceAndDraw(HDC dc, std::vector<ViewRect>& placed, const TrackLabelSpot& s
 
 }  // namespace
 
-void DrawTrackLabels(HDC dc, int width, int height)
+HFONT TrackLabelFont(bool bold) { return bold ? LabelBoldFont() : LabelFont(); }
+
+void DrawTrackLabels(HDC dc, const TrackLabelPlan& plan, int width, int height)
 {
-    const TrackLabelPlan plan =
-        PlanTrackLabels(TheGame(), gStationView, width, gUi.gameRunning, gSelection.selectedTile);
     if (!plan.drawn) return;
     ScopedSelect selectFont(dc, LabelFont());
     SetBkMode(dc, TRANSPARENT);
