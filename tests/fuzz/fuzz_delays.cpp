@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "fuzz_files.h"
-#include "model/random.h"
 #include "sources/delay_data.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -15,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return path;
     }();
     fuzz::WriteInput("dzis.opoz", data, size);
-    SeedRandom(1);
+    fuzz::Seed(1);
     Game game;
     if (game.NewGameFromTimetable(timetable.c_str()) != 0) std::abort();
     LoadDelaysFile(game, timetable);

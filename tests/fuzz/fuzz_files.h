@@ -8,12 +8,14 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "model/game.h"
+#include "model/random.h"
 #include "simulation/admission.h"
 
 namespace fuzz {
@@ -23,8 +25,15 @@ inline const std::string& Folder()
 {
     static const std::string folder = [] {
         namespace fs = std::filesystem;
-        const fs::path dir = fs::temp_directory_path() / ("semarion_fuzz_" + std::to_string(getpid()));
+        // In memory where the system has it: the harnesses write a file every run.
+        const fs::path temp = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        const fs::path dir = temp / ("semarion_fuzz_" + std::to_string(getpid()));
         fs::create_directories(dir);
+        static const fs::path made = dir;
+        std::atexit([] {
+            std::error_code ignored;
+            fs::remove_all(made, ignored);
+        });
         for (const char* station : {"Testowo", "Tarninowo"})
             fs::copy_file(fs::path(SEMARION_GAME_FOLDER) / "Stacje" / station / (std::string(station) + ".stc"),
                           dir / (std::string(station) + ".stc"), fs::copy_options::overwrite_existing);
@@ -54,6 +63,14 @@ inline std::string ReadFile(const std::string& path)
 inline std::string SampleTimetable(const char* station)
 {
     return std::string(SEMARION_GAME_FOLDER) + "/Stacje/" + station + "/" + station + ".roz";
+}
+
+// Seeds the game's generator; the first timetable of the process seeds it
+// from the time, so one is made before.
+inline void Seed(unsigned seed)
+{
+    static const Timetable first;
+    SeedRandom(seed);
 }
 
 // Timer steps: the simulation step, then the admission, every train let on.

@@ -2,7 +2,6 @@
 // loads one: a refused save leaves the running game exactly as it was; a
 // loaded one saves again, loads back to the same bytes and runs on.
 #include "fuzz_files.h"
-#include "model/random.h"
 
 namespace {
 
@@ -19,13 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static Game running;
     static std::string before;
     if (before.empty()) {
-        SeedRandom(1);
+        fuzz::Seed(1);
         if (running.NewGameFromTimetable(fuzz::SampleTimetable("Testowo").c_str()) != 0) std::abort();
         fuzz::Steps(running, 600);
         before = Saved(running, fuzz::Folder() + "przed.sav");
     }
     const std::string path = fuzz::WriteInput("gra.sav", data, size);
-    SeedRandom(1);
+    fuzz::Seed(1);
     if (running.LoadGameState(path.c_str(), SEMARION_GAME_FOLDER) != 0) {
         if (Saved(running, fuzz::Folder() + "po.sav") != before) std::abort();
         return 0;

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "fuzz_files.h"
-#include "model/random.h"
 #include "ui/game_hooks.h"
 #include "ui/model_hooks.h"
 #include "ui/settings.h"
@@ -76,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     LoadSettings();
     SaveSettings();
     LoadSettings();
-    SeedRandom(1);
+    fuzz::Seed(1);
     if (TheGame().NewGameFromTimetable(fuzz::SampleTimetable("Testowo").c_str()) != 0) std::abort();
     TheGame().clock.Step(60);
     fuzz::Steps(TheGame(), 300);

@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "fuzz_files.h"
-#include "model/random.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -24,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     for (int32_t r = 0; r < game.GridRows(); ++r)
         for (int32_t c = 0; c < game.GridCols(); ++c) game.TileCode(r, c), game.TileState(r, c);
-    SeedRandom(1);
+    fuzz::Seed(1);
     if (game.NewGameFromTimetable(timetable.c_str()) != 0) return 0;
     game.clock.Step(10);
     fuzz::Steps(game, 200);

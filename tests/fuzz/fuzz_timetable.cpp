@@ -1,12 +1,10 @@
 // A timetable (".roz") as the program takes it: a new game is started on it
 // beside the sample stations and, when it starts, runs for a while.
 #include "fuzz_files.h"
-#include "model/random.h"
-#include "simulation/rolling_stock_kinds.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    SeedRandom(1);
+    fuzz::Seed(1);
     const std::string path = fuzz::WriteInput("plan.roz", data, size);
     Game game;
     if (game.NewGameFromTimetable(path.c_str()) != 0) return 0;

@@ -2,7 +2,6 @@
 // Testowo game from where the game part of the save ended: a refused block
 // leaves the timetable as it was, a read one runs on.
 #include "fuzz_files.h"
-#include "model/random.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -23,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (fuzz::ReadFile(after) != fuzz::ReadFile(fresh)) std::abort();
         return 0;
     }
-    SeedRandom(1);
+    fuzz::Seed(1);
     game.timetable.Update(game.Now());
     fuzz::Steps(game, 100);
     return 0;
