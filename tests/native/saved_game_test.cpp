@@ -287,11 +287,11 @@ public:
     void Act(Game& game)
     {
         const int32_t point = Below(game.PointCount());
-        const int32_t slot = Below(kSlotsPerPoint);
-        switch (Below(8)) {
-        case 0: game.CoupleOrUncouple(game.PointTile(point), slot, -1); break;
-        case 1: game.TurnLocomotive(point, slot); break;
+        switch (Below(10)) {
+        case 0: game.CoupleOrUncouple(game.PointTile(point), Below(4), -1); break;
+        case 1: game.TurnLocomotive(AtTurntable(game), Below(3)); break;
         case 2: CallOut(game); break;
+        case 3: Route(game, AtTurntable(game)); break;
         default: Route(game, point); break;
         }
     }
@@ -302,12 +302,22 @@ private:
         x_ = x_ * 1103515245u + 12345u;
         return n > 0 ? static_cast<int32_t>((x_ >> 16) % static_cast<uint32_t>(n)) : 0;
     }
+    // One of the points by the turntable: the locomotive track or the depot.
+    int32_t AtTurntable(Game& game)
+    {
+        std::vector<int32_t> points;
+        for (int32_t p = 0; p < game.PointCount(); ++p)
+            if (game.PointKind(p) == kPointLocoTrack || game.PointKind(p) == kPointDepot) points.push_back(p);
+        return points.empty() ? 0 : points[static_cast<size_t>(Below(static_cast<int32_t>(points.size())))];
+    }
+    // To any point, or every other time to the turntable and the shed.
     void Route(Game& game, int32_t from)
     {
         if (FindPoweredSlot(game, from, 0, 1) < 0) return;
         for (int32_t tries = 0; tries < 4; ++tries) {
+            const int32_t to = Below(2) ? AtTurntable(game) : Below(game.PointCount());
             const TileCode fromTile = game.PointTileAt(from, Below(3));
-            const TileCode toTile = game.PointTileAt(Below(game.PointCount()), Below(3));
+            const TileCode toTile = game.PointTileAt(to, Below(3));
             if (fromTile > 0 && toTile > 0 && !game.ValidateMove(fromTile, toTile, -1) &&
                 ClickRoute(game, fromTile, toTile) == nullptr)
                 return;
@@ -362,8 +372,8 @@ void CheckDayOfSavesAndLoads(const std::string& station, uint32_t seed)
     const int32_t moments = longRun ? 48 : 8;
     const int32_t runOn = longRun ? 5000 : 1000;
     RunningGameLog log;
-    SeedRandom(seed);
     Game game;
+    SeedRandom(seed);  // after the first timetable seeds the generator from the time
     ASSERT_EQ(game.NewGameFromTimetable((GameFolder() + "/Stacje/" + station + "/" + station + ".roz").c_str()),
               kNewGameStarted);
     const int32_t stepsADay = 24 * 3600 / game.clock.Step(0);
