@@ -292,7 +292,8 @@ public:
         case 1: game.TurnLocomotive(AtTurntable(game), Below(3)); break;
         case 2: CallOut(game); break;
         case 3: Route(game, AtTurntable(game)); break;
-        default: Route(game, point); break;
+        case 4: Route(game, point); break;
+        default: Dispatch(game, point); break;
         }
     }
 
@@ -313,15 +314,32 @@ private:
     // To any point, or every other time to the turntable and the shed.
     void Route(Game& game, int32_t from)
     {
-        if (FindPoweredSlot(game, from, 0, 1) < 0) return;
-        for (int32_t tries = 0; tries < 4; ++tries) {
-            const int32_t to = Below(2) ? AtTurntable(game) : Below(game.PointCount());
-            const TileCode fromTile = game.PointTileAt(from, Below(3));
-            const TileCode toTile = game.PointTileAt(to, Below(3));
-            if (fromTile > 0 && toTile > 0 && !game.ValidateMove(fromTile, toTile, -1) &&
-                ClickRoute(game, fromTile, toTile) == nullptr)
-                return;
+        for (int32_t tries = 0; tries < 4; ++tries)
+            if (Click(game, from, Below(2) ? AtTurntable(game) : Below(game.PointCount()))) return;
+    }
+    // As a dispatcher would: a train at an entry to a platform, a train
+    // whose departure has come to its exit.
+    void Dispatch(Game& game, int32_t from)
+    {
+        const int32_t slot = FindPoweredSlot(game, from, 0, 1);
+        if (slot < 0) return;
+        const int32_t kind = game.PointKind(from);
+        const int32_t train = ConsistTrainRow(game, from, slot);
+        if (kind == kPointEntry || kind == kPointLine) {
+            for (int32_t to = 0; to < game.PointCount(); ++to)
+                if (IsPlatformKind(game.PointKind(to)) && Click(game, from, to)) return;
+        } else if (train >= 0 && game.Now() >= game.timetable.RowTime(train, kDepartureSide)) {
+            Click(game, from, game.FindPointByTile(game.timetable.ExitTileOfRow(train)));
         }
+    }
+    // The player's clicks from one point to another, by one of their tiles.
+    bool Click(Game& game, int32_t from, int32_t to)
+    {
+        if (FindPoweredSlot(game, from, 0, 1) < 0) return false;
+        const TileCode fromTile = game.PointTileAt(from, Below(3));
+        const TileCode toTile = game.PointTileAt(to, Below(3));
+        return fromTile > 0 && toTile > 0 && !game.ValidateMove(fromTile, toTile, -1) &&
+               ClickRoute(game, fromTile, toTile) == nullptr;
     }
     void CallOut(Game& game)
     {
@@ -345,7 +363,9 @@ std::string FirstDifference(const std::string& a, const std::string& b)
     return "line " + std::to_string(line) + ": \"" + lineAt(a) + "\" against \"" + lineAt(b) + "\"";
 }
 
-// Runs the game for steps timer steps, the player acting once a game minute;
+constexpr int32_t kStepsBetweenActs = 6;
+
+// Runs the game for steps timer steps, the player acting every sixth one;
 // true when the clock passed midnight.
 bool Play(Game& game, RandomPlayer& player, int32_t steps)
 {
@@ -356,20 +376,21 @@ bool Play(Game& game, RandomPlayer& player, int32_t steps)
         pastMidnight = pastMidnight || game.Now() < before;
         for (int32_t asking = game.AdmitArrivingTrains(kFirstAsk, 0); asking >= 0;)
             asking = game.AdmitArrivingTrains(asking, kLetOntoLine);
-        if (game.Seconds() == 0) player.Act(game);
+        if (i % kStepsBetweenActs == 0) player.Act(game);
     }
     return pastMidnight;
 }
 
 // A day of a sample station from its start to past the next midnight, saved
-// at `moments` moments: the save loads and saves again to the same bytes,
-// and the loaded game, run on with the same draws and the same player, stays
-// the saved one. SEMARION_LONG_ROUND_TRIP (the fuzz script sets it) plays
-// more moments and longer.
+// every half hour: each save loads and saves again to the same bytes, and at
+// every fourth hour the loaded game, run on with the same draws and the same
+// player, stays the saved one. SEMARION_LONG_ROUND_TRIP (the fuzz script sets
+// it) runs on at every save and five times as long.
 void CheckDayOfSavesAndLoads(const std::string& station, uint32_t seed)
 {
     const bool longRun = std::getenv("SEMARION_LONG_ROUND_TRIP") != nullptr;
-    const int32_t moments = longRun ? 48 : 8;
+    constexpr int32_t kMoments = 48;
+    const int32_t runOnEvery = longRun ? 1 : 8;
     const int32_t runOn = longRun ? 5000 : 1000;
     RunningGameLog log;
     Game game;
@@ -380,14 +401,15 @@ void CheckDayOfSavesAndLoads(const std::string& station, uint32_t seed)
     RandomPlayer player(seed);
     const std::string folder = TestFolder();
     bool pastMidnight = false;
-    for (int32_t moment = 0; moment < moments; ++moment) {
-        pastMidnight = Play(game, player, stepsADay / moments) || pastMidnight;
+    for (int32_t moment = 0; moment < kMoments; ++moment) {
+        pastMidnight = Play(game, player, stepsADay / kMoments) || pastMidnight;
         SCOPED_TRACE(station + " at " + std::to_string(game.Now()));
         const std::string saved = SavedText(game, folder + "a.sav");
         Game loaded;
         ASSERT_EQ(loaded.LoadGameState((folder + "a.sav").c_str(), GameFolder().c_str()), kSavedGameOk);
         loaded.clock.Step(game.clock.Step(0));
         ASSERT_EQ(FirstDifference(SavedText(loaded, folder + "b.sav"), saved), "");
+        if (moment % runOnEvery != 0) continue;
 
         const uint32_t runSeed = seed + static_cast<uint32_t>(moment);
         RandomPlayer playerOfLoaded(runSeed);
@@ -404,8 +426,11 @@ void CheckDayOfSavesAndLoads(const std::string& station, uint32_t seed)
 
 TEST(SavedGameRoundTrip, DaysOfBothSampleStationsSaveLoadAndRunOnAsSaved)
 {
+    // Seeds under which the player, with the C library here, leaves a turned
+    // locomotive in Testowo's shed and brings light engines to Tarninowo;
+    // elsewhere the days differ, and must round-trip as well.
     CheckDayOfSavesAndLoads("Testowo", 11);
-    CheckDayOfSavesAndLoads("Tarninowo", 23);
+    CheckDayOfSavesAndLoads("Tarninowo", 3);
 }
 
 }  // namespace
