@@ -7,7 +7,8 @@
 #
 # SECONDS per harness (default 600); harnesses by name (default all, see
 # tests/fuzz/). FUZZ_RUNS=N stops a harness after N executions instead when
-# that comes first; FUZZ_JOBS harnesses run at a time (default 3). Findings
+# that comes first; FUZZ_JOBS harnesses run at a time (default 3);
+# FUZZ_OPTIONS adds libFuzzer options (e.g. -max_len=4096). Findings
 # land in build/fuzz/findings/, new inputs in build/fuzz/corpus/.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -23,6 +24,8 @@ echo "=== budowanie build/fuzz ==="
 build_fuzzers "$root" || { tail -n 60 build/fuzz.log; exit 1; }
 options=(-max_total_time="$seconds")
 [ -n "${FUZZ_RUNS:-}" ] && options+=(-runs="$FUZZ_RUNS")
+read -r -a extra <<<"${FUZZ_OPTIONS:-}"
+options+=("${extra[@]}")
 failed=0
 run_fuzzers "$root" "${FUZZ_JOBS:-3}" "${names[@]}" -- "${options[@]}" || failed=1
 
