@@ -96,21 +96,22 @@ bool KnownStatus(int32_t status)
 }
 
 // One saved entry line into a fresh entry. The program writes only entries in
-// use that hold a locomotive; anything else marks a damaged block.
-bool ReadSavedEntry(std::FILE* file, DepotEntry& entry)
+// use that hold a locomotive; anything else marks a damaged block. Lines of
+// older versions end before the turned flag: their locomotives come back unturned.
+bool ReadSavedEntry(std::FILE* file, int32_t version, DepotEntry& entry)
 {
     enum { kKind, kTrain, kType, kNumber, kOperational, kCoupled, kMotion, kCountdown, kLink,
-           kStatus, kEntryCountdown, kSlotState, kFields };
-    int32_t v[kFields];
-    for (int32_t& value : v)
-        if (!ReadInt(file, value)) return false;
+           kStatus, kEntryCountdown, kSlotState, kTurned, kFields };
+    int32_t v[kFields] = {};
+    for (int32_t i = 0; i < DepotSavedEntryFields(version); ++i)
+        if (!ReadInt(file, v[i])) return false;
     if (v[kKind] < kKindCar || v[kKind] > kKindSteamLoco || v[kType] < 1 ||
-        !KnownStatus(v[kStatus]) || v[kSlotState] != kDepotEntryInUse)
+        !KnownStatus(v[kStatus]) || v[kSlotState] != kDepotEntryInUse || v[kTurned] < 0 || v[kTurned] > 1)
         return false;
 
     VehicleSlot& slot = entry.slot;
     slot.Kind(v[kKind]);
-    slot.Train(v[kTrain]);
+    slot.SetTrain(v[kTrain]);  // a light engine's -1 too
     slot.Type(v[kType]);
     slot.Number(v[kNumber]);
     slot.Operational(v[kOperational]);
@@ -118,6 +119,7 @@ bool ReadSavedEntry(std::FILE* file, DepotEntry& entry)
     slot.Motion(v[kMotion]);
     slot.Countdown(v[kCountdown]);
     slot.Link(v[kLink]);
+    slot.Turned(v[kTurned]);
     entry.status = v[kStatus];
     entry.countdown = v[kEntryCountdown];
     entry.slotState = v[kSlotState];
@@ -296,9 +298,10 @@ int32_t Depot::AppendToSave(const char* path)
     for (int32_t i = 0; i < count_; ++i) {
         DepotEntry& entry = entries_[i];
         VehicleSlot& slot = entry.slot;
-        std::fprintf(file, "%d %d %d %d %d %d %d %d %d %d %d %d\n", slot.Kind(), slot.Train(),
+        std::fprintf(file, "%d %d %d %d %d %d %d %d %d %d %d %d %d\n", slot.Kind(), slot.Train(),
                      slot.Type(), slot.Number(), slot.Operational(), slot.Coupled(), slot.Motion(),
-                     slot.Countdown(), slot.Link(), entry.status, entry.countdown, entry.slotState);
+                     slot.Countdown(), slot.Link(), entry.status, entry.countdown, entry.slotState,
+                     slot.Turned());
     }
     bool written = !std::ferror(file);
     if (std::fclose(file) != 0) written = false;
@@ -318,7 +321,9 @@ int32_t Depot::LoadFromSave(const char* path)
 
 bool Depot::ReadSavedBlock(std::FILE* file)
 {
-    SkipLine(file, SIZE_MAX);  // version
+    int32_t version = 0;
+    if (!ReadInt(file, version)) return false;
+    SkipLine(file, SIZE_MAX);
     SkipLine(file, kSavedNameLineMax);
     int32_t capacity = 0;
     int32_t count = 0;
@@ -332,7 +337,7 @@ bool Depot::ReadSavedBlock(std::FILE* file)
         return false;
     if (count < 0 || count > capacity_) return false;
     for (int32_t i = 0; i < count; ++i)
-        if (!ReadSavedEntry(file, entries_[i])) return false;
+        if (!ReadSavedEntry(file, version, entries_[i])) return false;
     count_ = count;
     return true;
 }

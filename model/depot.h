@@ -47,6 +47,10 @@ enum DepotResult : int32_t {
 };
 
 constexpr int32_t kDepotMaxCapacity = 1000;  ///< largest capacity Param accepts
+constexpr int32_t kDepotTurnedFromVersion = 7;  ///< saved games from this version keep the turned flag
+
+// Integers on one entry line of the saved depot block of a saved-game version.
+constexpr int32_t DepotSavedEntryFields(int32_t version) { return version >= kDepotTurnedFromVersion ? 13 : 12; }
 
 struct DepotEntry {
     VehicleSlot slot;                      ///< the locomotive

@@ -95,8 +95,9 @@ Timetable::DrawOutcome Timetable::DrawExpectedTimes(int32_t row)
     if (randomDelays_) {
         const int32_t cls = CategoryClass(Field(row, kRowArrivalCategory));
         if (!IsCategoryClass(cls)) return DrawOutcome::kNoClass;
-        const int32_t early = delayChances_[static_cast<size_t>(cls)][kDelayEarly];
-        const int32_t late = delayChances_[static_cast<size_t>(cls)][kDelayLate];
+        // The chances are stored as given: their sum is taken wide, so no value overflows it.
+        const int64_t early = delayChances_[static_cast<size_t>(cls)][kDelayEarly];
+        const int64_t late = delayChances_[static_cast<size_t>(cls)][kDelayLate];
         if (rnd < early) {
             expectedArrival = AddMinutesClamped(arrival, -DrawBelow(kEarlyRange[cls]));
             outcome = DrawOutcome::kDelayed;

@@ -19,6 +19,11 @@ int32_t VehicleSlot::Train(int32_t v)
     return train_;
 }
 
+void VehicleSlot::SetTrain(int32_t train)
+{
+    if (type_ < kTypeNoTimetableTrain) train_ = train;
+}
+
 int32_t VehicleSlot::Type(int32_t v)
 {
     if (v < 0) return 0;

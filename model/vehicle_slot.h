@@ -41,6 +41,9 @@ public:
 
     // Field accessors; the default argument is each field's read sentinel.
     int32_t Train(int32_t v = -1);
+    // Sets the train whatever the value, -1 too (a light engine's, a train
+    // gone from the timetable), while the type is below 100.
+    void SetTrain(int32_t train);
     int32_t Type(int32_t v = 0);
     int32_t Kind(int32_t v = 0);
     int32_t Number(int32_t v = 0);

@@ -9,6 +9,7 @@ packages=(
   wine wine64
   xvfb xdotool imagemagick x11-utils
   googletest libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   locales python3 unzip
   valgrind bc procps
 )

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native suites, the same suites
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build
-# (its suites and the end-to-end tests) under Wine and Xvfb.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz harnesses
+# (built with clang) over their corpora and for a short time each, and the
+# Windows build (its suites and the end-to-end tests) under Wine and Xvfb.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+. "$root/scripts/fuzz_lib.sh"
 "$root/scripts/install-deps.sh" || exit 1
 
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -27,6 +29,17 @@ configure_build_test() {
 mkdir -p build
 configure_build_test native -DCMAKE_BUILD_TYPE=RelWithDebInfo
 configure_build_test sanitize -DCMAKE_BUILD_TYPE=Debug -DSEMARION_SANITIZE=address,undefined
+# Every harness over its committed corpus, then fuzzed briefly: half the
+# cores at a time (one on a 2-core machine), 15 seconds each.
+echo "=== fuzz ==="
+if build_fuzzers "$root"; then
+  mapfile -t fuzzers < <(fuzz_names "$root")
+  run_fuzzers "$root" $(( jobs > 3 ? jobs / 2 : 1 )) "${fuzzers[@]}" -- -max_total_time=15 || failed+=(fuzz)
+else
+  tail -n 60 build/fuzz.log
+  echo "budowanie fuzz nie powiodło się"
+  failed+=(fuzz)
+fi
 configure_build_test win -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-posix.cmake"
 

@@ -27,7 +27,7 @@ void ForgetTimetableRow(Game& game, int32_t row)
             VehicleSlot& slot = SlotOrEmpty(game, r, s);
             if (!IsTrainVehicle(slot)) continue;
             const int32_t train = slot.Train();
-            if (train == row) slot.Train(-1);
+            if (train == row) slot.SetTrain(-1);
             else if (train > row) slot.Train(train - 1);
         }
     }

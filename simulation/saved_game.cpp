@@ -154,7 +154,7 @@ private:
         int32_t count = 0;
         int32_t value = 0;
         if (!in_.Number(capacity, 1) || !in_.NumberIn(count, 0, kDepotMaxCapacity, 1)) return false;
-        for (int32_t i = 0; i < 5 + count * 12; ++i)
+        for (int32_t i = 0; i < 5 + count * DepotSavedEntryFields(version_); ++i)
             if (!in_.Number(value, 1)) return false;
         return true;
     }
@@ -192,7 +192,7 @@ private:
             !in_.NumberIn(operational, 0, 1, 1) || !in_.NumberIn(coupled, 0, 1, 1) ||
             !in_.NumberIn(motion, kMotionStanding, kLastMotion, 1))
             return false;
-        slot.Train(train);
+        slot.SetTrain(train);  // a light engine's -1 too
         slot.Type(type);
         slot.Kind(kind);
         slot.Number(number);

@@ -10,7 +10,7 @@ enum SavedGameResult : int32_t {
     kSavedGameOldVersion = 2,  ///< a version below 2
 };
 
-constexpr int32_t kSavedGameVersion = 6;       ///< the version written; a higher one reads as this
+constexpr int32_t kSavedGameVersion = 7;       ///< the version written; a higher one reads as this
 constexpr int32_t kSavedGameOldestVersion = 2;
 constexpr int32_t kSavedStationNameBytes = 29;  ///< the station name field, padded with zero bytes
 constexpr int32_t kSavedPathTiles = 199;        ///< tiles of a saved path before its 0

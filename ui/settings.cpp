@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "ui/game_hooks.h"
+#include "ui/options_form.h"
 #include "ui/startup.h"
 
 Settings gSettings;
@@ -195,12 +196,14 @@ void SaveKey(const SettingKey& k)
 void LoadDelayOptions()
 {
     GameHooks& game = gGameHooks;
-    game.lookAhead(ReadInt("Opoznienia", "Wyprzedzenie", game.lookAhead(kReadSentinel)));
+    // Clamped as the options dialog clamps what the player types.
+    game.lookAhead(Clamp(ReadInt("Opoznienia", "Wyprzedzenie", game.lookAhead(kReadSentinel)), 0, kMaxLookAhead));
     for (int cls = 0; cls < 6; ++cls)
         for (int sign = 0; sign < 2; ++sign)
             game.delayChance(cls, sign,
-                             ReadInt("Opoznienia", DelayChanceKey(cls, sign).c_str(),
-                                     game.delayChance(cls, sign, kReadSentinel)));
+                             Clamp(ReadInt("Opoznienia", DelayChanceKey(cls, sign).c_str(),
+                                           game.delayChance(cls, sign, kReadSentinel)),
+                                   0, kMaxChance));
 }
 
 void SaveDelayOptions()

@@ -229,9 +229,13 @@ TEST_F(Admission, ALightEngineLeavesNoRowNumberBehind)
     BlockTrain(game, kTestowoLine, 0) = 2;
     BlockCountdown(game, kTestowoLine, 0) = 25;
     LineStateOf(game, kTestowoLine) = kLineArriving;
+    // A car left standing with the light engine's row loses it, and keeps
+    // no number that would name the next train.
+    Put(kTestowoStabling, 0, kTypeCar, 0, false);
     SetClock(1005, 59);
     Step();
     ASSERT_EQ(game.TrainCount(), 2);
+    EXPECT_EQ(Slot(kTestowoStabling, 0).Train(), -1);
     VehicleSlot& engine = Slot(kTestowoEastEntry, 0);
     EXPECT_EQ(engine.Type(), kTypeDieselLoco);
     EXPECT_EQ(engine.Train(), -1);

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/depot.h"
 
@@ -49,12 +51,12 @@ std::filesystem::path TempDir()
 }
 
 // A saved game's first two lines (version, 29-byte name field), then text.
-std::string WriteSave(const char* name, const std::string& depotBlock)
+std::string WriteSave(const char* name, const std::string& depotBlock, int32_t version = 6)
 {
     const std::string path = (TempDir() / name).string();
     std::FILE* file = std::fopen(path.c_str(), "w");
     const char station[29] = "Zielona Gora.stc";
-    std::fputs("6\n", file);
+    std::fprintf(file, "%d\n", static_cast<int>(version));
     std::fwrite(station, 1, sizeof station, file);
     std::fputs("\n", file);
     std::fputs(depotBlock.c_str(), file);
@@ -195,10 +197,15 @@ TEST(Depot, SaveAndLoadThroughARealFile)
     VehicleSlot unit;
     unit.Fill(9, 120, kKindElectricLoco, 77, 1, 0, kMotionRouted);
     ASSERT_EQ(depot.Add(unit), kDepotOk);
+    // A turned light engine, of no timetable row any more.
+    VehicleSlot light;
+    light.Fill(-1, 4, kKindDieselLoco, 8, 1, 0, kMotionStanding);
+    light.Turned(1);
+    ASSERT_EQ(depot.Add(light), kDepotOk);
     depot.Release(3, 12);
     depot.Tick();
     depot.SetExitFree(1);
-    const std::string path = WriteSave("round_trip.sav", "");
+    const std::string path = WriteSave("round_trip.sav", "", kDepotTurnedFromVersion);
     ASSERT_EQ(depot.AppendToSave(path.c_str()), kDepotOk);
     std::FILE* file = std::fopen(path.c_str(), "a");
     std::fputs("0,0,0,\n", file);  // the tile states follow in a real save
@@ -210,15 +217,18 @@ TEST(Depot, SaveAndLoadThroughARealFile)
     ASSERT_EQ(loaded.LoadFromSave(path.c_str()), kDepotOk);
     EXPECT_EQ(loaded.Param(kDepotParamCapacity, -1), 5);
     EXPECT_EQ(loaded.Param(kDepotParamRepairSteps, -1), 180);
-    EXPECT_EQ(Listing(loaded), "2.40:2/180 3.12:4/0 120.77:3/0");
-    for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(Listing(loaded), "2.40:2/180 3.12:4/0 4.8:3/0 120.77:3/0");
+    for (size_t i = 0; i < 4; ++i) {
         VehicleSlot& a = depot.Stats().table[i].entry->slot;
         VehicleSlot& b = loaded.Stats().table[i].entry->slot;
         EXPECT_EQ(b.Kind(), a.Kind());
         EXPECT_EQ(b.Train(), a.Train());
         EXPECT_EQ(b.Operational(), a.Operational());
         EXPECT_EQ(b.Motion(), a.Motion());
+        EXPECT_EQ(b.Turned(), a.Turned());
     }
+    EXPECT_EQ(loaded.Stats().table[2].entry->slot.Train(), -1);
+    EXPECT_EQ(loaded.Stats().table[2].entry->slot.Turned(), 1);
     loaded.Tick();  // the saved exit flag lets the ready one out
     EXPECT_EQ(exit.Number(), 12);
 
@@ -248,10 +258,17 @@ TEST(Depot, DamagedFilesAreRefusedAndTheDepotKept)
         "3 1 1 0 28 180 0\n4 0 6 1 1 0 0 0 0 9 0 7\n",            // unknown status
         "3 1 1 0 28 180 0\n9 0 6 1 1 0 0 0 0 3 0 7\n",            // unknown kind
     };
-    for (const char* block : blocks) {
+    const char* turnedBlocks[] = {
+        "3 1 1 0 28 180 0\n4 0 6 1 1 0 0 0 0 3 0 7\n",    // the turned flag missing
+        "3 1 1 0 28 180 0\n4 0 6 1 1 0 0 0 0 3 0 7 2\n",  // turned 2
+    };
+    std::vector<std::pair<const char*, int32_t>> cases;
+    for (const char* block : blocks) cases.emplace_back(block, 6);
+    for (const char* block : turnedBlocks) cases.emplace_back(block, kDepotTurnedFromVersion);
+    for (const auto& [block, version] : cases) {
         Depot depot = MakeDepot(2, 60, 6);
         AddLoco(depot, 4, 9);
-        EXPECT_EQ(depot.LoadFromSave(WriteSave("damaged.sav", block).c_str()), kDepotBlockDamaged)
+        EXPECT_EQ(depot.LoadFromSave(WriteSave("damaged.sav", block, version).c_str()), kDepotBlockDamaged)
             << block;
         EXPECT_EQ(depot.Param(kDepotParamRepairSteps, -1), 60) << block;
         EXPECT_EQ(Listing(depot), "4.9:3/0") << block;

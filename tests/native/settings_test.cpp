@@ -193,11 +193,23 @@ TEST_F(SettingsFile, DelayOptionsGoThroughTheTimetable)
     gIni.Set("Opoznienia", "Wyprzedzenie", "60");
     gIni.Set("Opoznienia", "Podmiejski-", "7");
     gIni.Set("Opoznienia", "Specjalny+", "44");
+    // Out of range values are clamped, as the options dialog clamps them.
+    gIni.Set("Opoznienia", "Osobowy+", "2147483647");
+    gIni.Set("Opoznienia", "Osobowy-", "-2147483648");
     LoadSettings();
     EXPECT_EQ(gLookAhead, 60);
     EXPECT_EQ(gChances[0][0], 7);
     EXPECT_EQ(gChances[0][1], 0);  // missing: the timetable keeps its value
     EXPECT_EQ(gChances[5][1], 44);
+    EXPECT_EQ(gChances[1][1], 100);
+    EXPECT_EQ(gChances[1][0], 0);
+    gIni.Set("Opoznienia", "Wyprzedzenie", "-2147483648");
+    LoadSettings();
+    EXPECT_EQ(gLookAhead, 0);
+    gIni.Set("Opoznienia", "Wyprzedzenie", "60");
+    gIni.Set("Opoznienia", "Osobowy+", "1");
+    gIni.Set("Opoznienia", "Osobowy-", "1");
+    LoadSettings();
 
     gChances[3][1] = 25;
     SaveSettings();

@@ -177,6 +177,27 @@ TEST(TimetableUpdate, ExpressChancesSplitTheHundredAndOneValues)
     }
 }
 
+TEST(TimetableUpdate, ChancesAtTheEndsOfTheirRangeDrawSoundly)
+{
+    // Whatever the chances hold, their sum does not wrap: a late chance of
+    // the largest value makes every train past the early ones late, early
+    // and late chances of the smallest values leave it on time.
+    struct Case {
+        int32_t early, late;
+        int32_t expectedArrival;
+    };
+    const Case cases[] = {{10, INT32_MAX, 1002}, {INT32_MIN, -1, 1000}, {INT32_MAX, INT32_MAX, 959}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.late);
+        Timetable t = OneTrain(kClassStopping);
+        t.DelayChance(kClassStopping, kDelayEarly, c.early);
+        t.DelayChance(kClassStopping, kDelayLate, c.late);
+        ScriptedRandom random({50, 1, 1, 1, 1});
+        t.Update(1000);
+        EXPECT_EQ(ExpectedArrival(t, 0), c.expectedArrival);
+    }
+}
+
 TEST(TimetableUpdate, OnTimeAndWithoutRandomDelaysTheScheduleHolds)
 {
     Timetable onTime = OneTrain(2);
