@@ -12,6 +12,7 @@
 #include "simulation/new_game.h"
 #include "simulation/notify.h"
 #include "support/canvas.h"
+#include "support/dialog_script.h"
 #include "support/fixture_path.h"
 #include "support/main_window_fixture.h"
 #include "ui/commands.h"
@@ -66,21 +67,6 @@ void PumpMessages()
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
 }
 
-// What the player does while the dialog's own message loop runs.
-void (*gScript)(HWND dialog);
-bool gScriptRan;
-const wchar_t* gExpectedTitle;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    HWND dialog = FindWindowW(L"#32770", gExpectedTitle);
-    gScriptRan = true;
-    ASSERT_NE(dialog, nullptr);
-    gScript(dialog);
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);  // the close button
-}
-
 class TimetableWindow : public MainWindowFixture {
 protected:
     void SetUp() override
@@ -93,7 +79,6 @@ protected:
         FixedRandom draws(100);
         ASSERT_EQ(TheGame().NewGameFromTimetable(Tarninowo().c_str()), kNewGameStarted);
         gUi.gameRunning = true;
-        gScriptRan = false;
     }
     void TearDown() override
     {
@@ -104,11 +89,9 @@ protected:
     // Runs `open` with the script armed for a dialog titled `title`.
     void RunDialog(const wchar_t* title, void (*script)(HWND), void (*open)(HWND main))
     {
-        gScript = script;
-        gExpectedTitle = title;
-        SetTimer(nullptr, 0, 10, RunScript);
+        ScheduleDialogScript(title, script);
         open(window_);
-        EXPECT_TRUE(gScriptRan);
+        EXPECT_TRUE(DialogScriptRan());
         EXPECT_EQ(gTimetablePane, nullptr) << "closed";
     }
 
