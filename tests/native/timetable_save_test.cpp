@@ -113,12 +113,12 @@ TEST(TimetableSave, APlayedDayReadsBackFieldByField)
 
     // Before version 7, and in a block that ends at its test-game flag, the
     // rows come back unmarked.
-    const std::string older = SaveHead(6);
-    const std::string block = ReadFileText(saved.path).substr(static_cast<size_t>(saved.position));
+    const std::string older = SaveHead(6, "\n");
+    const std::string block = TextOf(saved.path).substr(SaveHead(7, "\n").size());
     const std::string flagged = block.substr(0, block.rfind("\n\n") + 3);
     ASSERT_EQ(flagged.back(), '1');
     ClearMarks(day);
-    for (const std::string& text : {older + block, SaveHead(7) + flagged}) {
+    for (const std::string& text : {older + block, SaveHead(7, "\n") + flagged}) {
         const std::string path = WriteTempFile("unmarked.sav", text);
         ASSERT_EQ(loaded.LoadFromSave(static_cast<long>(older.size()), path.c_str()), kSaveOk);
         EXPECT_EQ(Access::Difference(day, loaded), "");
