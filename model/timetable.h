@@ -246,13 +246,14 @@ private:
     const TrainCategory& CategoryEntry(int32_t number) const;
     MallocPtr PlaceNameText(int32_t entry) const;
 
-    // What the update and the rollover know of a row beyond its fields. Not
-    // in the saved game: a loaded game starts with none.
+    // What the update and the rollover know of a row beyond its fields,
+    // saved after the timetable block's test-game flag.
     enum RowMark : uint8_t {
         kMarkTakenUpWithoutClass = 1,      ///< no class: linked rows and unit types done once
         kMarkHeavyWithoutDeparture = 2,    ///< see HeavyDelayWithoutDeparture
         kMarkArrivalYesterday = 4,         ///< the expected arrival is a clock time of yesterday
         kMarkArrivedBeforeMidnight = 8,    ///< see ArrivedBeforeMidnight
+        kAllRowMarks = 15,
     };
     bool RowMarked(int32_t row, uint8_t mark) const;
     void MarkRow(int32_t row, uint8_t mark, bool on);

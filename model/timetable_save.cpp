@@ -2,11 +2,14 @@
 //
 // The block carries the whole changing state of the timetable: rows with
 // their drawn times and light-engine rows, units, compositions, names, the
-// percent table, the categories and the test-game flag. Numbers are written
-// with a comma after each; names as fixed raw fields padded with zero bytes.
+// percent table, the categories, the test-game flag and the rows' marks.
+// Numbers are written with a comma after each; names as fixed raw fields
+// padded with zero bytes.
 // The reader fills a fresh timetable and swaps it in only when the whole
 // block reads and every reference in it names what exists.
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "model/text_reader.h"
 #include "model/timetable.h"
@@ -16,6 +19,7 @@
 namespace {
 
 constexpr int32_t kFirstVersionWithCategories = 3;
+constexpr int32_t kFirstVersionWithRowMarks = 7;
 
 // Writes the block's forms into a file opened for appending.
 class BlockWriter {
@@ -62,6 +66,21 @@ public:
         LineEnd();
     }
 
+    // The count of marked rows, then a line of row and marks for each, rows
+    // ascending; marks holds a row's marks at its index, missing ones 0.
+    void RowMarks(const std::vector<uint8_t>& marks, int32_t rows)
+    {
+        const size_t count = std::min(marks.size(), static_cast<size_t>(rows));
+        Count(static_cast<int32_t>(std::count_if(marks.begin(), marks.begin() + static_cast<std::ptrdiff_t>(count),
+                                                 [](uint8_t m) { return m != 0; })));
+        for (size_t r = 0; r < count; ++r) {
+            if (marks[r] == 0) continue;
+            Number(static_cast<int32_t>(r));
+            Number(marks[r]);
+            LineEnd();
+        }
+    }
+
 private:
     std::FILE* file_;  ///< the saved game, open for appending
 };
@@ -103,6 +122,8 @@ int32_t Timetable::AppendToSave(const char* path) const
     for (const TrainCategory& category : categories_) out.Category(category);
     out.LineEnd();
     out.Flag(testGame_);
+    out.LineEnd();
+    out.RowMarks(rowMarks_, rowCount_);
     bool written = !std::ferror(file);
     if (std::fclose(file) != 0) written = false;
     return written ? kSaveOk : kSaveFileError;
@@ -126,6 +147,7 @@ public:
             return false;
         t_.testGame_ = 0;
         if (version_ >= kFirstVersionWithCategories && !ReadCategories()) return false;
+        if (version_ >= kFirstVersionWithRowMarks && !ReadRowMarks()) return false;
         // What follows the block is not read, as in a timetable file.
         return TimetableSections::ReferencesFit(t_);
     }
@@ -200,6 +222,27 @@ private:
         int32_t flag = 0;
         if (!in_.NumberIn(flag, 0, 1, 0)) return false;
         t_.testGame_ = static_cast<uint8_t>(flag);
+        return true;
+    }
+
+    // The marked rows after the test-game flag; a block that ends at the
+    // flag has none.
+    bool ReadRowMarks()
+    {
+        while (in_.PeekChar() == '\n' || in_.PeekChar() == '\r' || in_.PeekChar() == ' ') in_.RawChar();
+        if (in_.PeekChar() < 0) return true;
+        int32_t count = 0;
+        if (!in_.NumberIn(count, 0, t_.rowCount_, 1)) return false;
+        t_.rowMarks_.assign(static_cast<size_t>(t_.rowCount_), 0);
+        for (int32_t i = 0, previous = -1; i < count; ++i) {
+            int32_t row = 0, marks = 0;
+            // Each marked row once, in order: a save reads back to the same bytes.
+            if (!in_.NumberIn(row, previous + 1, t_.rowCount_ - 1, 1) ||
+                !in_.NumberIn(marks, 1, Timetable::kAllRowMarks, 1))
+                return false;
+            t_.rowMarks_[static_cast<size_t>(row)] = static_cast<uint8_t>(marks);
+            previous = row;
+        }
         return true;
     }
 

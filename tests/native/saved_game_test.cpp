@@ -260,6 +260,7 @@ TEST_F(SavedTestowo, RefusesDamagedSavesAndKeepsTheRunningGame)
         {"option 2", Replaced(good, "\n742,30,\n1,\n", "\n742,30,\n2,\n")},
         {"300 vehicle types", Replaced(good, "\n9,\nEU07_1", "\n300,\nEU07_1")},
         {"picture name without its end", unterminated},
+        {"row marks 16", good.substr(0, good.rfind("\n\n") + 3) + "\n1,\n0,16,\n"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(game.LoadGameState(WriteFileIn(folder, "damaged.sav", c.text).c_str(), GameFolder().c_str()),

@@ -19,6 +19,20 @@ struct TimetableTestAccess {
     }
     static TrainCategory& Category(Timetable& t, int32_t number) { return t.categories_[static_cast<size_t>(number)]; }
     static char* TypeName(Timetable& t, int32_t type) { return t.vehicleTypeNames_[static_cast<size_t>(type)].data(); }
+    // A row's marks as RowMark bits.
+    static constexpr uint8_t kTakenUpWithoutClass = Timetable::kMarkTakenUpWithoutClass;
+    static constexpr uint8_t kHeavyWithoutDeparture = Timetable::kMarkHeavyWithoutDeparture;
+    static constexpr uint8_t kArrivalYesterday = Timetable::kMarkArrivalYesterday;
+    static constexpr uint8_t kArrivedBeforeMidnight = Timetable::kMarkArrivedBeforeMidnight;
+    static uint8_t Marks(const Timetable& t, int32_t row)
+    {
+        return static_cast<size_t>(row) < t.rowMarks_.size() ? t.rowMarks_[static_cast<size_t>(row)] : 0;
+    }
+    static void SetMarks(Timetable& t, int32_t row, uint8_t marks)
+    {
+        t.MarkRow(row, Timetable::kAllRowMarks, false);
+        t.MarkRow(row, marks, true);
+    }
 
     // The first difference between a and b as text, "" when they hold the same.
     static std::string Difference(const Timetable& a, const Timetable& b)
@@ -40,6 +54,7 @@ struct TimetableTestAccess {
             if (same(what + " count", x, y)) grid(what, gx, gy, x, cols);
         };
         table("row", a.rowCount_, b.rowCount_, a.rows_, b.rows_, kRowFieldCount);
+        for (int32_t r = 0; r < a.rowCount_; ++r) same("marks[" + std::to_string(r) + "]", Marks(a, r), Marks(b, r));
         grid("arrival index", a.arrivalIndex_, b.arrivalIndex_, a.rowCount_, kIndexLinkDigit);
         grid("departure index", a.departureIndex_, b.departureIndex_, a.rowCount_, kIndexLinkDigit);
         table("unit", a.unitCount_, b.unitCount_, a.units_, b.units_, kUnitFieldCount);

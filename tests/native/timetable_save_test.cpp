@@ -35,7 +35,7 @@ struct SavedGame {
     long position;     ///< where its timetable block begins
 };
 
-SavedGame Save(const Timetable& t, const std::string& name, const std::string& head = SaveHead(6))
+SavedGame Save(const Timetable& t, const std::string& name, const std::string& head = SaveHead(7))
 {
     const std::string path = WriteTempFile(name, head);
     EXPECT_EQ(t.AppendToSave(path.c_str()), kSaveOk);
@@ -51,7 +51,8 @@ Timetable LoadFixture(const std::string& name)
 }
 
 // A day at Wrzosogród played through: drawn times, a drawn unit type, an
-// override, light engines, trains under way and the rollover to the next day.
+// override, light engines, trains under way, the rollover to the next day
+// and rows with each of the marks.
 Timetable PlayedDay()
 {
     Timetable t = LoadFixture("wrzosogrod_day.roz");
@@ -70,7 +71,18 @@ Timetable PlayedDay()
     Access::Field(t, 7, kRowCarried) = INT32_MIN;
     Access::Field(t, 8, kRowCarried) = INT32_MAX;
     t.SetTestGame(true);
+    Access::SetMarks(t, 9, Access::kTakenUpWithoutClass);
+    Access::SetMarks(t, 10, Access::kHeavyWithoutDeparture);
+    Access::SetMarks(t, 11, Access::kArrivalYesterday);
+    Access::SetMarks(t, 12, Access::kArrivedBeforeMidnight);
+    Access::SetMarks(t, 13, Access::kTakenUpWithoutClass | Access::kHeavyWithoutDeparture |
+                                Access::kArrivalYesterday | Access::kArrivedBeforeMidnight);
     return t;
+}
+
+void ClearMarks(Timetable& t)
+{
+    for (int32_t row = 0; row < t.TrainCount(); ++row) Access::SetMarks(t, row, 0);
 }
 
 TEST(TimetableSave, APlayedDayReadsBackFieldByField)
@@ -78,6 +90,7 @@ TEST(TimetableSave, APlayedDayReadsBackFieldByField)
     Timetable day = PlayedDay();
     // The day holds what the block must carry unchanged.
     ASSERT_EQ(day.TrainCount(), 56);
+    EXPECT_EQ(Access::Marks(day, 0), Access::kArrivalYesterday);  // from the rollover
     EXPECT_EQ(Access::Field(day, 53, kRowExpectedDeparture), kLightEngineDeparture);
     EXPECT_LT(Access::Field(day, 0, kRowArrival), 0);  // yesterday's
     EXPECT_GT(Access::Field(day, 0, kRowExpectedArrival), 0);
@@ -97,6 +110,19 @@ TEST(TimetableSave, APlayedDayReadsBackFieldByField)
 
     Access::Field(loaded, 55, kRowCarried) = 1;  // the comparison sees a single field
     EXPECT_EQ(Access::Difference(day, loaded), "row[55][25]: 0 != 1");
+
+    // Before version 7, and in a block that ends at its test-game flag, the
+    // rows come back unmarked.
+    const std::string older = SaveHead(6, "\n");
+    const std::string block = TextOf(saved.path).substr(SaveHead(7, "\n").size());
+    const std::string flagged = block.substr(0, block.rfind("\n\n") + 3);
+    ASSERT_EQ(flagged.back(), '1');
+    ClearMarks(day);
+    for (const std::string& text : {older + block, SaveHead(7, "\n") + flagged}) {
+        const std::string path = WriteTempFile("unmarked.sav", text);
+        ASSERT_EQ(loaded.LoadFromSave(static_cast<long>(older.size()), path.c_str()), kSaveOk);
+        EXPECT_EQ(Access::Difference(day, loaded), "");
+    }
 }
 
 TEST(TimetableSave, AnEmptyTimetableWritesEveryCountAsZero)
@@ -105,7 +131,7 @@ TEST(TimetableSave, AnEmptyTimetableWritesEveryCountAsZero)
     const SavedGame saved = Save(empty, "empty.sav", "6,\nPusty.stc\n");
     const std::string block = TextOf(saved.path).substr(static_cast<size_t>(saved.position));
     EXPECT_EQ(block.substr(0, 32), "0,\n0,\n0,\n0,\n\n\n0,\n\n0,0,\n0,\n\n\n4 TW");
-    EXPECT_EQ(block.substr(block.size() - 3), "\n\n0");
+    EXPECT_EQ(block.substr(block.size() - 7), "\n\n0\n0,\n");
 
     Timetable loaded = LoadFixture("malinowo.roz");
     loaded.VehicleTypeCount(0);
@@ -171,9 +197,10 @@ protected:
         reference = LoadFixture("malinowo.roz");
         reference.VehicleTypeCount(10);
         day = PlayedDay();
-        const SavedGame saved = Save(day, "damaged.sav", SaveHead(6, "\n"));
+        const SavedGame saved = Save(day, "damaged.sav", SaveHead(7, "\n"));
         text = TextOf(saved.path);
         position = saved.position;
+        flag = text.rfind("\n\n") + 2;
     }
 
     // Loads text as a saved game and expects the result; the timetable must
@@ -197,12 +224,16 @@ protected:
     Timetable day;        ///< the saved timetable
     std::string text;     ///< the saved game
     long position = 0;    ///< where its block begins
+    size_t flag = 0;      ///< where its test-game flag stands, the rows' marks after it
 };
 
 TEST_F(DamagedBlock, ABlockCutShortAnywhereIsRefused)
 {
     const size_t end = text.size();
     for (size_t cut = static_cast<size_t>(position); cut < end; cut += cut + 400 < end ? 37 : 1) {
+        // Cut at the flag's line end, it is a block without marks; a cut of
+        // the last comma or line end loses nothing.
+        if (cut == flag + 1 || cut == flag + 2 || cut + 2 >= end) continue;
         SCOPED_TRACE(cut);
         ExpectRefused(text.substr(0, cut), position);
         if (HasFailure()) break;
@@ -219,7 +250,19 @@ TEST_F(DamagedBlock, ValuesBeyondTheirTablesAreRefused)
     ExpectRefused(Replaced("3,3,4,4,5,1,2,0,0,0,", "3,3,4,4,5,1,2,0,0,7,"), position);  // no such kind
     ExpectRefused(Replaced(std::string("E4K") + std::string(17, '\0'), std::string(20, 'X')), position);
     ExpectRefused(Replaced(std::string("\n4 TW\0 T\n", 9), std::string("\n7 TW\0 T\n", 9)), position);
-    ExpectRefused(text.substr(0, text.size() - 1) + "2", position);  // test-game flag
+    ExpectRefused(text.substr(0, flag) + "2" + text.substr(flag + 1), position);  // test-game flag
+    // The marks: a count past the rows, a row twice or out of order, a row
+    // past the last, no marks, marks that do not exist.
+    ASSERT_NE(text.find("\n13,15,\n", flag), std::string::npos);
+    const std::string head = text.substr(0, flag + 2);
+    ExpectRefused(head + "57,\n9,1,\n", position);
+    ExpectRefused(head + "2,\n9,1,\n9,1,\n", position);
+    ExpectRefused(head + "2,\n10,2,\n9,1,\n", position);
+    ExpectRefused(head + "1,\n56,1,\n", position);
+    ExpectRefused(head + "1,\n-1,1,\n", position);
+    ExpectRefused(head + "1,\n9,0,\n", position);
+    ExpectRefused(head + "1,\n9,16,\n", position);
+    ExpectRefused(head + "x", position);
 }
 
 TEST_F(DamagedBlock, ReferencesToWhatDoesNotExistAreRefused)
