@@ -42,8 +42,12 @@ ink() {
 import -window root "$work/depot.png"
 counts_only=$(blue)
 xdotool mousemove --sync $((pane_x + 10)) $((pane_y + 10)) click 1
-sleep 0.3
-called=$(blue)
+# The window repaints on the next timer message; a loaded machine may take a while.
+for _ in $(seq 10); do
+  sleep 0.3
+  called=$(blue)
+  [ "$called" -gt $((counts_only + 15)) ] && break
+done
 [ "$called" -gt $((counts_only + 15)) ] || fail "no readiness after the call-out ($counts_only -> $called blue pixels)"
 import -window root "$work/called.png"
 for _ in $(seq 60); do
