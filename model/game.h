@@ -292,9 +292,7 @@ inline VehicleSlot* Game::SlotAt(int32_t row, int32_t slot)
 {
     if (row < 0 || row >= pointCount + subTrackCount || slot < 0 || slot >= kSlotsPerPoint) return nullptr;
     // Never clamp into another slot, even while the grid and the counts disagree.
-    if (static_cast<uint32_t>(row) >= slots.RowCount()) return nullptr;
-    SlotRow* slotRow = slots.Row(static_cast<uint32_t>(row));
-    return static_cast<uint32_t>(slot) < slotRow->Count() ? slotRow->At(static_cast<uint32_t>(slot)) : nullptr;
+    return slots.Find(static_cast<uint32_t>(row), static_cast<uint32_t>(slot));
 }
 
 // The program's Game, made on the first call and kept until exit.

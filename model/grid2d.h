@@ -22,8 +22,11 @@ public:
         return *this;
     }
 
-    T* At(uint32_t j) { return cells_ ? &cells_[Clamp(j)] : ZeroedCell(); }
-    const T* At(uint32_t j) const { return cells_ ? &cells_[Clamp(j)] : ZeroedCell(); }
+    // The in-range read is forced inline (the compiler's own limits keep it
+    // out of line at over a thousand calls a step); clamping and the
+    // stand-in cell are out of line.
+    [[gnu::always_inline]] T* At(uint32_t j) { return j < cellCount_ ? &cells_[j] : AtClamped(j); }
+    [[gnu::always_inline]] const T* At(uint32_t j) const { return j < cellCount_ ? &cells_[j] : AtClamped(j); }
     uint32_t Count() const { return cellCount_; }
 
 private:
@@ -36,7 +39,8 @@ private:
         cellCount_ = cols;
     }
 
-    uint32_t Clamp(uint32_t j) const { return j >= cellCount_ ? cellCount_ - 1 : j; }
+    // A row with cells has cells_ set, so an index below cellCount_ is a cell.
+    [[gnu::noinline]] T* AtClamped(uint32_t) const { return cells_ ? &cells_[cellCount_ - 1] : ZeroedCell(); }
 
     // An empty row has no cell to give; a fresh zeroed one stands in, so a
     // stray read sees 0 and a stray write is forgotten.
@@ -76,16 +80,28 @@ public:
             rows_[i].Allocate(cols > 0 ? static_cast<uint32_t>(cols) : 0);
     }
 
-    GridRow<T>* Row(uint32_t i) { return rows_ ? &rows_[Clamp(i)] : EmptyRow(); }
-    const GridRow<T>* Row(uint32_t i) const { return rows_ ? &rows_[Clamp(i)] : EmptyRow(); }
+    [[gnu::always_inline]] GridRow<T>* Row(uint32_t i) { return i < rowCount_ ? &rows_[i] : RowClamped(i); }
+    [[gnu::always_inline]] const GridRow<T>* Row(uint32_t i) const { return i < rowCount_ ? &rows_[i] : RowClamped(i); }
     uint32_t RowCount() const { return rowCount_; }
 
     // Row(i)->At(j), the way nearly every caller reads a table.
-    T* At(uint32_t i, uint32_t j) { return Row(i)->At(j); }
-    const T* At(uint32_t i, uint32_t j) const { return Row(i)->At(j); }
+    [[gnu::always_inline]] T* At(uint32_t i, uint32_t j) { return Row(i)->At(j); }
+    [[gnu::always_inline]] const T* At(uint32_t i, uint32_t j) const { return Row(i)->At(j); }
+
+    // The cell itself, or null outside the table: no clamping.
+    [[gnu::always_inline]] T* Find(uint32_t i, uint32_t j)
+    {
+        if (i >= rowCount_) return nullptr;
+        GridRow<T>& row = rows_[i];
+        return j < row.cellCount_ ? &row.cells_[j] : nullptr;
+    }
 
 private:
-    uint32_t Clamp(uint32_t i) const { return i >= rowCount_ ? rowCount_ - 1 : i; }
+    // rows_ is set whenever rowCount_ is not zero.
+    [[gnu::noinline]] GridRow<T>* RowClamped(uint32_t) const
+    {
+        return rows_ ? &rows_[rowCount_ - 1] : EmptyRow();
+    }
 
     static GridRow<T>* EmptyRow()
     {

@@ -49,13 +49,6 @@ Timetable Timetable::FreshKeepingSettings() const
     return fresh;
 }
 
-int32_t Timetable::RowOf(int32_t index, int32_t mode) const
-{
-    if (mode == kRawRow) return index;
-    const Grid2D<int32_t>& entries = mode == kArrivalMode ? arrivalIndex_ : departureIndex_;
-    return *entries.At(static_cast<uint32_t>(index), kIndexRow);
-}
-
 int32_t Timetable::VehicleTypeCount(int32_t v)
 {
     if (v >= 0 && v < kVehicleTypeSlots) vehicleTypeCount_ = v;
@@ -127,12 +120,8 @@ int32_t Timetable::RowState(int32_t index, int32_t mode, int32_t value)
     return state;
 }
 
-int32_t Timetable::TrainState(int32_t index, int32_t mode, int32_t value)
+int32_t Timetable::WriteTrainState(int32_t row, int32_t mode, int32_t value)
 {
-    if (index < 0) return 1;
-    const int32_t row = RowOf(index, mode);
-    if (value == kReadValue || (mode != kRawRow && mode != kArrivalMode && mode != kDepartureMode))
-        return Field(row, kRowTrainState);
     FieldRef(row, kRowTrainState) = value;
     // A train held back or admitted carries the other members of its arrival list with it.
     if (mode == kArrivalMode && (value == 2 || value == 4) && Field(row, kRowArrivalLink) != 0) {

@@ -162,7 +162,15 @@ public:
 
     // Row fields; the value argument reads at its sentinel and writes otherwise.
     int32_t RowState(int32_t index, int32_t mode, int32_t value = kReadValue);  // 7 for index < 0
-    int32_t TrainState(int32_t index, int32_t mode, int32_t value = kReadValue);  // 1 for index < 0
+    // Read inline: every step reads it for every train.
+    int32_t TrainState(int32_t index, int32_t mode, int32_t value = kReadValue)  // 1 for index < 0
+    {
+        if (index < 0) return 1;
+        const int32_t row = RowOf(index, mode);
+        if (value == kReadValue || (mode != kRawRow && mode != kArrivalMode && mode != kDepartureMode))
+            return Field(row, kRowTrainState);
+        return WriteTrainState(row, mode, value);
+    }
     int32_t ScheduledTime(int32_t index, int32_t mode, int32_t side, int32_t value = kReadValue);
     int32_t ExpectedTime(int32_t index, int32_t mode, int32_t side, int32_t value = -1);
     int32_t EntryTile(int32_t index, int32_t mode) const;  // mode 2 arrival, 1 departure, else raw
@@ -235,10 +243,15 @@ private:
     // switch, the delay chances and the categories, which no file resets.
     Timetable FreshKeepingSettings() const;
 
-    int32_t RowOf(int32_t index, int32_t mode) const;
+    int32_t RowOf(int32_t index, int32_t mode) const
+    {
+        if (mode == kRawRow) return index;
+        return *(mode == kArrivalMode ? arrivalIndex_ : departureIndex_).At(static_cast<uint32_t>(index), kIndexRow);
+    }
+    int32_t WriteTrainState(int32_t row, int32_t mode, int32_t value);  // TrainState's writing half
     void DropFromIndexes(int32_t row, int32_t oldCount);  // a removed row leaves both, the order kept
-    int32_t& FieldRef(int32_t row, int32_t field) { return *rows_.At(row, field); }
-    int32_t Field(int32_t row, int32_t field) const { return *rows_.At(row, field); }
+    [[gnu::always_inline]] int32_t& FieldRef(int32_t row, int32_t field) { return *rows_.At(row, field); }
+    [[gnu::always_inline]] int32_t Field(int32_t row, int32_t field) const { return *rows_.At(row, field); }
     int32_t UnitType(int32_t unit) const;  // the override type when set, else the type
     int32_t UnitBaseType(int32_t unit) const { return *units_.At(unit, kUnitType); }
     int32_t UnitNameOf(int32_t unit) const { return *units_.At(unit, kUnitName); }

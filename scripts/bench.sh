@@ -48,6 +48,9 @@ if [ -n "$ref" ]; then
   rm -rf "$before/src" && mkdir -p "$before/src"
   git archive "$ref" | tar -x -C "$before/src"
   rm -rf "$before/src/bench" && cp -r "$root/bench" "$before/src/bench"
+  # Older trees call the train of a head ConsistTrainRow.
+  grep -q HeadTrainRow "$before/src/simulation/consist.h" ||
+    sed -i 's/HeadTrainRow(/ConsistTrainRow(/' "$before/src/bench/simulation_bench.cpp"
   build "$before/src" "$before/src/build"
   trees+=("$before/src/build")
 fi

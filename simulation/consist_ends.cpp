@@ -3,9 +3,8 @@
 
 #include "simulation/slot_queries.h"
 
-VehicleSlot& SlotOrEmpty(Game& game, int32_t row, int32_t slot)
+VehicleSlot& EmptySlotStandIn()
 {
-    if (VehicleSlot* s = game.SlotAt(row, slot)) return *s;
     static VehicleSlot standIn;
     standIn = VehicleSlot();
     return standIn;

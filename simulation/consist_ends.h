@@ -17,8 +17,14 @@ struct ConsistEnd {
     int32_t step = 1;  ///< +1: the run goes up from slot 0; -1: down from the top
 };
 
-// The slot, or a fresh empty stand-in outside the grid (never kept).
-VehicleSlot& SlotOrEmpty(Game& game, int32_t row, int32_t slot);
+// The slot, or a fresh empty stand-in outside the grid (never kept). Inline:
+// the step reads every slot of the station this way.
+VehicleSlot& EmptySlotStandIn();
+inline VehicleSlot& SlotOrEmpty(Game& game, int32_t row, int32_t slot)
+{
+    if (VehicleSlot* s = game.SlotAt(row, slot)) return *s;
+    return EmptySlotStandIn();
+}
 
 int32_t LastOccupiedSlot(Game& game, int32_t row);  // -1 when the row is empty
 ConsistEnd LowEnd(int32_t row);                     // slot 0

@@ -140,8 +140,14 @@ void SwitchRole(Game& game, VehicleSlot& slot)
 bool MoveSlot(Game& game, int32_t row, int32_t s, bool moveTick)
 {
     VehicleSlot& slot = SlotOrEmpty(game, row, s);
-    const bool onPoint = row < game.pointCount;
     const int32_t motion = slot.Motion();
+    // Every rule below moves or starts something; a standing slot (most of
+    // them, and every empty one) only has its role to check.
+    if (motion == kMotionStanding) {
+        SwitchRole(game, slot);
+        return false;
+    }
+    const bool onPoint = row < game.pointCount;
     if (onPoint && motion != kMotionStanding && !slot.IsEmpty() && slot.Countdown() == 0 && !slot.HasPath()) {
         Settle(game, row, slot);
         return false;
