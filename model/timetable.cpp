@@ -136,17 +136,21 @@ int32_t Timetable::WriteTrainState(int32_t row, int32_t mode, int32_t value)
 
 int32_t Timetable::ScheduledTime(int32_t index, int32_t mode, int32_t side, int32_t value)
 {
-    int32_t& time = FieldRef(RowOf(index, mode), SideField(side, kRowArrival, kRowDeparture));
-    if (value != kReadValue) time = value;
-    return time;
+    const int32_t row = RowOf(index, mode);
+    const int32_t field = SideField(side, kRowArrival, kRowDeparture);
+    if (value != kReadValue) FieldRef(row, field) = value;
+    return Field(row, field);
 }
 
 int32_t Timetable::ExpectedTime(int32_t index, int32_t mode, int32_t side, int32_t value)
 {
     const int32_t row = RowOf(index, mode);
-    int32_t& expected = FieldRef(row, SideField(side, kRowExpectedArrival, kRowExpectedDeparture));
-    if (value != -1 && side == kArrivalSide) ForgetArrivalDay(row);
-    if (value != -1) return expected = value;
+    const int32_t field = SideField(side, kRowExpectedArrival, kRowExpectedDeparture);
+    if (value != -1) {
+        if (side == kArrivalSide) ForgetArrivalDay(row);
+        return FieldRef(row, field) = value;
+    }
+    const int32_t expected = Field(row, field);
     return expected == kNotDrawn ? Field(row, SideField(side, kRowArrival, kRowDeparture)) : expected;
 }
 

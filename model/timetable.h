@@ -152,6 +152,10 @@ public:
     int32_t LookAhead(int32_t value = kReadValue);  // a value below 16 stores 15
     int32_t RowTime(int32_t row, int32_t side) const;  // scheduled time of a row, 0 out of range
     bool HasExpectedArrival(int32_t row) const;         // drawn; false out of range
+    // Changes whenever a row's time, expected time, link or marks are written
+    // or a row comes or goes; no two states of any timetables share a value,
+    // so what is worked out from the times holds while it stays the same.
+    uint64_t TimesRevision() const { return timesRevision_; }
     int32_t UnitFieldAbs(int32_t unit, int32_t field) const;
 
     // Links and indexes.
@@ -250,7 +254,19 @@ private:
     }
     int32_t WriteTrainState(int32_t row, int32_t mode, int32_t value);  // TrainState's writing half
     void DropFromIndexes(int32_t row, int32_t oldCount);  // a removed row leaves both, the order kept
-    [[gnu::always_inline]] int32_t& FieldRef(int32_t row, int32_t field) { return *rows_.At(row, field); }
+    // A written time or link may reorder the indexes: reads go through Field.
+    [[gnu::always_inline]] int32_t& FieldRef(int32_t row, int32_t field)
+    {
+        if (IsTimesField(field)) TimesChanged();
+        return *rows_.At(row, field);
+    }
+    static constexpr bool IsTimesField(int32_t field)
+    {
+        return field == kRowArrival || field == kRowDeparture || field == kRowArrivalLink ||
+               field == kRowDepartureLink || field == kRowExpectedArrival || field == kRowExpectedDeparture;
+    }
+    void TimesChanged() { timesRevision_ = ++revisionCount_; }
+    void RefreshIndexes();  // both indexes built again when the times changed since
     [[gnu::always_inline]] int32_t Field(int32_t row, int32_t field) const { return *rows_.At(row, field); }
     int32_t UnitType(int32_t unit) const;  // the override type when set, else the type
     int32_t UnitBaseType(int32_t unit) const { return *units_.At(unit, kUnitType); }
@@ -327,4 +343,7 @@ private:
     int32_t vehicleTypeCount_ = 0;        ///< types in use: percent columns + picture-only types
     uint8_t testGame_ = 0;                ///< 1 in a test game: no delays, no penalty points
     std::vector<uint8_t> rowMarks_;       ///< RowMark bits per row, missing ones 0
+    static inline uint64_t revisionCount_ = 0;   ///< revisions handed out, over all timetables
+    uint64_t timesRevision_ = ++revisionCount_;  ///< see TimesRevision
+    uint64_t indexedRevision_ = 0;               ///< TimesRevision when the indexes were last built
 };

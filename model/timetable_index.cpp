@@ -75,8 +75,18 @@ void Timetable::BuildIndex(int32_t mode)
     }
 }
 
+void Timetable::RefreshIndexes()
+{
+    // Building again from unchanged times gives the same indexes.
+    if (indexedRevision_ == timesRevision_) return;
+    BuildIndex(kDepartureMode);
+    BuildIndex(kArrivalMode);
+    indexedRevision_ = timesRevision_;
+}
+
 void Timetable::DropFromIndexes(int32_t row, int32_t oldCount)
 {
+    TimesChanged();
     for (Grid2D<int32_t>* entries : {&arrivalIndex_, &departureIndex_}) {
         const int32_t count = std::min(oldCount, static_cast<int32_t>(entries->RowCount()));
         int32_t kept = 0;

@@ -70,8 +70,7 @@ int32_t Timetable::Update(int32_t now)
         if (Field(i, kRowDepartureLink) != 0) ShareLatestDeparture(i);
         DrawUnitTypes(i);
     }
-    BuildIndex(kDepartureMode);
-    BuildIndex(kArrivalMode);
+    RefreshIndexes();
     return delayed ? 1 : 0;
 }
 
@@ -225,10 +224,12 @@ int32_t Timetable::Delay(int32_t index, int32_t mode, int32_t addMinutes, int32_
 {
     const int32_t row = RowOf(index, mode);
     const bool arrival = mode == kArrivalMode || (mode == kRawRow && side == kArrivalSide);
-    int32_t& expected = FieldRef(row, arrival ? kRowExpectedArrival : kRowExpectedDeparture);
+    const int32_t expectedField = arrival ? kRowExpectedArrival : kRowExpectedDeparture;
+    int32_t expected = Field(row, expectedField);
     if (expected == kNotDrawn) return 0;
     if (addMinutes != 0) {
         expected = AddMinutesClamped(expected, addMinutes);
+        FieldRef(row, expectedField) = expected;
         // A train's rows arrive together.
         if (mode == kArrivalMode && Field(row, kRowArrivalLink) != 0) {
             const int32_t moved = expected;
@@ -253,7 +254,10 @@ void Timetable::MarkRow(int32_t row, uint8_t mark, bool on)
         rowMarks_.resize(static_cast<size_t>(rowCount_), 0);
     }
     uint8_t& marks = rowMarks_[static_cast<size_t>(row)];
-    marks = static_cast<uint8_t>(on ? marks | mark : marks & ~mark);
+    const uint8_t changed = static_cast<uint8_t>(on ? marks | mark : marks & ~mark);
+    if (changed == marks) return;
+    marks = changed;
+    TimesChanged();
 }
 
 void Timetable::ForgetArrivalDay(int32_t row)

@@ -19,6 +19,10 @@ struct TimetableTestAccess {
     }
     static TrainCategory& Category(Timetable& t, int32_t number) { return t.categories_[static_cast<size_t>(number)]; }
     static char* TypeName(Timetable& t, int32_t type) { return t.vehicleTypeNames_[static_cast<size_t>(type)].data(); }
+    static int32_t IndexTime(const Timetable& t, int32_t mode, int32_t i)
+    {
+        return *(mode == kArrivalMode ? t.arrivalIndex_ : t.departureIndex_).At(static_cast<uint32_t>(i), kIndexTime);
+    }
     // A row's marks as RowMark bits.
     static constexpr uint8_t kTakenUpWithoutClass = Timetable::kMarkTakenUpWithoutClass;
     static constexpr uint8_t kHeavyWithoutDeparture = Timetable::kMarkHeavyWithoutDeparture;
