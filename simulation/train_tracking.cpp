@@ -27,6 +27,7 @@ std::vector<TrainProgress> gProgress;  // by timetable row
 ShiftStats gStats;
 bool gFirstPass = true;   // the first step after a reset only records
 int32_t gLastMinute = -1; // minute of the day of the previous step
+uint64_t gLastTimes = 0;  // the timetable's TimesRevision at the previous step
 
 int32_t WrapDay(int64_t minutes)
 {
@@ -116,8 +117,9 @@ void ScoreDeparture(Game& game, int32_t train, TrainProgress& r)
 }
 
 // The expected departure, kept up to date while the train is here, and the
-// score once it has left.
-void KeepDeparture(Game& game, int32_t train, int32_t state, TrainProgress& r)
+// score once it has left. It is worked out from the row's times alone, so
+// it stands while no time has been written.
+void KeepDeparture(Game& game, int32_t train, int32_t state, TrainProgress& r, bool timesChanged)
 {
     // Gone before the tracking started (a loaded game, the clock set to real
     // time): when it left is not known, so it is not scored.
@@ -138,7 +140,7 @@ void KeepDeparture(Game& game, int32_t train, int32_t state, TrainProgress& r)
     }
     if (state != -1) {
         // Real delays may move it while the train is here.
-        if (departure != 0) r.expectedDepartureMinute = ExpectedDepartureMinute(game, train, departure);
+        if (departure != 0 && timesChanged) r.expectedDepartureMinute = ExpectedDepartureMinute(game, train, departure);
         return;
     }
     ScoreDeparture(game, train, r);
@@ -152,6 +154,7 @@ void ResetTrainTracking()
     gStats = ShiftStats();
     gFirstPass = true;
     gLastMinute = -1;
+    gLastTimes = 0;
 }
 
 void TrackTrainsTick(Game& game)
@@ -161,6 +164,8 @@ void TrackTrainsTick(Game& game)
     const int32_t now = ClockMinuteOfDay(game);
     const bool newMinute = now != gLastMinute;
     gLastMinute = now;
+    const bool timesChanged = game.timetable.TimesRevision() != gLastTimes;
+    gLastTimes = game.timetable.TimesRevision();
     for (int32_t t = 0; t < static_cast<int32_t>(gProgress.size()); ++t) {
         TrainProgress& r = gProgress[static_cast<size_t>(t)];
         const int32_t state = game.TrainStateNow(t, kRawRow);
@@ -169,7 +174,7 @@ void TrackTrainsTick(Game& game)
             if (!gFirstPass) LogStateChange(game, t, state);
             r.lastState = state;
         }
-        if (!r.done) KeepDeparture(game, t, state, r);
+        if (!r.done) KeepDeparture(game, t, state, r, timesChanged);
     }
     gFirstPass = false;
 }
