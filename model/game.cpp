@@ -6,12 +6,6 @@
 
 Game::Game() : clock(0, 0) {}
 
-Game& TheGame()
-{
-    static Game game;
-    return game;
-}
-
 bool Game::CreateStationTables(int32_t gridRows, int32_t gridCols, int32_t trackCount, int32_t pointTotal,
                                int32_t subTrackRows)
 {
@@ -124,12 +118,9 @@ void Game::SetTestGame(bool on) { timetable.SetTestGame(on); }
 
 const ::DepotStats& Game::DepotStats() { return depot.Stats(); }
 
-int32_t Game::TrainStateNow(int32_t index, int32_t mode, int32_t /*unused*/)
+int32_t Game::StandingStateNow(int32_t departureIndex)
 {
-    const int32_t state = timetable.TrainState(index, mode);
-    // A negative index names no row: TrainState answers 1 for it and writes nothing.
-    if (mode != kDepartureMode || index < 0 || state != 1) return state;
     // Any side but kArrivalSide is the departure side.
-    if (Now() < timetable.ExpectedTime(index, mode, kDepartureMode)) return state;
-    return timetable.TrainState(index, mode, 3);
+    if (Now() < timetable.ExpectedTime(departureIndex, kDepartureMode, kDepartureMode)) return 1;
+    return timetable.TrainState(departureIndex, kDepartureMode, 3);
 }

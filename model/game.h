@@ -200,7 +200,15 @@ public:
 
     // The train state of a row; read through the departure index, a train
     // standing (1) whose expected departure has come becomes due (3) first.
-    int32_t TrainStateNow(int32_t index, int32_t mode, int32_t unused = kReadValue);
+    // Inline: every step reads it for every train, and a train turns due only
+    // seldom.
+    int32_t TrainStateNow(int32_t index, int32_t mode, int32_t /*unused*/ = kReadValue)
+    {
+        const int32_t state = timetable.TrainState(index, mode);
+        // A negative index names no row: TrainState answers 1 for it and writes nothing.
+        if (mode != kDepartureMode || index < 0 || state != 1) return state;
+        return StandingStateNow(index);
+    }
 
     // Slot fields the dispatching services read and set: the steam supplies,
     // the pantographs and the siding window (model/game_slot_services.cpp).
@@ -282,6 +290,7 @@ public:
     ::TileCode routeEnd = 0;          ///< B: the destination tile of the route being laid
 
 private:
+    int32_t StandingStateNow(int32_t departureIndex);  // TrainStateNow of a standing train
     bool IsPoint(int32_t point) const;  // inside the point table
     int32_t Point(int32_t point, int32_t field) const;  // clamped: -1 reads the last point
     int32_t FirstLinePointTile(int32_t n, bool kindOneToo) const;
@@ -295,8 +304,13 @@ inline VehicleSlot* Game::SlotAt(int32_t row, int32_t slot)
     return slots.Find(static_cast<uint32_t>(row), static_cast<uint32_t>(slot));
 }
 
-// The program's Game, made on the first call and kept until exit.
-Game& TheGame();
+// The program's Game, made on the first call and kept until exit. Inline:
+// the user interface's hooks reach the game through it hundreds of times a step.
+inline Game& TheGame()
+{
+    static Game game;
+    return game;
+}
 
 // "H:MM" of a time: 2400 or more loses 2400 once, a negative time shows its
 // absolute value.

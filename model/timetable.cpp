@@ -69,7 +69,10 @@ int32_t Timetable::VehicleTypeKind(int32_t type) const
 
 int32_t Timetable::LookAhead(int32_t value)
 {
-    if (value != kReadValue) lookAhead_ = value < 16 ? 15 : value;
+    if (value != kReadValue) {
+        lookAhead_ = value < 16 ? 15 : value;
+        drawsRevision_ = 0;  // every row's moment of drawing moved
+    }
     return lookAhead_;
 }
 

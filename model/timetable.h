@@ -292,6 +292,7 @@ private:
     // The update's steps for one row.
     enum class DrawOutcome { kNoClass, kOnTime, kDelayed };
     bool DueForDraw(int32_t row, int32_t now) const;
+    int32_t DrawMoment(int32_t row) const;  // the time from which an undrawn row is due
     DrawOutcome DrawExpectedTimes(int32_t row);
     int32_t DepartureAfter(int32_t row, int32_t expectedArrival) const;
     void SetExpected(int32_t row, int32_t side, int32_t value);  // 0 for a side the row lacks
@@ -346,4 +347,6 @@ private:
     static inline uint64_t revisionCount_ = 0;   ///< revisions handed out, over all timetables
     uint64_t timesRevision_ = ++revisionCount_;  ///< see TimesRevision
     uint64_t indexedRevision_ = 0;               ///< TimesRevision when the indexes were last built
+    int32_t nextDraw_ = 0;                       ///< no row is due for drawing before this time...
+    uint64_t drawsRevision_ = 0;                 ///< ...while TimesRevision is still this
 };

@@ -3,6 +3,8 @@
 //
 // Every draw is one RandomValue() reduced with the remainder operator, in a
 // fixed order, so a game replays the same for the same sequence of draws.
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 #include "model/random.h"
@@ -55,7 +57,14 @@ int32_t HeavyMinutes(int32_t cls)
 int32_t Timetable::Update(int32_t now)
 {
     bool delayed = false;
-    for (int32_t i = 0; !testGame_ && i < rowCount_; ++i) {
+    // While the times stand, no row comes due before the earliest moment of
+    // drawing the last look found, and most steps have nothing to draw.
+    const bool look = !testGame_ && (drawsRevision_ != timesRevision_ || now >= nextDraw_);
+    int32_t nextDraw = INT32_MAX;
+    for (int32_t i = 0; look && i < rowCount_; ++i) {
+        // A drawn row stays drawn here; taking one up draws it or leaves it due.
+        if (Field(i, kRowExpectedArrival) != kNotDrawn) continue;
+        nextDraw = std::min(nextDraw, DrawMoment(i));
         if (!DueForDraw(i, now)) continue;
         const DrawOutcome outcome = DrawExpectedTimes(i);
         // Without a class no times are drawn and every update takes the row
@@ -70,6 +79,10 @@ int32_t Timetable::Update(int32_t now)
         if (Field(i, kRowDepartureLink) != 0) ShareLatestDeparture(i);
         DrawUnitTypes(i);
     }
+    if (look) {
+        nextDraw_ = nextDraw;
+        drawsRevision_ = timesRevision_;
+    }
     RefreshIndexes();
     return delayed ? 1 : 0;
 }
@@ -77,10 +90,11 @@ int32_t Timetable::Update(int32_t now)
 bool Timetable::DueForDraw(int32_t row, int32_t now) const
 {
     const int32_t state = Field(row, kRowState);
-    return Field(row, kRowExpectedArrival) == kNotDrawn &&
-           AddMinutesClamped(Field(row, kRowArrival), -lookAhead_) <= now && state != kStateNotAdmitted &&
+    return Field(row, kRowExpectedArrival) == kNotDrawn && DrawMoment(row) <= now && state != kStateNotAdmitted &&
            state != kStateArrivingNotAdmitted;
 }
+
+int32_t Timetable::DrawMoment(int32_t row) const { return AddMinutesClamped(Field(row, kRowArrival), -lookAhead_); }
 
 Timetable::DrawOutcome Timetable::DrawExpectedTimes(int32_t row)
 {

@@ -117,8 +117,7 @@ void ScoreDeparture(Game& game, int32_t train, TrainProgress& r)
 }
 
 // The expected departure, kept up to date while the train is here, and the
-// score once it has left. It is worked out from the row's times alone, so
-// it stands while no time has been written.
+// score once it has left.
 void KeepDeparture(Game& game, int32_t train, int32_t state, TrainProgress& r, bool timesChanged)
 {
     // Gone before the tracking started (a loaded game, the clock set to real
@@ -127,6 +126,8 @@ void KeepDeparture(Game& game, int32_t train, int32_t state, TrainProgress& r, b
         r.done = 1;
         return;
     }
+    // A train still here: what the last step worked out from the same times holds.
+    if (!timesChanged && state != -1) return;
     const int32_t departure = game.RowTime(train, kDepartureSide);
     if (!r.departureKnown) {
         if (game.HasExpectedArrival(train) && departure != 0) {
@@ -140,7 +141,7 @@ void KeepDeparture(Game& game, int32_t train, int32_t state, TrainProgress& r, b
     }
     if (state != -1) {
         // Real delays may move it while the train is here.
-        if (departure != 0 && timesChanged) r.expectedDepartureMinute = ExpectedDepartureMinute(game, train, departure);
+        if (departure != 0) r.expectedDepartureMinute = ExpectedDepartureMinute(game, train, departure);
         return;
     }
     ScoreDeparture(game, train, r);
