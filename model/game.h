@@ -155,6 +155,7 @@ public:
     // Slot queries (row, slot); outside the slot grid they answer as an empty
     // slot and write nothing.
     VehicleSlot* SlotAt(int32_t row, int32_t slot);  // null outside the grid
+    VehicleSlot* SlotsOfRow(int32_t row);  // the row's kSlotsPerPoint slots in order; null outside the grid
     int32_t SlotTrain(int32_t row, int32_t slot);    // -1 outside the grid
     int32_t SlotKind(int32_t row, int32_t slot);
     int32_t SlotTurned(int32_t row, int32_t slot);
@@ -302,6 +303,12 @@ inline VehicleSlot* Game::SlotAt(int32_t row, int32_t slot)
     if (row < 0 || row >= pointCount + subTrackCount || slot < 0 || slot >= kSlotsPerPoint) return nullptr;
     // Never clamp into another slot, even while the grid and the counts disagree.
     return slots.Find(static_cast<uint32_t>(row), static_cast<uint32_t>(slot));
+}
+
+// A row's cells lie together: with its last slot there, all of them are.
+inline VehicleSlot* Game::SlotsOfRow(int32_t row)
+{
+    return SlotAt(row, kSlotsPerPoint - 1) ? SlotAt(row, 0) : nullptr;
 }
 
 // The program's Game, made on the first call and kept until exit. Inline:

@@ -137,14 +137,13 @@ void SwitchRole(Game& game, VehicleSlot& slot)
 }
 
 // The first of the rules that applies to the slot, then its train's role.
-bool MoveSlot(Game& game, int32_t row, int32_t s, bool moveTick)
+bool MoveSlot(Game& game, int32_t row, int32_t s, VehicleSlot& slot, bool moveTick)
 {
-    VehicleSlot& slot = SlotOrEmpty(game, row, s);
     const int32_t motion = slot.Motion();
     // Every rule below moves or starts something; a standing slot (most of
     // them, and every empty one) only has its role to check.
     if (motion == kMotionStanding) {
-        SwitchRole(game, slot);
+        if (!slot.IsEmpty()) SwitchRole(game, slot);
         return false;
     }
     const bool onPoint = row < game.pointCount;
@@ -164,30 +163,34 @@ bool MoveSlot(Game& game, int32_t row, int32_t s, bool moveTick)
         Run(game, row, s);
     else if (motion == kMotionRouted)
         Start(game, row, s);
-    SwitchRole(game, SlotOrEmpty(game, row, s));
+    SwitchRole(game, slot);
     return cameIn;
 }
 
 }  // namespace
 
+// Rows outside the grid hold only empty stand-ins: nothing there moves or counts.
 bool MoveConsists(Game& game, bool moveTick)
 {
     bool cameIn = false;
-    for (int32_t r = 0; r < SlotRowCount(game); ++r)
-        for (int32_t s = 0; s < kSlotsPerPoint; ++s)
-            if (MoveSlot(game, r, s, moveTick)) cameIn = true;
+    for (int32_t r = 0; r < SlotRowCount(game); ++r) {
+        VehicleSlot* slots = game.SlotsOfRow(r);
+        for (int32_t s = 0; slots && s < kSlotsPerPoint; ++s)
+            if (MoveSlot(game, r, s, slots[s], moveTick)) cameIn = true;
+    }
     return cameIn;
 }
 
 void RunCountdowns(Game& game)
 {
     for (int32_t r = 0; r < SlotRowCount(game); ++r) {
-        for (int32_t s = 0; s < kSlotsPerPoint; ++s) {
-            VehicleSlot& slot = SlotOrEmpty(game, r, s);
+        VehicleSlot* slots = game.SlotsOfRow(r);
+        for (int32_t s = 0; slots && s < kSlotsPerPoint; ++s) {
+            VehicleSlot& slot = slots[s];
             if (slot.Countdown() == 0) continue;
             if (slot.Countdown(slot.Countdown() - 1) != 0) continue;
             if (s + 1 < kSlotsPerPoint) {
-                VehicleSlot& next = SlotOrEmpty(game, r, s + 1);
+                VehicleSlot& next = slots[s + 1];
                 if (next.Countdown() != 0) next.Countdown(next.Countdown() - 1);
             }
             slot.Coupled(slot.Coupled() ? 0 : 1);
