@@ -305,6 +305,22 @@ inline VehicleSlot* Game::SlotAt(int32_t row, int32_t slot)
     return slots.Find(static_cast<uint32_t>(row), static_cast<uint32_t>(slot));
 }
 
+// Inline, like the slots: the step and the supplies ask for point kinds
+// thousands of times a step.
+inline bool Game::IsPoint(int32_t point) const
+{
+    return point >= 0 && point < pointCount && static_cast<uint32_t>(point) < points.RowCount();
+}
+
+inline int32_t Game::Point(int32_t point, int32_t field) const
+{
+    return *points.At(static_cast<uint32_t>(point), static_cast<uint32_t>(field));
+}
+
+inline int32_t Game::PointKind(int32_t point) const { return IsPoint(point) ? Point(point, kPointFieldKind) : 0; }
+
+inline ::TileCode Game::PointTile(int32_t point) const { return IsPoint(point) ? Point(point, kPointFieldTile) : 0; }
+
 // A row's cells lie together: with its last slot there, all of them are.
 inline VehicleSlot* Game::SlotsOfRow(int32_t row)
 {

@@ -7,16 +7,6 @@ bool IsLineKind(int32_t kind) { return kind >= kPointEntry && kind <= kPointLine
 
 }  // namespace
 
-bool Game::IsPoint(int32_t point) const
-{
-    return point >= 0 && point < pointCount && static_cast<uint32_t>(point) < points.RowCount();
-}
-
-int32_t Game::Point(int32_t point, int32_t field) const
-{
-    return *points.At(static_cast<uint32_t>(point), static_cast<uint32_t>(field));
-}
-
 int32_t Game::FindPointByTile(::TileCode tile) const
 {
     for (int32_t p = 0; IsPoint(p); ++p)
@@ -89,10 +79,6 @@ int32_t Game::LineSectionInfo(int32_t point, int32_t k) const
     const int32_t triple = (k - 1) * kSectionTripleSize;
     return cell(triple + kSectionCountdown) != 0 ? cell(triple + kSectionTrain) : -1;
 }
-
-int32_t Game::PointKind(int32_t point) const { return IsPoint(point) ? Point(point, kPointFieldKind) : 0; }
-
-::TileCode Game::PointTile(int32_t point) const { return IsPoint(point) ? Point(point, kPointFieldTile) : 0; }
 
 ::TileCode Game::PointTileAt(int32_t point, int32_t k) const
 {
