@@ -18,7 +18,7 @@ struct IndexKey {
     }
 };
 
-// Most steps change no time and no link: when the index already lists count
+// A written time seldom changes the order: when the index already lists count
 // distinct rows in the order of their keys now, sorting would give the same
 // list, so only the times are brought up to date. The keys end in the row
 // number, so strictly rising keys also prove every row is listed once.
