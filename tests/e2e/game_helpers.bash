@@ -8,7 +8,20 @@ question="Zapis stanu gry"
 # made now and one made after a reload can be compared byte for byte.
 frozen_clock=$'[Zegar]\r\nInterval=86400000\r\n'
 
-fail() { echo "$*"; exit 1; }
+# fail MESSAGE: ends the test, first saying what was on the screen, whether
+# the program still ran and what it wrote into a crash log, so a failure on a
+# machine out of reach still tells its story.
+fail() {
+  echo "$*"
+  local shown
+  shown=$("$run" "$driver" dialogs 2>/dev/null | tr -d '\r' | iconv -f CP1250 -t UTF-8 2>/dev/null || true)
+  [ -z "$shown" ] || printf 'on the screen: %s\n' "$shown"
+  if [ -n "${pid:-}" ] && ! kill -0 "$pid" 2>/dev/null; then echo "the program had ended"; fi
+  if [ -n "${work:-}" ] && [ -d "$work" ]; then
+    find "$work" -name crash.log -exec sh -c 'echo "== $1"; cat "$1"' _ {} \;
+  fi
+  exit 1
+}
 winpath() { winepath -w "$1" 2>/dev/null; }
 
 # make_game_folder WORK: WORK/gra is the game folder, WORK/zapisy empty.
