@@ -40,6 +40,16 @@ wait_for_file() {
   fail "$3"
 }
 
+# wait_window TITLE SECONDS: a window with this title shows within the time.
+# The driver is asked again each second, so that one start of it that fails
+# (Wine on a busy machine) does not end the wait early.
+wait_window() {
+  local deadline=$((SECONDS + $2))
+  until "$run" "$driver" wait "$1" 1; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+  done
+}
+
 # start_program [ARGS...]: runs the game in the background as $pid. A game
 # started from a timetable first asks for its options: OK keeps the defaults.
 pid=
@@ -49,7 +59,7 @@ start_program() {
   pid=$!
   case "${1:-}" in
     *.roz)
-      "$run" "$driver" wait "Nowa gra" 60 || fail "no new game options"
+      wait_window "Nowa gra" 60 || fail "no new game options"
       "$run" "$driver" click "Nowa gra" 1
       ;;
   esac
@@ -65,7 +75,7 @@ save_as() {
 # Closing a running game asks whether to save it: No, and the program ends.
 close_without_saving() {
   "$run" "$driver" close "$1"
-  "$run" "$driver" wait "$question" 30 || fail "no save question at the end"
+  wait_window "$question" 30 || fail "no save question at the end"
   "$run" "$driver" click "$question" 7
   local rc=0
   wait "$pid" || rc=$?

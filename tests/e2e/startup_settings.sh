@@ -21,7 +21,7 @@ cp "$exe" "$work/bez_stacji/bin/semarion.exe"
 start() {
   "$run" "$1" &
   pid=$!
-  "$run" "$driver" wait "$title" 60 || fail "no window titled '$title'"
+  wait_window "$title" 60 || fail "no window titled '$title'"
 }
 stop() {
   "$run" "$driver" close "$title"
