@@ -1,6 +1,7 @@
 // Pacing arithmetic of the simulation timer.
 #include "ui/pacing.h"
 
+#include "sources/delay_refresh.h"
 #include "ui/game_hooks.h"
 #include "ui/settings.h"
 #include "ui/ui_hooks.h"

@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "model/tick_source.h"
-#include "sources/delay_refresh.h"
 
 // The pacing state (globals of the user interface).
 struct ClockDriver {
@@ -32,6 +31,9 @@ bool IsAutoPaused();
 
 // [Zegar] Interval is at least ClockStepMillis(): the clock runs at real time or slower.
 bool ClockRealTimeOrSlower();
+
+struct RefreshGate;
+
 // What the delay refresh's poll is told of the game and its clock now.
 RefreshGate DelayRefreshGate();
 
