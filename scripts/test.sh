@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native suites, the same suites
-# under AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz harnesses
-# (built with clang) over their corpora and for a short time each, and the
-# Windows build (its suites and the end-to-end tests) under Wine and Xvfb.
+# Checks that includes point down the layers, then builds everything and runs
+# every test: the native suites, the same suites under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the fuzz harnesses (built with clang) over their
+# corpora and for a short time each, and the Windows build (its suites and the
+# end-to-end tests) under Wine and Xvfb.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -26,6 +27,10 @@ configure_build_test() {
     failed+=("$name")
   fi
 }
+
+# Includes point down the layers (fast, before any build).
+echo "=== layers ==="
+"$root/tools/check_layers.sh" || failed+=(layers)
 
 mkdir -p build
 configure_build_test native -DCMAKE_BUILD_TYPE=RelWithDebInfo
