@@ -6,11 +6,11 @@
 #include <cstdio>
 
 #include "model/random.h"
+#include "model/settings.h"
 #include "simulation/notify.h"
 #include "simulation/supplies.h"
 #include "simulation/track_names.h"
 #include "simulation/upcoming_trains.h"
-#include "ui/settings.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/settings.h"
 #include "simulation/disruptions.h"
 #include "simulation/notify.h"
 #include "simulation/slot_queries.h"
@@ -12,7 +13,6 @@
 #include "simulation/train_search.h"
 #include "simulation/train_tracking.h"
 #include "simulation/upcoming_trains.h"
-#include "ui/settings.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "model/random.h"
+#include "model/settings.h"
 #include "simulation/notify.h"
 #include "simulation/slot_queries.h"
-#include "ui/settings.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // up a locomotive, and the departure block for want of supplies.
 #include <string>
 
+#include "model/settings.h"
 #include "simulation/notify.h"
 #include "simulation/slot_queries.h"
 #include "simulation/supplies.h"
 #include "simulation/track_names.h"
-#include "ui/settings.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "model/settings.h"
 #include "simulation/notify.h"
 #include "simulation/slot_queries.h"
 #include "simulation/supplies.h"
 #include "simulation/track_names.h"
-#include "ui/settings.h"
 
 namespace {
 

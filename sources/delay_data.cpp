@@ -7,11 +7,10 @@
 #include <ctime>
 
 #include "model/game.h"
+#include "model/tick_source.h"
 #include "model/time_arithmetic.h"
 #include "sources/delay_refresh.h"
 #include "sources/server_container.h"
-#include "ui/pacing.h"
-#include "ui/settings.h"
 
 DelayData gDelayData;
 
@@ -76,7 +75,7 @@ LocalTimeSource SetLocalTimeSource(LocalTimeSource source)
     return old;
 }
 
-void LoadDelaysFile(Game& game, const std::string& timetablePath, std::time_t writtenSince)
+void LoadDelaysFile(Game& game, const std::string& timetablePath, bool realTimeOrSlower, std::time_t writtenSince)
 {
     ClearDelays();
     std::string text;
@@ -85,13 +84,13 @@ void LoadDelaysFile(Game& game, const std::string& timetablePath, std::time_t wr
         ParseDelaysText(game, text);
         gDelayData.lastRefreshTick = TickNow();
     }
-    UpdateRandomDelaysSwitch(game);
+    UpdateRandomDelaysSwitch(game, realTimeOrSlower);
 }
 
 void EndDelayData(Game& game)
 {
     ClearDelays();
-    UpdateRandomDelaysSwitch(game);
+    UpdateRandomDelaysSwitch(game, false);  // nothing loaded: on at any pace
 }
 
 void ParseDelaysText(Game& game, const std::string& text)
@@ -134,9 +133,9 @@ void ApplyDueDelays(Game& game)
     pending.resize(kept);
 }
 
-void UpdateRandomDelaysSwitch(Game& game)
+void UpdateRandomDelaysSwitch(Game& game, bool realTimeOrSlower)
 {
-    game.SetRandomDelays(!(gDelayData.loaded && gSettings.interval >= ClockStepMillis()));
+    game.SetRandomDelays(!(gDelayData.loaded && realTimeOrSlower));
 }
 
 std::string TodayDelaysStatusText(size_t count, int32_t ageMinutes)

@@ -30,8 +30,10 @@ LocalTimeSource SetLocalTimeSource(LocalTimeSource source);  // nullptr restores
 // A new game on timetablePath: "today" mode when its delays file opens. A
 // timetable made just now (writtenSince, the moment its making began; 0 for
 // any other) takes only a delays file written with it, not one an earlier
-// timetable of the same name left beside it.
-void LoadDelaysFile(Game& game, const std::string& timetablePath, std::time_t writtenSince = 0);
+// timetable of the same name left beside it. realTimeOrSlower: [Zegar]
+// Interval is at least ClockStepMillis, as for UpdateRandomDelaysSwitch.
+void LoadDelaysFile(Game& game, const std::string& timetablePath, bool realTimeOrSlower,
+                    std::time_t writtenSince = 0);
 // A loaded saved game has no delays file: "today" mode ends with the old game.
 void EndDelayData(Game& game);
 // The text's entries become the pending list, the stamp the stamp, and the
@@ -46,7 +48,7 @@ int32_t DelayDataAgeMinutes();  // -1 without a stamp
 // look-ahead and one minute, drops those whose train already has its times.
 void ApplyDueDelays(Game& game);
 // Random delays stay off while today's delays run at real time or slower.
-void UpdateRandomDelaysSwitch(Game& game);
+void UpdateRandomDelaysSwitch(Game& game, bool realTimeOrSlower);
 
 // The status lines of a game started in "today" mode.
 std::string TodayDelaysStatusText(size_t count, int32_t ageMinutes);

@@ -7,11 +7,10 @@
 #include <thread>
 
 #include "model/game.h"
+#include "model/tick_source.h"
 #include "simulation/notify.h"
 #include "sources/delay_data.h"
-#include "ui/pacing.h"
-#include "ui/settings.h"
-#include "ui/ui_state.h"
+#include "sources/rozklad_setting.h"
 
 namespace {
 
@@ -77,11 +76,10 @@ void ReportOutcome(Game& game, const RefreshOutcome& outcome)
     }
 }
 
-bool RefreshDue()
+bool RefreshDue(const RefreshGate& gate)
 {
     const DelayData& data = gDelayData;
-    return data.refreshInterval > 0 && gSettings.interval >= ClockStepMillis() && !gUi.paused && !IsAutoPaused() &&
-           !ReadRozkladSetting("Serwer").empty() &&
+    return data.refreshInterval > 0 && gate.clockFree && !RozkladSetting("Serwer").empty() &&
            TickNow() - data.lastRefreshTick >= static_cast<uint64_t>(data.refreshInterval) * kMsPerMinute;
 }
 
@@ -115,7 +113,7 @@ DelaysTransport SetDelaysTransport(DelaysTransport transport)
     return old;
 }
 
-int32_t DelayRefreshMinutes() { return RefreshMinutesFromSetting(ReadRozkladSetting("OdswiezanieMinut")); }
+int32_t DelayRefreshMinutes() { return RefreshMinutesFromSetting(RozkladSetting("OdswiezanieMinut")); }
 
 void StoreDelaysRequest(const std::string& text)
 {
@@ -131,14 +129,14 @@ bool DelayRefreshBusy()
     return shared.busy;
 }
 
-void PollDelayRefresh(Game& game)
+void PollDelayRefresh(Game& game, const RefreshGate& gate)
 {
-    if (!gUi.gameRunning || !gDelayData.loaded) return;
+    if (!gate.gameRunning || !gDelayData.loaded) return;
     const RefreshOutcome outcome = TakeOutcome();
     ReportOutcome(game, outcome);
     if (outcome.busy) return;
     if (gDelayData.refreshInterval < 1) gDelayData.refreshInterval = DelayRefreshMinutes();
-    if (!RefreshDue()) return;
+    if (!RefreshDue(gate)) return;
     gDelayData.lastRefreshTick = TickNow();
     if (ClaimRefresh()) StartRefreshThread();
 }

@@ -23,9 +23,15 @@ void StoreDelaysRequest(const std::string& text);
 // Whether a refresh thread is running.
 bool DelayRefreshBusy();
 
+// What the poll is told of the program at each call.
+struct RefreshGate {
+    bool gameRunning = false;  ///< a game runs
+    bool clockFree = false;    ///< the clock runs at real time or slower and no pause holds it
+};
+
 // Once per timer message that runs steps: takes a waiting answer or error in,
 // then starts a refresh when one is due.
-void PollDelayRefresh(Game& game);
+void PollDelayRefresh(Game& game, const RefreshGate& gate);
 
 // The thread's work: the request text out, the answer or error back.
 void DelayRefreshThread();

@@ -10,6 +10,7 @@
 #include "simulation/train_tracking.h"
 #include "sources/delay_data.h"
 #include "sources/delay_refresh.h"
+#include "ui/pacing.h"
 
 GameHooks GameModelHooks()
 {
@@ -63,8 +64,8 @@ GameHooks GameModelHooks()
     hooks.startDisruptions = [] { StartDisruptions(TheGame()); };
     hooks.disruptionsTick = [] { DisruptionsTick(TheGame()); };
     hooks.applyDueDelays = [] { ApplyDueDelays(TheGame()); };
-    hooks.pollDelayRefresh = [] { PollDelayRefresh(TheGame()); };
-    hooks.updateRandomDelaysSwitch = [] { UpdateRandomDelaysSwitch(TheGame()); };
+    hooks.pollDelayRefresh = [] { PollDelayRefresh(TheGame(), DelayRefreshGate()); };
+    hooks.updateRandomDelaysSwitch = [] { UpdateRandomDelaysSwitch(TheGame(), ClockRealTimeOrSlower()); };
     return hooks;
 }
 

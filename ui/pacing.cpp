@@ -1,8 +1,7 @@
 // Pacing arithmetic of the simulation timer.
 #include "ui/pacing.h"
 
-#include <chrono>
-
+#include "sources/delay_refresh.h"
 #include "ui/game_hooks.h"
 #include "ui/settings.h"
 #include "ui/ui_hooks.h"
@@ -16,26 +15,9 @@ constexpr int kDefaultStepSeconds = 10;
 constexpr int kMinPeriodMs = 40;
 constexpr int kMaxPeriodMs = 1000;
 
-uint64_t SteadyMillis()
-{
-    using namespace std::chrono;
-    return static_cast<uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
-
-TickSource gTicks = SteadyMillis;
-
 int StepSeconds() { return gClockDriver.nominalStepSeconds > 1 ? gClockDriver.nominalStepSeconds : 1; }
 
 }  // namespace
-
-TickSource SetTickSource(TickSource source)
-{
-    TickSource old = gTicks;
-    gTicks = source ? source : SteadyMillis;
-    return old;
-}
-
-uint64_t TickNow() { return gTicks(); }
 
 int ClockStepMillis() { return StepSeconds() * 1000; }
 
@@ -92,6 +74,16 @@ const char* PauseReason()
 }
 
 bool IsAutoPaused() { return PauseReason() != nullptr; }
+
+bool ClockRealTimeOrSlower() { return gSettings.interval >= ClockStepMillis(); }
+
+RefreshGate DelayRefreshGate()
+{
+    RefreshGate gate;
+    gate.gameRunning = gUi.gameRunning;
+    gate.clockFree = ClockRealTimeOrSlower() && !gUi.paused && !IsAutoPaused();
+    return gate;
+}
 
 void SyncStepFromGame()
 {

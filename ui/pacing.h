@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "model/tick_source.h"
+
 // The pacing state (globals of the user interface).
 struct ClockDriver {
     int nominalStepSeconds = 10;  ///< S: game seconds per movement step, from the station
@@ -12,11 +14,6 @@ struct ClockDriver {
     double stepAccumulator = 0;   ///< fraction of a step carried to the next message, never negative
 };
 extern ClockDriver gClockDriver;
-
-// The millisecond clock: GetTickCount64 on Windows, replaceable for tests.
-using TickSource = uint64_t (*)();
-TickSource SetTickSource(TickSource source);  // nullptr restores the default; returns the old
-uint64_t TickNow();                           // the millisecond clock now
 
 constexpr int kMaxStepsPerMessage = 300;    // five game minutes
 constexpr int kLongGapMs = 5000;            // a longer gap counts as one period
@@ -31,6 +28,14 @@ int ClockTicksForTimer();    // steps for this timer message, 1..300
 // Why the simulation stands still without the player's pause, or null.
 const char* PauseReason();
 bool IsAutoPaused();
+
+// [Zegar] Interval is at least ClockStepMillis(): the clock runs at real time or slower.
+bool ClockRealTimeOrSlower();
+
+struct RefreshGate;
+
+// What the delay refresh's poll is told of the game and its clock now.
+RefreshGate DelayRefreshGate();
 
 // At game start and load: each simulation step becomes one game second and the
 // station's clock step S (10 when the station gives none) the move divisor.

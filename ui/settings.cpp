@@ -10,8 +10,6 @@
 #include "ui/options_form.h"
 #include "ui/startup.h"
 
-Settings gSettings;
-
 const char kBuiltInServer[] = "http://localhost:8080";
 const char kBuiltInToken[] = "";
 
@@ -128,16 +126,6 @@ std::string NoValue(const char*, const char*, const char* fallback, const char*)
 void NoWrite(const char*, const char*, const char*, const char*) {}
 IniAccess gIni = {NoValue, NoWrite};
 
-struct Sounds {
-    bool Settings::*flag;         ///< on/off key
-    std::string Settings::*file;  ///< file key
-};
-const Sounds kSounds[] = {
-    {&Settings::nowyPociag, &Settings::nowyPociagPlik}, {&Settings::blad, &Settings::bladPlik},
-    {&Settings::mijanka, &Settings::mijankaPlik},       {&Settings::odjazd, &Settings::odjazdPlik},
-    {&Settings::pktKarne, &Settings::pktKarnePlik},     {&Settings::opoznienie, &Settings::opoznieniePlik},
-};
-
 int Clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
 
 int ReadInt(const char* section, const char* key, int fallback)
@@ -226,10 +214,6 @@ void WhitenBlackColours()
 bool IsTrailingJunk(char c) { return c == ' ' || c == '\t' || c == '/'; }
 
 }  // namespace
-
-bool& SoundFlag(Sound sound) { return gSettings.*kSounds[static_cast<int>(sound)].flag; }
-
-std::string& SoundFile(Sound sound) { return gSettings.*kSounds[static_cast<int>(sound)].file; }
 
 IniAccess SetIniAccess(IniAccess access)
 {

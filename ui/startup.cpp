@@ -1,8 +1,6 @@
 // Start-up decisions: the game folder and the command-line timetable.
 #include "ui/startup.h"
 
-std::string gGameFolder;
-
 std::string FolderOfPath(const std::string& path)
 {
     size_t slash = path.rfind('\\');

@@ -4,7 +4,7 @@
 
 #include <string>
 
-extern std::string gGameFolder;  // folder of the data: INI, "Stacje", "Tabor", help, scripts
+#include "sources/game_folder.h"
 
 // The folder part of a program path: everything before the last backslash, or
 // the whole path when it has none.

@@ -3,9 +3,9 @@
 
 #include <vector>
 
+#include "sources/game_folder.h"
 #include "sources/script_runner.h"
-#include "ui/startup.h"
-#include "ui/win32/text_cp1250.h"
+#include "sources/win32/text_cp1250.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "sources/server_container.h"
-#include "ui/win32/text_cp1250.h"
+#include "sources/win32/text_cp1250.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Today's timetable and the delays from the timetable server.
 #include "sources/win32/timetable_server.h"
 
+#include "sources/rozklad_setting.h"
 #include "sources/server_container.h"
 #include "sources/win32/server_http.h"
+#include "sources/win32/text_cp1250.h"
 #include "sources/win32/whole_file.h"
-#include "ui/settings.h"
-#include "ui/win32/text_cp1250.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ std::wstring StationFileFromTemplate(const std::string& timetable)
 
 std::wstring DownloadTimetable(const std::wstring& templatePath, std::string& error)
 {
-    const std::string server = ReadRozkladSetting("Serwer");
+    const std::string server = RozkladSetting("Serwer");
     if (server.empty()) {
         error = kNoServer;
         return std::wstring();
@@ -69,7 +69,7 @@ std::wstring DownloadTimetable(const std::wstring& templatePath, std::string& er
     }
     const TemplatePlace place = SplitTemplatePath(templatePath);
     std::string reply;
-    if (!HttpPostBinary(AnsiToWide(server), ReadRozkladSetting("Token"), place.station,
+    if (!HttpPostBinary(AnsiToWide(server), RozkladSetting("Token"), place.station,
                         TimetableRequestBody(place, timetable), reply, error, L"rozklad"))
         return std::wstring();
     if (!HasContainerMagic(reply)) {
@@ -81,7 +81,7 @@ std::wstring DownloadTimetable(const std::wstring& templatePath, std::string& er
 
 std::string RefreshDelays(const std::string& current, std::string& error)
 {
-    const std::string server = ReadRozkladSetting("Serwer");
+    const std::string server = RozkladSetting("Serwer");
     if (server.empty()) {
         error = kNoServer;
         return std::string();
@@ -93,7 +93,7 @@ std::string RefreshDelays(const std::string& current, std::string& error)
     std::string body = NewContainer();
     AppendPart(body, kDelaysPartName, current);
     std::string reply;
-    if (!HttpPostBinary(AnsiToWide(server), ReadRozkladSetting("Token"), std::wstring(), body, reply, error,
+    if (!HttpPostBinary(AnsiToWide(server), RozkladSetting("Token"), std::wstring(), body, reply, error,
                         L"opoznienia"))
         return std::string();
     std::string text;

@@ -8,7 +8,20 @@ question="Zapis stanu gry"
 # made now and one made after a reload can be compared byte for byte.
 frozen_clock=$'[Zegar]\r\nInterval=86400000\r\n'
 
-fail() { echo "$*"; exit 1; }
+# fail MESSAGE: ends the test, first saying what was on the screen, whether
+# the program still ran and what it wrote into a crash log, so a failure on a
+# machine out of reach still tells its story.
+fail() {
+  echo "$*"
+  local shown
+  shown=$("$run" "$driver" dialogs 2>/dev/null | tr -d '\r' | iconv -f CP1250 -t UTF-8 2>/dev/null || true)
+  [ -z "$shown" ] || printf 'on the screen: %s\n' "$shown"
+  if [ -n "${pid:-}" ] && ! kill -0 "$pid" 2>/dev/null; then echo "the program had ended"; fi
+  if [ -n "${work:-}" ] && [ -d "$work" ]; then
+    find "$work" -name crash.log -exec sh -c 'echo "== $1"; cat "$1"' _ {} \;
+  fi
+  exit 1
+}
 winpath() { winepath -w "$1" 2>/dev/null; }
 
 # make_game_folder WORK: WORK/gra is the game folder, WORK/zapisy empty.
@@ -27,6 +40,16 @@ wait_for_file() {
   fail "$3"
 }
 
+# wait_window TITLE SECONDS: a window with this title shows within the time.
+# The driver is asked again each second, so that one start of it that fails
+# (Wine on a busy machine) does not end the wait early.
+wait_window() {
+  local deadline=$((SECONDS + $2))
+  until "$run" "$driver" wait "$1" 1; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+  done
+}
+
 # start_program [ARGS...]: runs the game in the background as $pid. A game
 # started from a timetable first asks for its options: OK keeps the defaults.
 pid=
@@ -36,7 +59,7 @@ start_program() {
   pid=$!
   case "${1:-}" in
     *.roz)
-      "$run" "$driver" wait "Nowa gra" 60 || fail "no new game options"
+      wait_window "Nowa gra" 60 || fail "no new game options"
       "$run" "$driver" click "Nowa gra" 1
       ;;
   esac
@@ -52,7 +75,7 @@ save_as() {
 # Closing a running game asks whether to save it: No, and the program ends.
 close_without_saving() {
   "$run" "$driver" close "$1"
-  "$run" "$driver" wait "$question" 30 || fail "no save question at the end"
+  wait_window "$question" 30 || fail "no save question at the end"
   "$run" "$driver" click "$question" 7
   local rc=0
   wait "$pid" || rc=$?

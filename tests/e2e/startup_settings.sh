@@ -10,28 +10,26 @@ here=$(cd "$(dirname "$0")" && pwd)
 run=$here/../wine/wine-run.sh
 fresh=$here/../fixtures/settings/fresh.ini
 . "$SEMARION_WINE_SESSION/env"
-title="Semarion Win32 port - Phase 1"
 work=$PWD/e2e/startup_settings
+. "$here/game_helpers.bash"
+title=$no_game
 rm -rf "$work"
 mkdir -p "$work/gra/Stacje" "$work/bez_stacji/bin"
 cp "$exe" "$work/gra/semarion.exe"
 cp "$exe" "$work/bez_stacji/bin/semarion.exe"
 
-pid=
-trap '[ -n "$pid" ] && kill $pid 2>/dev/null || true' EXIT
 start() {
   "$run" "$1" &
   pid=$!
-  "$run" "$driver" wait "$title" 60 || { echo "no window titled '$title'"; exit 1; }
+  wait_window "$title" 60 || fail "no window titled '$title'"
 }
 stop() {
   "$run" "$driver" close "$title"
   local rc=0
   wait "$pid" || rc=$?
   pid=
-  [ "$rc" -eq 0 ] || { echo "semarion.exe ended with $rc"; exit 1; }
+  [ "$rc" -eq 0 ] || fail "semarion.exe ended with $rc"
 }
-fail() { echo "$*"; exit 1; }
 
 ini=$work/gra/semarion.ini
 start "$work/gra/semarion.exe"

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::Seed(1);
     Game game;
     if (game.NewGameFromTimetable(timetable.c_str()) != 0) std::abort();
-    LoadDelaysFile(game, timetable);
+    LoadDelaysFile(game, timetable, false);
     DelayDataAgeMinutes();
     game.clock.Step(30);
     for (int32_t i = 0; i < 300; ++i) {

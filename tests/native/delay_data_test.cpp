@@ -15,6 +15,7 @@
 #include "slot_texts.h"
 #include "sources/delay_data.h"
 #include "sources/delay_refresh.h"
+#include "sources/rozklad_setting.h"
 #include "station_files.h"
 #include "support/fresh_ui_state.h"
 
@@ -64,6 +65,7 @@ protected:
         gSent.clear();
         gDelayData = DelayData();
         oldIni_ = SetIniAccess({ReadIni, [](const char*, const char*, const char*, const char*) {}});
+        oldRozklad_ = SetRozkladReader(ReadRozkladSetting);
         oldTicks_ = SetTickSource([] { return gNowMs; });
         oldNotify_ = SetNotifyHooks({[] { return true; }, [](const char* text) { gStatus.push_back(text); },
                                      [](const char*) {}, [] { ++gRepaints; }});
@@ -80,6 +82,7 @@ protected:
         SetDelaysTransport(oldTransport_);
         SetNotifyHooks(oldNotify_);
         SetTickSource(oldTicks_);
+        SetRozkladReader(oldRozklad_);
         SetIniAccess(oldIni_);
         gDelayData = DelayData();
         StoreDelaysRequest("");
@@ -89,7 +92,7 @@ protected:
     void Load(const std::string& delays)
     {
         WriteFileIn(folder_, "Testowo.opoz", delays);
-        LoadDelaysFile(game, timetable_);
+        LoadDelaysFile(game, timetable_, ClockRealTimeOrSlower());
     }
     void At(int32_t hour, int32_t minute) { game.clock.Set(hour, minute, 0); }
     int32_t ArrivalDelay(int32_t row) { return game.Delay(row, kRawRow, kArrivalSide); }
@@ -102,7 +105,7 @@ protected:
     void PollAfter(uint64_t minutes)
     {
         gNowMs += minutes * kMinuteMs;
-        PollDelayRefresh(game);
+        PollDelayRefresh(game, DelayRefreshGate());
         WaitForRefresh();
     }
 
@@ -111,6 +114,7 @@ protected:
     std::string folder_;
     std::string timetable_;
     IniAccess oldIni_{};
+    RozkladReader oldRozklad_ = nullptr;
     TickSource oldTicks_ = nullptr;
     NotifyHooks oldNotify_{};
     DelaysTransport oldTransport_ = nullptr;
@@ -129,12 +133,12 @@ TEST_F(TodayDelays, FileStartsTodayModeAndSwitchesRandomDelaysOff)
     SetLocalTimeSource(nullptr);
 
     gSettings.interval = 780;  // faster than real time: the timetable draws its own again
-    UpdateRandomDelaysSwitch(game);
+    UpdateRandomDelaysSwitch(game, ClockRealTimeOrSlower());
     EXPECT_TRUE(game.RandomDelays());
 
     gSettings.interval = 10000;
     std::remove((folder_ + "Testowo.opoz").c_str());
-    LoadDelaysFile(game, timetable_);
+    LoadDelaysFile(game, timetable_, ClockRealTimeOrSlower());
     EXPECT_FALSE(DelayDataLoaded());
     EXPECT_EQ(DelayEntryCount(), 0u);
     EXPECT_EQ(DelayDataAgeMinutes(), -1);

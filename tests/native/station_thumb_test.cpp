@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "native/station_files.h"
-#include "sources/station_thumb.h"
 #include "sources/wide_text.h"
+#include "ui/station_thumb.h"
 
 namespace {
 

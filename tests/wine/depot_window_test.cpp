@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "sources/win32/text_cp1250.h"
 #include "support/canvas.h"
 #include "support/dialog_script.h"
 #include "support/main_window_fixture.h"
@@ -23,7 +24,6 @@
 #include "ui/win32/drawing.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/pane_input_sink.h"
-#include "ui/win32/text_cp1250.h"
 
 namespace {
 

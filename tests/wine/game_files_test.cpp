@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/game.h"
+#include "sources/win32/text_cp1250.h"
 #include "support/main_window_fixture.h"
 #include "support/read_whole_file.h"
 #include "ui/autosave.h"
@@ -25,7 +26,6 @@
 #include "ui/ui_state.h"
 #include "ui/win32/game_file_commands.h"
 #include "ui/win32/game_files.h"
-#include "ui/win32/text_cp1250.h"
 #include "ui/win32/vehicle_pictures.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "sources/win32/text_cp1250.h"
 #include "support/main_window_fixture.h"
 #include "ui/commands.h"
 #include "ui/game_hooks.h"
@@ -21,7 +22,6 @@
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/status_bar.h"
-#include "ui/win32/text_cp1250.h"
 
 namespace {
 

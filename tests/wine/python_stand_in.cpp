@@ -13,7 +13,7 @@
 
 #include "sources/script_runner.h"
 #include "sources/wide_text.h"
-#include "ui/win32/text_cp1250.h"
+#include "sources/win32/text_cp1250.h"
 
 namespace {
 

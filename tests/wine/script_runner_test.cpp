@@ -16,9 +16,10 @@
 #include "sources/script_runner.h"
 #include "sources/station_catalogue.h"
 #include "sources/win32/script_runner.h"
+#include "sources/win32/text_cp1250.h"
 #include "support/read_whole_file.h"
+#include "ui/pacing.h"
 #include "ui/startup.h"
-#include "ui/win32/text_cp1250.h"
 
 namespace fs = std::filesystem;
 
@@ -157,7 +158,7 @@ TEST_F(ScriptRunnerTest, TodayScriptNeedsTheKeyFileInTheGameFolder)
     const std::string timetable = WideToAnsi(Utf8ToWide(result));
     Game game;
     ASSERT_EQ(game.NewGameFromTimetable(timetable.c_str()), kNewGameStarted);
-    LoadDelaysFile(game, timetable, madeSince);
+    LoadDelaysFile(game, timetable, ClockRealTimeOrSlower(), madeSince);
     EXPECT_TRUE(DelayDataLoaded());
     EXPECT_GT(DelayEntryCount(), 0u);
     EXPECT_GE(DelayDataAgeMinutes(), 0);

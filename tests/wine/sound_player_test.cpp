@@ -6,11 +6,11 @@
 
 #include <string>
 
+#include "sources/win32/text_cp1250.h"
 #include "support/dialog_script.h"
 #include "support/fresh_ui_state.h"
 #include "ui/settings.h"
 #include "ui/win32/sound_player.h"
-#include "ui/win32/text_cp1250.h"
 
 namespace {
 

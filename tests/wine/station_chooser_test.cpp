@@ -12,15 +12,15 @@
 
 #include "sources/station_catalogue.h"
 #include "sources/station_choice.h"
-#include "sources/station_thumb.h"
-#include "sources/win32/station_chooser.h"
-#include "sources/win32/station_thumb_paint.h"
+#include "sources/win32/text_cp1250.h"
 #include "support/canvas.h"
 #include "support/main_window_fixture.h"
 #include "support/screenshot.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
-#include "ui/win32/text_cp1250.h"
+#include "ui/station_thumb.h"
+#include "ui/win32/station_chooser.h"
+#include "ui/win32/station_thumb_paint.h"
 
 namespace fs = std::filesystem;
 

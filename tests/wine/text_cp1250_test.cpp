@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/win32/text_cp1250.h"
+#include "sources/win32/text_cp1250.h"
 
 namespace {
 

@@ -14,13 +14,13 @@
 
 #include "model/game.h"
 #include "sources/delay_data.h"
+#include "sources/win32/text_cp1250.h"
 #include "support/main_window_fixture.h"
 #include "ui/model_hooks.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
 #include "ui/timetable_commands.h"
 #include "ui/win32/game_files.h"
-#include "ui/win32/text_cp1250.h"
 #include "ui/win32/timetable_commands.h"
 
 namespace {

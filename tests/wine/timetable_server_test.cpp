@@ -16,8 +16,10 @@
 #include "sources/delay_data.h"
 #include "sources/delay_refresh.h"
 #include "sources/delays_text.h"
+#include "sources/rozklad_setting.h"
 #include "sources/server_container.h"
 #include "sources/win32/server_http.h"
+#include "sources/win32/text_cp1250.h"
 #include "sources/win32/timetable_server.h"
 #include "sources/win32/whole_file.h"
 #include "support/fixture_path.h"
@@ -25,7 +27,6 @@
 #include "ui/startup.h"
 #include "ui/ui_state.h"
 #include "ui/win32/settings_file.h"
-#include "ui/win32/text_cp1250.h"
 
 namespace {
 
@@ -129,11 +130,13 @@ protected:
         savedFolder_ = gGameFolder;
         gGameFolder = WideToAnsi(root_);
         savedIni_ = SetIniAccess(kPrivateProfile);
+        savedRozklad_ = SetRozkladReader(ReadRozkladSetting);
         Server(L"");
         SetRozklad("Token", "");
     }
     void TearDown() override
     {
+        SetRozkladReader(savedRozklad_);
         SetIniAccess(savedIni_);
         gGameFolder = savedFolder_;
         RemoveTree(root_);
@@ -160,6 +163,7 @@ protected:
     std::wstring root_;
     std::string savedFolder_;
     IniAccess savedIni_{};
+    RozkladReader savedRozklad_ = nullptr;
 };
 
 TEST_F(TimetableServer, TodaysTimetableLandsBesideTheTemplate)
@@ -367,14 +371,14 @@ TEST_F(TimetableServer, RefreshThreadBringsNewerDelaysIntoTheRunningGame)
 
     Game& game = TheGame();
     ASSERT_EQ(game.NewGameFromTimetable(WideToAnsi(path).c_str()), kNewGameStarted);
-    LoadDelaysFile(game, WideToAnsi(path));
+    LoadDelaysFile(game, WideToAnsi(path), ClockRealTimeOrSlower());
     ASSERT_EQ(DelayEntryCount(), 2u);
     nowMs += 2 * 60000;
-    PollDelayRefresh(game);
+    PollDelayRefresh(game, DelayRefreshGate());
     const auto start = std::chrono::steady_clock::now();
     while (DelayRefreshBusy() && std::chrono::steady_clock::now() - start < std::chrono::seconds(30)) Sleep(20);
     ASSERT_FALSE(DelayRefreshBusy());
-    PollDelayRefresh(game);
+    PollDelayRefresh(game, DelayRefreshGate());
     ASSERT_EQ(DelayEntryCount(), 2u);
     EXPECT_EQ(gDelayData.pending[0].arrivalDelay, 6);
     EXPECT_EQ(gDelayData.pending[1].departureDelay, 2);

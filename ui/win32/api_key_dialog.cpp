@@ -1,12 +1,12 @@
 // The API key dialog and the key file.
 #include "ui/win32/api_key_dialog.h"
 
+#include "sources/win32/text_cp1250.h"
 #include "ui/api_key.h"
 #include "ui/game_dialog_ids.h"
 #include "ui/startup.h"
 #include "ui/win32/crash_handler.h"
 #include "ui/win32/main_window.h"
-#include "ui/win32/text_cp1250.h"
 
 int (*gApiKeyMessageBox)(HWND, const char*, const char*, UINT) = MessageBoxCp1250;
 

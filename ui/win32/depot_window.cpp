@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/game.h"
+#include "sources/win32/text_cp1250.h"
 #include "ui/depot_table.h"
 #include "ui/layout.h"
 #include "ui/settings.h"
@@ -19,7 +20,6 @@
 #include "ui/win32/gdi_scoped.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/pane_paint.h"
-#include "ui/win32/text_cp1250.h"
 #include "ui/win32/tool_dialog.h"
 #include "ui/win32/vehicle_pictures.h"
 

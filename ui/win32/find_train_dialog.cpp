@@ -5,6 +5,7 @@
 
 #include "model/game.h"
 #include "simulation/train_search.h"
+#include "sources/win32/text_cp1250.h"
 #include "ui/game_dialog_ids.h"
 #include "ui/game_dialog_texts.h"
 #include "ui/ui_state.h"
@@ -12,7 +13,6 @@
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/status_bar.h"
-#include "ui/win32/text_cp1250.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 
 #include <commdlg.h>
 
+#include "sources/win32/text_cp1250.h"
 #include "ui/autosave.h"
 #include "ui/startup.h"
 #include "ui/ui_state.h"
 #include "ui/win32/game_files.h"
 #include "ui/win32/status_bar.h"
-#include "ui/win32/text_cp1250.h"
 
 namespace {
 

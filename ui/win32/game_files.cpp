@@ -8,6 +8,7 @@
 #include "simulation/saved_game.h"
 #include "simulation/track_names.h"
 #include "sources/delay_data.h"
+#include "sources/win32/text_cp1250.h"
 #include "ui/autosave.h"
 #include "ui/game_file_names.h"
 #include "ui/game_session.h"
@@ -23,7 +24,6 @@
 #include "ui/win32/panes.h"
 #include "ui/win32/settings_file.h"
 #include "ui/win32/status_bar.h"
-#include "ui/win32/text_cp1250.h"
 #include "ui/win32/vehicle_pictures.h"
 
 std::wstring gCurrentSavePath;
@@ -129,7 +129,7 @@ bool StartGameFromTimetable(HWND owner, const std::string& path, std::time_t mad
     }
     if (!LoadPicturesOrStop(owner)) return false;
     EnterGame(path, true);
-    LoadDelaysFile(TheGame(), path, madeSince);
+    LoadDelaysFile(TheGame(), path, ClockRealTimeOrSlower(), madeSince);
     LoadRollingStockKinds(path);
     if (DelayEntryCount() > 0)
         SetStatusText(1, TodayDelaysStatusText(DelayEntryCount(), DelayDataAgeMinutes()).c_str());

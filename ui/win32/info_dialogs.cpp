@@ -7,12 +7,12 @@
 
 #include "model/game.h"
 #include "simulation/train_tracking.h"
+#include "sources/win32/text_cp1250.h"
 #include "ui/game_dialog_ids.h"
 #include "ui/shift_summary.h"
 #include "ui/station_remarks.h"
 #include "ui/win32/crash_handler.h"
 #include "ui/win32/main_window.h"
-#include "ui/win32/text_cp1250.h"
 
 const char kAboutWebAddress[] = "https://semarion.example.org/";
 const char kAboutMailAddress[] = "kontakt@semarion.example.org";

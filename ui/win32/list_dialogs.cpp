@@ -6,13 +6,13 @@
 
 #include "model/game.h"
 #include "simulation/event_log.h"
+#include "sources/win32/text_cp1250.h"
 #include "ui/game_dialog_ids.h"
 #include "ui/game_dialog_texts.h"
 #include "ui/win32/crash_handler.h"
 #include "ui/win32/gdi_scoped.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/settings_file.h"
-#include "ui/win32/text_cp1250.h"
 
 int (*gEventLogMessageBox)(HWND, const char*, const char*, UINT) = MessageBoxCp1250;
 

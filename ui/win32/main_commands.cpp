@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/timetable.h"
+#include "sources/win32/text_cp1250.h"
 #include "ui/commands.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
@@ -21,7 +22,6 @@
 #include "ui/win32/options_dialog.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/status_bar.h"
-#include "ui/win32/text_cp1250.h"
 #include "ui/win32/timetable_commands.h"
 #include "ui/win32/timetable_window.h"
 #include "ui/win32/track_list_window.h"

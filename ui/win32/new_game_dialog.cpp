@@ -2,6 +2,7 @@
 #include "ui/win32/new_game_dialog.h"
 
 #include "model/game.h"
+#include "sources/win32/text_cp1250.h"
 #include "ui/game_dialog_ids.h"
 #include "ui/game_dialog_texts.h"
 #include "ui/station_remarks.h"
@@ -9,7 +10,6 @@
 #include "ui/win32/info_dialogs.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/status_bar.h"
-#include "ui/win32/text_cp1250.h"
 
 namespace {
 

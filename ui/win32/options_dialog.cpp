@@ -7,11 +7,11 @@
 
 #include <string>
 
+#include "sources/win32/text_cp1250.h"
 #include "ui/win32/crash_handler.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/settings_file.h"
-#include "ui/win32/text_cp1250.h"
 #include "ui/win32/tile_bitmaps.h"
 
 namespace {

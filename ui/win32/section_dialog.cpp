@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/game.h"
+#include "sources/win32/text_cp1250.h"
 #include "ui/layout.h"
 #include "ui/section_queue.h"
 #include "ui/ui_state.h"
@@ -12,7 +13,6 @@
 #include "ui/win32/fonts.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/pane_paint.h"
-#include "ui/win32/text_cp1250.h"
 #include "ui/win32/tool_dialog.h"
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "sources/rozklad_setting.h"
 #include "ui/startup.h"
 
 namespace {
@@ -49,6 +50,7 @@ void ReadSettingsAtStartup(const std::string& exeFolder)
 {
     gGameFolder = ChooseGameFolder(exeFolder, IsFolder(exeFolder + "\\Stacje"));
     SetIniAccess(kPrivateProfile);
+    SetRozkladReader(ReadRozkladSetting);
     LoadSettings();
     if (!FileExists(GetIniPath())) SaveSettings();
 }

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "model/game.h"
+#include "sources/win32/text_cp1250.h"
 #include "ui/font_table.h"
 #include "ui/layout.h"
 #include "ui/settings.h"
@@ -14,7 +15,6 @@
 #include "ui/win32/gdi_scoped.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/pane_paint.h"
-#include "ui/win32/text_cp1250.h"
 #include "ui/win32/tile_bitmaps.h"
 #include "ui/win32/tool_dialog.h"
 #include "ui/win32/vehicle_pictures.h"

@@ -5,9 +5,9 @@
 
 #include <mmsystem.h>
 
+#include "sources/win32/text_cp1250.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/settings_file.h"
-#include "ui/win32/text_cp1250.h"
 
 const char kSoundErrorText[] = "Błąd podczas odtwarzania dźwięku. Dzwiek zostaje wylaczony.";
 

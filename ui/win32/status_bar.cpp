@@ -3,10 +3,10 @@
 
 #include <commctrl.h>
 
+#include "sources/win32/text_cp1250.h"
 #include "ui/game_hooks.h"
 #include "ui/status_texts.h"
 #include "ui/ui_state.h"
-#include "ui/win32/text_cp1250.h"
 
 HWND gStatusBar = nullptr;
 

@@ -4,7 +4,7 @@
 #include <ctime>
 
 #include "sources/win32/script_runner.h"
-#include "sources/win32/station_chooser.h"
+#include "sources/win32/text_cp1250.h"
 #include "sources/win32/timetable_server.h"
 #include "ui/api_key.h"
 #include "ui/settings.h"
@@ -14,8 +14,8 @@
 #include "ui/win32/api_key_dialog.h"
 #include "ui/win32/game_file_commands.h"
 #include "ui/win32/game_files.h"
+#include "ui/win32/station_chooser.h"
 #include "ui/win32/status_bar.h"
-#include "ui/win32/text_cp1250.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "model/game.h"
 #include "sources/delay_data.h"
+#include "sources/win32/text_cp1250.h"
 #include "ui/font_table.h"
 #include "ui/h_scroll.h"
 #include "ui/settings.h"
@@ -17,7 +18,6 @@
 #include "ui/win32/gdi_scoped.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/pane_paint.h"
-#include "ui/win32/text_cp1250.h"
 #include "ui/win32/tool_dialog.h"
 
 int gTimetableMode = kArrivalMode;

@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "ui/win32/text_cp1250.h"
+#include "sources/win32/text_cp1250.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 
 #include <commctrl.h>
 
+#include "sources/win32/text_cp1250.h"
 #include "ui/settings.h"
 #include "ui/view_sizes.h"
 #include "ui/win32/crash_handler.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/pane_layout.h"
 #include "ui/win32/panes.h"
-#include "ui/win32/text_cp1250.h"
 
 namespace {
 

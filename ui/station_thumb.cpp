@@ -1,5 +1,5 @@
 // The thumbnail grid of a station file and its placement in a frame.
-#include "sources/station_thumb.h"
+#include "ui/station_thumb.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,5 +1,5 @@
 // Widening of code page 1250 text for the wide Windows calls.
-#include "ui/win32/text_cp1250.h"
+#include "sources/win32/text_cp1250.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The thumbnail drawn from the station view's prepared tiles and markers.
-#include "sources/win32/station_thumb_paint.h"
+#include "ui/win32/station_thumb_paint.h"
 
-#include "sources/station_thumb.h"
 #include "ui/settings.h"
+#include "ui/station_thumb.h"
 #include "ui/tile_pictures.h"
 #include "ui/win32/drawing.h"
 #include "ui/win32/gdi_scoped.h"

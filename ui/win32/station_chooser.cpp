@@ -1,15 +1,15 @@
 // The station chooser dialog and the open-file dialog it falls back to.
-#include "sources/win32/station_chooser.h"
+#include "ui/win32/station_chooser.h"
 
 #include <commdlg.h>
 
 #include "sources/station_catalogue.h"
 #include "sources/station_choice.h"
-#include "sources/station_thumb.h"
-#include "sources/win32/station_thumb_paint.h"
+#include "sources/win32/text_cp1250.h"
 #include "ui/startup.h"
+#include "ui/station_thumb.h"
 #include "ui/win32/main_window.h"
-#include "ui/win32/text_cp1250.h"
+#include "ui/win32/station_thumb_paint.h"
 
 std::wstring gChosenTimetable;
 WNDPROC gSearchEditPreviousProc;

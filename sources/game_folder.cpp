@@ -1,0 +1,4 @@
+// The game folder, set by start-up.
+#include "sources/game_folder.h"
+
+std::string gGameFolder;
