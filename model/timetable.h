@@ -167,7 +167,7 @@ public:
     // Row fields; the value argument reads at its sentinel and writes otherwise.
     int32_t RowState(int32_t index, int32_t mode, int32_t value = kReadValue);  // 7 for index < 0
     // Read inline: every step reads it for every train.
-    int32_t TrainState(int32_t index, int32_t mode, int32_t value = kReadValue)  // 1 for index < 0
+    [[gnu::always_inline]] int32_t TrainState(int32_t index, int32_t mode, int32_t value = kReadValue)  // 1 for index < 0
     {
         if (index < 0) return 1;
         const int32_t row = RowOf(index, mode);
