@@ -8,7 +8,6 @@
 
 #include "ui/settings.h"
 
-struct UiHooks;
 
 constexpr int kOptionsDialog = 200;  ///< dialog resource
 constexpr int kOptionsTab = 201;     ///< tab control
@@ -120,4 +119,4 @@ OptionsForm ReadOptionsForm();
 // opened (an unchanged supply duration keeps its exact seconds); the timer is
 // restarted through ui when it runs. Returns true when the station colour
 // changed, so the track tiles composed on it must be rebuilt.
-bool ApplyOptionsForm(const OptionsForm& form, const OptionsForm& shown, const UiHooks& ui);
+bool ApplyOptionsForm(const OptionsForm& form, const OptionsForm& shown);
