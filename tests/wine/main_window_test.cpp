@@ -240,20 +240,21 @@ TEST_F(MainWindow, TimerDrivesTheStepsAndStopsBeforeTheSaveQuestion)
     SendMessageA(window_, WM_TIMER, 1, 0);  // no game: nothing to show
     EXPECT_EQ(StatusText(2), "");
 
-    SampleGame testowo("Testowo");
-    ASSERT_EQ(TheGame().clock.Set(14, 15, 9), 1);
+    SampleGame testowo("Testowo");  // 5:00, ten-second steps
+    gSettings.dzwiek = false;       // the departures due would sound
     AddPenaltyEvent(TheGame());
+    gWindowServices.openSectionPermissionDialog = [](HWND, int) { gSectionRequest.answer = 0; };
     gWindowServices.askSaveGame = [](HWND) { gTimerWhenAsked = gClockDriver.timerId; };
     SendMessageA(window_, WM_TIMER, 2, 0);  // not the simulation's timer
     EXPECT_EQ(StatusText(2), "");
     SendMessageA(window_, WM_TIMER, 1, 0);  // one step of ten game seconds
-    EXPECT_EQ(StatusText(2), "Godzina: 14:15:19");
+    EXPECT_EQ(StatusText(2), "Godzina: 05:00:10");
     EXPECT_EQ(StatusText(0), "Punkty karne: 5");
 
     SendMessageA(window_, WM_ACTIVATEAPP, FALSE, 0);
     EXPECT_FALSE(gUi.appActive);
     SendMessageA(window_, WM_TIMER, 1, 0);
-    EXPECT_EQ(StatusText(2), "Godzina: 14:15:19");  // standing still: not even repainted
+    EXPECT_EQ(StatusText(2), "Godzina: 05:00:10");  // standing still: not even repainted
     SendMessageA(window_, WM_ACTIVATEAPP, TRUE, 0);
 
     Command(kCmdRealTime);  // starts timer 1

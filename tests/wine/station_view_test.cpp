@@ -96,10 +96,12 @@ protected:
 
 TEST_F(StationViewPaint, TestowoAfterANewGameShowsItsTracksTrainsAndLabels)
 {
+    // Past 5:10 the unit on P2 waits to leave: a hint.
+    for (int i = 0; i < 70; ++i) TheGame().SimulationStep();
+    ASSERT_FALSE(BuildHints(TheGame()).empty());
     ClearLog();
     AddLogEvent("Zimowe warunki: opóźnienia większe");
     AddLogEvent("Wjechał pociąg 1301 o czasie");
-    ASSERT_FALSE(BuildHints(TheGame()).empty());
     Canvas canvas(kWidth, kHeight, RGB(1, 2, 3));
     const Pixels24 p = Paint(canvas);
     ASSERT_TRUE(canvas.Save("station_view_testowo.bmp"));
