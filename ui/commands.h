@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <string>
 
-
 // Menu command ids (the resource script uses the same numbers).
 constexpr int kCmdNewGame = 40001;
 constexpr int kCmdLoadGame = 40002;

@@ -199,10 +199,10 @@ void LoadDelayOptions()
     // Clamped as the options dialog clamps what the player types.
     game.LookAhead(Clamp(ReadInt("Opoznienia", "Wyprzedzenie", game.LookAhead()), 0, kMaxLookAhead));
     for (int cls = 0; cls < 6; ++cls)
-        for (int sign = 0; sign < 2; ++sign)
-            BaseDelayChance(game, cls, sign,
-                            Clamp(ReadInt("Opoznienia", DelayChanceKey(cls, sign).c_str(), BaseDelayChance(game, cls, sign)),
-                                  0, kMaxChance));
+        for (int sign = 0; sign < 2; ++sign) {
+            const int chance = ReadInt("Opoznienia", DelayChanceKey(cls, sign).c_str(), BaseDelayChance(game, cls, sign));
+            BaseDelayChance(game, cls, sign, Clamp(chance, 0, kMaxChance));
+        }
 }
 
 void SaveDelayOptions()

@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int kDepartingRole = 1;
 constexpr int kDueToDepart = 3;
 
 // Midnight: a new day is logged once, reported and the tracking starts afresh.
@@ -52,7 +51,7 @@ int DueDepartureCount(Game& game)
 {
     int count = 0;
     for (int t = 0; t < game.TrainCount(); ++t)
-        if (game.TrainStateNow(t, kDepartingRole) == kDueToDepart) ++count;
+        if (game.TrainStateNow(t, kDepartureMode) == kDueToDepart) ++count;
     return count;
 }
 
