@@ -27,12 +27,9 @@
 #include "simulation/line_sections.h"
 #include "simulation/new_game.h"
 #include "simulation/notify.h"
-#include "ui/game_hooks.h"
 #include "ui/game_session.h"
-#include "ui/model_hooks.h"
 #include "ui/pacing.h"
 #include "ui/timer_message.h"
-#include "ui/ui_hooks.h"
 #include "ui/ui_state.h"
 
 namespace {
@@ -114,22 +111,22 @@ std::string GrownTimetable(int times)
 uint64_t gFakeMillis = 0;
 
 // No window: the questions are answered with permission, everything else is quiet.
-const UiHooks kQuietUi = {
-    [] { gClockDriver.timerId = 0; },
-    [] { gClockDriver.timerId = 1; },
-    [] { gSectionRequest.answer = kLetOntoLine; },
-    [](Sound) {},
-    [](int, const char*) {},
-    [] {},
-    [] {},
+const NotifyHooks kQuietWindow = {
+    [] { return gUi.gameRunning; },                  // gameRunning
+    nullptr,                                         // setStatusText
+    nullptr,                                         // addLogEvent
+    nullptr,                                         // repaint
+    nullptr,                                         // updateStatusBar
+    [] { gClockDriver.timerId = 0; },                // stopTimer
+    [] { gClockDriver.timerId = 1; },                // restartTimer
+    [] { gSectionRequest.answer = kLetOntoLine; },  // askSectionPermission
 };
 
 // A new game of `timetable` as the program starts one, driven by the timer
 // message; the clock moves a millisecond a message, so each message runs one step.
 Game& ShiftGame(const std::string& timetable)
 {
-    gGameHooks = GameModelHooks();
-    SetNotifyHooks({[] { return gUi.gameRunning; }, nullptr, nullptr, nullptr});
+    SetNotifyHooks(kQuietWindow);
     SetTickSource([] { return ++gFakeMillis; });
     Game& game = TheGame();
     game = Game();
@@ -215,7 +212,7 @@ void Dispatch(Game& game)
 // inlined, so that callgrind can count its instructions alone.
 [[gnu::noinline]] int32_t RunStep(Game& game)
 {
-    const int32_t steps = RunTimerMessage(kQuietUi);
+    const int32_t steps = RunTimerMessage();
     if (game.Seconds() == 0) Dispatch(game);
     return steps;
 }

@@ -1,4 +1,4 @@
-// The simulation's hooks into the window, and their stand-ins.
+// The window's hooks and their stand-ins.
 #include "simulation/notify.h"
 
 const NotifyHooks kNoNotifyHooks = {
@@ -6,20 +6,40 @@ const NotifyHooks kNoNotifyHooks = {
     [](const char*) {},    // setStatusText
     [](const char*) {},    // addLogEvent
     [] {},                 // repaint
+    [] {},                 // updateStatusBar
+    [] {},                 // stopTimer
+    [] {},                 // restartTimer
+    [] {},                 // askSectionPermission
+    [](Sound) {},          // playSound
+    [] {},                 // autosaveTick
 };
 
 namespace {
+
 NotifyHooks gNotify = kNoNotifyHooks;
+
+template <typename Hook>
+void KeepStandIn(Hook& hook, Hook standIn)
+{
+    if (!hook) hook = standIn;
+}
+
 }  // namespace
 
 NotifyHooks SetNotifyHooks(NotifyHooks hooks)
 {
-    // A hook left out keeps its stand-in, so no report ever calls through null.
-    if (!hooks.gameRunning) hooks.gameRunning = kNoNotifyHooks.gameRunning;
-    if (!hooks.setStatusText) hooks.setStatusText = kNoNotifyHooks.setStatusText;
-    if (!hooks.addLogEvent) hooks.addLogEvent = kNoNotifyHooks.addLogEvent;
-    if (!hooks.repaint) hooks.repaint = kNoNotifyHooks.repaint;
-    NotifyHooks old = gNotify;
+    const NotifyHooks& no = kNoNotifyHooks;
+    KeepStandIn(hooks.gameRunning, no.gameRunning);
+    KeepStandIn(hooks.setStatusText, no.setStatusText);
+    KeepStandIn(hooks.addLogEvent, no.addLogEvent);
+    KeepStandIn(hooks.repaint, no.repaint);
+    KeepStandIn(hooks.updateStatusBar, no.updateStatusBar);
+    KeepStandIn(hooks.stopTimer, no.stopTimer);
+    KeepStandIn(hooks.restartTimer, no.restartTimer);
+    KeepStandIn(hooks.askSectionPermission, no.askSectionPermission);
+    KeepStandIn(hooks.playSound, no.playSound);
+    KeepStandIn(hooks.autosaveTick, no.autosaveTick);
+    const NotifyHooks old = gNotify;
     gNotify = hooks;
     return old;
 }
@@ -31,3 +51,15 @@ void NotifyStatusText(const char* text) { gNotify.setStatusText(text); }
 void NotifyLogEvent(const char* text) { gNotify.addLogEvent(text); }
 
 void NotifyRepaint() { gNotify.repaint(); }
+
+void NotifyStatusBar() { gNotify.updateStatusBar(); }
+
+void NotifyStopTimer() { gNotify.stopTimer(); }
+
+void NotifyRestartTimer() { gNotify.restartTimer(); }
+
+void NotifyAskSectionPermission() { gNotify.askSectionPermission(); }
+
+void NotifyPlaySound(Sound sound) { gNotify.playSound(sound); }
+
+void NotifyAutosaveTick() { gNotify.autosaveTick(); }

@@ -4,7 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ui/game_hooks.h"
+#include "model/game.h"
+#include "simulation/disruptions.h"
+#include "simulation/routes.h"
+#include "simulation/supplies.h"
 #include "ui/pacing.h"
 #include "ui/settings.h"
 #include "ui/ui_state.h"
@@ -114,7 +117,7 @@ bool TogglePause()
 const char* ToggleDisruptions()
 {
     gSettings.utrudnienia = !gSettings.utrudnienia;
-    if (gUi.gameRunning) gGameHooks.startDisruptions();
+    if (gUi.gameRunning) StartDisruptions(TheGame());
     return gSettings.utrudnienia ? "Utrudnienia włączone: tory bywają zamykane, w szczycie rośnie skala opóźnień."
                                  : "Utrudnienia wyłączone - dyżur bez niespodzianek.";
 }
@@ -129,7 +132,7 @@ const char* ToggleHints()
 bool SteamCommandEnabled(int id)
 {
     int point = SelectedPoint();
-    int slot = id == kCmdExtinguish ? gGameHooks.findSlotToExtinguish(point) : gGameHooks.findSlotToFireUp(point);
+    int slot = id == kCmdExtinguish ? FindSlotToExtinguish(TheGame(), point) : FindSlotToFireUp(TheGame(), point);
     return slot >= 0;
 }
 
@@ -137,14 +140,14 @@ const char* RunSteamCommand(int id)
 {
     int point = SelectedPoint();
     if (id == kCmdExtinguish)
-        return gGameHooks.extinguishSteamLoco(point) ? nullptr
-                                                     : "Zaznacz najpierw stojący parowóz, który ma zostać wygaszony";
-    return gGameHooks.fireUpSteamLoco(point) ? nullptr : "Zaznacz najpierw wygaszony parowóz";
+        return ExtinguishSteamLoco(TheGame(), point) ? nullptr
+                                                      : "Zaznacz najpierw stojący parowóz, który ma zostać wygaszony";
+    return FireUpSteamLoco(TheGame(), point) ? nullptr : "Zaznacz najpierw wygaszony parowóz";
 }
 
-std::string RealTimeFromNow(int localHour, int localMinute, const UiHooks& ui)
+std::string RealTimeFromNow(int localHour, int localMinute)
 {
-    int placed = SyncClockToLocalTime(localHour * 100 + localMinute, ui);
+    int placed = SyncClockToLocalTime(localHour * 100 + localMinute);
     char text[200];
     std::snprintf(text, sizeof text,
                   "Godzina %02d:%02d - sytuacja ruchowa ustawiona na teraz (składów na stacji: %d), tempo rzeczywiste.",
@@ -157,6 +160,6 @@ bool CancelRouteLaying()
     if (!gUi.gameRunning || !(gSelection.routeLaying || gSelection.candidatesShown)) return false;
     gSelection.routeLaying = false;
     gSelection.candidatesShown = false;
-    gGameHooks.clearRouteCandidates();
+    TheGame().RouteSelection(kRouteClear, kRouteClear, false);
     return true;
 }

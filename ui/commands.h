@@ -5,8 +5,6 @@
 #include <cstddef>
 #include <string>
 
-struct UiHooks;
-
 // Menu command ids (the resource script uses the same numbers).
 constexpr int kCmdNewGame = 40001;
 constexpr int kCmdLoadGame = 40002;
@@ -74,5 +72,5 @@ const char* ToggleDisruptions();          // returns the status text
 const char* ToggleHints();                // returns the status text
 bool SteamCommandEnabled(int id);         // kCmdExtinguish or kCmdFireUp
 const char* RunSteamCommand(int id);      // refusal text, or null when done
-std::string RealTimeFromNow(int localHour, int localMinute, const UiHooks& ui);  // status text
+std::string RealTimeFromNow(int localHour, int localMinute);  // status text
 bool CancelRouteLaying();                 // Esc: true when a route was being laid

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/game.h"
+#include "simulation/hints.h"
 #include "ui/settings.h"
 
 namespace {
@@ -20,7 +22,7 @@ bool NeedsThePlayer(const std::string& text)
     return false;
 }
 
-std::string EventLine(const ViewLogEntry& entry)
+std::string EventLine(const LogEvent& entry)
 {
     char line[kEventLineBuffer];
     std::snprintf(line, sizeof line, "%02d:%02d  %s", entry.time / 100, entry.time % 100, entry.text.c_str());
@@ -30,14 +32,14 @@ std::string EventLine(const ViewLogEntry& entry)
 }  // namespace
 
 std::vector<EventBoxLine> BuildEventBoxLines(const std::vector<std::string>& hints,
-                                             const std::vector<ViewLogEntry>& newestFirst)
+                                             const std::vector<LogEvent>& newestFirst)
 {
     std::vector<EventBoxLine> lines;
     const size_t hintCount = std::min(hints.size(), static_cast<size_t>(kEventBoxHints));
     for (size_t i = 0; i < hintCount; ++i) lines.push_back({"> " + hints[i], kEventBoxHintColour});
     const int n = static_cast<int>(std::min(newestFirst.size(), static_cast<size_t>(kEventBoxEvents)));
     for (int d = n - 1; d >= 0; --d) {
-        const ViewLogEntry& entry = newestFirst[static_cast<size_t>(d)];
+        const LogEvent& entry = newestFirst[static_cast<size_t>(d)];
         const int grey = std::min(d * kGreyStep + kNewestGrey, kLightestGrey);
         const bool alert = d == 0 && NeedsThePlayer(entry.text);
         lines.push_back({EventLine(entry), alert ? kEventBoxAlertColour : RgbColour(grey, grey, grey)});
@@ -48,8 +50,11 @@ std::vector<EventBoxLine> BuildEventBoxLines(const std::vector<std::string>& hin
 std::vector<EventBoxLine> EventBoxLinesNow(bool gameRunning)
 {
     if (!gSettings.opisyTorow || !gameRunning) return {};
-    const StationViewFeed& feed = TheStationViewFeed();
-    return BuildEventBoxLines(feed.hints(), feed.newestEvents(kEventBoxEvents));
+    std::vector<std::string> hints;
+    for (const Hint& hint : BuildHints(TheGame())) hints.push_back(hint.text);
+    std::vector<LogEvent> newestFirst;
+    for (int32_t i = 0; i < kEventBoxEvents && i < LogCount(); ++i) newestFirst.push_back(GetLogEventNewestFirst(i));
+    return BuildEventBoxLines(hints, newestFirst);
 }
 
 ViewRect LayoutEventBox(int widest, int lineCount, int lineHeight, int width, int height)

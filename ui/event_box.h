@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "simulation/event_log.h"
 #include "ui/level_bar.h"
 #include "ui/station_view.h"
-#include "ui/station_view_feed.h"
 
 constexpr int32_t kEventBoxHints = 3;   ///< hints shown at most
 constexpr int32_t kEventBoxEvents = 5;  ///< log entries shown at most
@@ -30,10 +30,10 @@ struct EventBoxLine {
 // "HH:MM  text", greyer the older they are; the newest in red when it tells
 // of a waiting train, a damage or a late running.
 std::vector<EventBoxLine> BuildEventBoxLines(const std::vector<std::string>& hints,
-                                             const std::vector<ViewLogEntry>& newestFirst);
+                                             const std::vector<LogEvent>& newestFirst);
 
 // The lines to draw now: none unless [Widok] Opisy_torow is on and a game
-// runs; else from the feed.
+// runs; else the hints of the program's game and the newest of its log.
 std::vector<EventBoxLine> EventBoxLinesNow(bool gameRunning);
 
 // The box in the pane's bottom-right corner for the widest line's width and

@@ -4,13 +4,14 @@
 #include <cstdio>
 
 #include "model/game.h"
+#include "simulation/disruptions.h"
 #include "simulation/event_log.h"
 #include "simulation/pantographs.h"
 #include "simulation/rolling_stock_kinds.h"
 #include "simulation/supplies.h"
+#include "simulation/train_tracking.h"
 #include "ui/autosave.h"
 #include "ui/board_delays.h"
-#include "ui/game_hooks.h"
 #include "ui/pacing.h"
 #include "ui/ui_state.h"
 
@@ -33,7 +34,7 @@ void ResetDispatchingServices()
     ResetRollingStockKinds();
     ResetSupplies(TheGame());
     ResetPantographs();
-    gGameHooks.resetTrainTracking();
+    ResetTrainTracking();
     ClearLog();
 }
 
@@ -50,5 +51,5 @@ void BeginGameSession()
     AddLogEvent(ShiftStartText(game.StationName(), game.Now()).c_str());
     for (const std::string& note : game.startNotes) AddLogEvent(note.c_str());
     ResetAutosaveBase();
-    gGameHooks.startDisruptions();
+    StartDisruptions(game);
 }

@@ -6,9 +6,11 @@
 #include <climits>
 #include <cstdint>
 
-#include "ui/game_hooks.h"
+#include "model/game.h"
+#include "simulation/disruptions.h"
+#include "simulation/notify.h"
+#include "sources/delay_data.h"
 #include "ui/pacing.h"
-#include "ui/ui_hooks.h"
 
 const char* const kOptionsTabNames[kOptionsPageCount] = {"Zegar",  "Opóźnienia", "Opcje",
                                                          "Kolory", "Dźwięki",    "Inne"};
@@ -30,7 +32,6 @@ constexpr OptionsPage Page(const int (&ids)[N])
     return {ids, N};
 }
 
-constexpr int kReadSentinel = -100;
 constexpr int kMinIntervalMs = 10;
 constexpr int kSlowIntervalMs = 200;  // where unticking real time leaves the clock
 constexpr int kSecondsPerHour = 3600;
@@ -109,9 +110,9 @@ OptionsForm ReadOptionsForm()
     OptionsForm form;
     form.speedPosition = SpeedPosition(s.interval);
     form.realTime = s.czasRzeczywisty;
-    form.lookAhead = gGameHooks.lookAhead(kReadSentinel);
+    form.lookAhead = TheGame().LookAhead();
     for (int cls = 0; cls < kChanceClassCount; ++cls)
-        for (int sign = 0; sign < 2; ++sign) form.chances[cls][sign] = gGameHooks.delayChance(cls, sign, kReadSentinel);
+        for (int sign = 0; sign < 2; ++sign) form.chances[cls][sign] = BaseDelayChance(TheGame(), cls, sign);
     form.pauseRoute = s.pauzaZaznaczanie;
     form.pausePreview = s.pauzaPodglad;
     form.pauseInactive = s.pauzaNieaktywne;
@@ -133,18 +134,19 @@ OptionsForm ReadOptionsForm()
     return form;
 }
 
-bool ApplyOptionsForm(const OptionsForm& form, const OptionsForm& shown, const UiHooks& ui)
+bool ApplyOptionsForm(const OptionsForm& form, const OptionsForm& shown)
 {
     Settings& s = gSettings;
     s.interval = IntervalAt(form.speedPosition);
     s.czasRzeczywisty = s.interval >= ClockStepMillis();
-    if (gClockDriver.timerId != 0) ui.restartTimer();
-    gGameHooks.updateRandomDelaysSwitch();
+    if (gClockDriver.timerId != 0) NotifyRestartTimer();
+    Game& game = TheGame();
+    UpdateRandomDelaysSwitch(game, ClockRealTimeOrSlower());
 
-    gGameHooks.lookAhead(Clamp(form.lookAhead, 0, kMaxLookAhead));
+    game.LookAhead(Clamp(form.lookAhead, 0, kMaxLookAhead));
     for (int cls = 0; cls < kChanceClassCount; ++cls)
         for (int sign = 0; sign < 2; ++sign)
-            gGameHooks.delayChance(cls, sign, Clamp(form.chances[cls][sign], 0, kMaxChance));
+            BaseDelayChance(game, cls, sign, Clamp(form.chances[cls][sign], 0, kMaxChance));
 
     s.pauzaZaznaczanie = form.pauseRoute;
     s.pauzaPodglad = form.pausePreview;

@@ -8,8 +8,6 @@
 
 #include "ui/settings.h"
 
-struct UiHooks;
-
 constexpr int kOptionsDialog = 200;  ///< dialog resource
 constexpr int kOptionsTab = 201;     ///< tab control
 constexpr int kOptionsPageCount = 6;
@@ -118,6 +116,6 @@ int NearestHours(int seconds);  // (seconds + 1800) / 3600, without overflow
 OptionsForm ReadOptionsForm();
 // OK: writes the form into the settings and the timetable. shown is the form as
 // opened (an unchanged supply duration keeps its exact seconds); the timer is
-// restarted through ui when it runs. Returns true when the station colour
+// restarted through the window's hooks when it runs. Returns true when the station colour
 // changed, so the track tiles composed on it must be rebuilt.
-bool ApplyOptionsForm(const OptionsForm& form, const OptionsForm& shown, const UiHooks& ui);
+bool ApplyOptionsForm(const OptionsForm& form, const OptionsForm& shown);

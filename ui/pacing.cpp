@@ -1,10 +1,12 @@
 // Pacing arithmetic of the simulation timer.
 #include "ui/pacing.h"
 
+#include "model/game.h"
+#include "simulation/notify.h"
+#include "simulation/train_tracking.h"
+#include "sources/delay_data.h"
 #include "sources/delay_refresh.h"
-#include "ui/game_hooks.h"
 #include "ui/settings.h"
-#include "ui/ui_hooks.h"
 #include "ui/ui_state.h"
 
 ClockDriver gClockDriver;
@@ -87,25 +89,29 @@ RefreshGate DelayRefreshGate()
 
 void SyncStepFromGame()
 {
-    int stationStep = gGameHooks.clockStep();
+    Game& game = TheGame();
+    int stationStep = static_cast<int>(game.clock.Step(0));
     gClockDriver.nominalStepSeconds = stationStep > 0 ? stationStep : kDefaultStepSeconds;
-    gGameHooks.setClockStep(1);
-    gGameHooks.setMoveDivisor(gClockDriver.nominalStepSeconds);
+    game.clock.Step(1);
+    // The game moves its trains once in S steps, counted afresh from here.
+    game.moveDivisor = gClockDriver.nominalStepSeconds;
+    game.tickCounter = 0;
     ResetClockTickBase();
 }
 
-int SyncClockToLocalTime(int localHHMM, const UiHooks& ui)
+int SyncClockToLocalTime(int localHHMM)
 {
     if (!gUi.gameRunning) return 0;
-    int placed = gGameHooks.placeTrainsForTime(localHHMM);
+    Game& game = TheGame();
+    int placed = static_cast<int>(game.PlaceTrainsForTime(localHHMM));
     gSelection = SelectionState();
     gUi.prevDueDepartures = 0;
     gSettings.czasRzeczywisty = true;
     gSettings.interval = ClockStepMillis();
-    ui.restartTimer();
-    gGameHooks.updateRandomDelaysSwitch();
-    gGameHooks.resetTrainTracking();
-    ui.updateStatusBar();
-    ui.repaint();
+    NotifyRestartTimer();
+    UpdateRandomDelaysSwitch(game, ClockRealTimeOrSlower());
+    ResetTrainTracking();
+    NotifyStatusBar();
+    NotifyRepaint();
     return placed;
 }

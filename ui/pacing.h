@@ -41,9 +41,7 @@ RefreshGate DelayRefreshGate();
 // station's clock step S (10 when the station gives none) the move divisor.
 void SyncStepFromGame();
 
-struct UiHooks;
-
 // "Czas rzeczywisty od teraz": the traffic is set to the local time of day
 // (HHMM) and the clock runs at real time. Returns the consists placed, 0
 // without a game.
-int SyncClockToLocalTime(int localHHMM, const UiHooks& ui);
+int SyncClockToLocalTime(int localHHMM);

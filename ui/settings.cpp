@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "ui/game_hooks.h"
+#include "model/game.h"
+#include "simulation/disruptions.h"
 #include "ui/options_form.h"
 #include "ui/startup.h"
 
@@ -113,7 +114,6 @@ const char* const kWriteOrder[] = {"Zegar",  "Opoznienia", "Opcje",   "Rozklad",
 
 // The train classes of the delay chances, class 0 to 5.
 const char* const kClassNames[] = {"Podmiejski", "Osobowy", "Pospieszny", "Expres", "Towarowy", "Specjalny"};
-constexpr int kReadSentinel = -100;
 
 // [Rozklad] keys with the defaults they are copied with.
 struct RozkladKey {
@@ -183,24 +183,23 @@ void SaveKey(const SettingKey& k)
 
 void LoadDelayOptions()
 {
-    GameHooks& game = gGameHooks;
+    Game& game = TheGame();
     // Clamped as the options dialog clamps what the player types.
-    game.lookAhead(Clamp(ReadInt("Opoznienia", "Wyprzedzenie", game.lookAhead(kReadSentinel)), 0, kMaxLookAhead));
+    game.LookAhead(Clamp(ReadInt("Opoznienia", "Wyprzedzenie", game.LookAhead()), 0, kMaxLookAhead));
     for (int cls = 0; cls < 6; ++cls)
-        for (int sign = 0; sign < 2; ++sign)
-            game.delayChance(cls, sign,
-                             Clamp(ReadInt("Opoznienia", DelayChanceKey(cls, sign).c_str(),
-                                           game.delayChance(cls, sign, kReadSentinel)),
-                                   0, kMaxChance));
+        for (int sign = 0; sign < 2; ++sign) {
+            const int chance = ReadInt("Opoznienia", DelayChanceKey(cls, sign).c_str(), BaseDelayChance(game, cls, sign));
+            BaseDelayChance(game, cls, sign, Clamp(chance, 0, kMaxChance));
+        }
 }
 
 void SaveDelayOptions()
 {
-    GameHooks& game = gGameHooks;
-    WriteInt("Opoznienia", "Wyprzedzenie", game.lookAhead(kReadSentinel));
+    Game& game = TheGame();
+    WriteInt("Opoznienia", "Wyprzedzenie", game.LookAhead());
     for (int cls = 0; cls < 6; ++cls)
         for (int sign = 0; sign < 2; ++sign)
-            WriteInt("Opoznienia", DelayChanceKey(cls, sign).c_str(), game.delayChance(cls, sign, kReadSentinel));
+            WriteInt("Opoznienia", DelayChanceKey(cls, sign).c_str(), BaseDelayChance(game, cls, sign));
 }
 
 // When all four colours read as black the file predates them: all go white.

@@ -3,7 +3,8 @@
 
 #include <cstdio>
 
-#include "ui/game_hooks.h"
+#include "model/game.h"
+#include "simulation/train_tracking.h"
 #include "ui/pacing.h"
 #include "ui/ui_state.h"
 
@@ -17,8 +18,8 @@ StatusBarEdges StatusBarPartEdges(int clientWidth)
 std::string ClockStatusText()
 {
     if (!gUi.gameRunning) return std::string();
-    int hhmm = gGameHooks.now();
-    int h = hhmm / 100, m = hhmm % 100, s = gGameHooks.seconds();
+    int hhmm = TheGame().Now();
+    int h = hhmm / 100, m = hhmm % 100, s = TheGame().Seconds();
     char text[160];
     const char* reason = PauseReason();
     if (gUi.paused)
@@ -32,8 +33,8 @@ std::string ClockStatusText()
 
 std::string ScoreStatusText()
 {
-    if (gGameHooks.isTestGame()) return "Gra testowa";
+    if (TheGame().IsTestGame()) return "Gra testowa";
     char text[48];
-    std::snprintf(text, sizeof text, "Punkty karne: %d", gGameHooks.penaltyPoints());
+    std::snprintf(text, sizeof text, "Punkty karne: %d", GetPenaltyPoints(TheGame()));
     return text;
 }

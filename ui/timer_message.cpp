@@ -1,62 +1,67 @@
 // The work of one simulation timer message.
 #include "ui/timer_message.h"
 
-#include "ui/game_hooks.h"
+#include "model/game.h"
+#include "simulation/admission.h"
+#include "simulation/disruptions.h"
+#include "simulation/event_log.h"
+#include "simulation/notify.h"
+#include "simulation/supplies.h"
+#include "simulation/train_tracking.h"
+#include "sources/delay_data.h"
+#include "sources/delay_refresh.h"
 #include "ui/pacing.h"
-#include "ui/ui_hooks.h"
+#include "ui/settings.h"
 #include "ui/ui_state.h"
 
 namespace {
 
-constexpr int kArrivalSide = 2;
 constexpr int kDueToDepart = 3;
-constexpr int kReadSentinel = -100;
 
 // Midnight: a new day is logged once, reported and the tracking starts afresh.
-void StartNewDay(const UiHooks& ui)
+void StartNewDay()
 {
-    gGameHooks.addLogEvent("Północ - nowa doba, rozkład rusza od nowa");
-    ui.setStatusText(1, "Nowa doba - rozkład rusza od nowa, punkty od zera");
-    gGameHooks.resetTrainTracking();
+    AddLogEvent("Północ - nowa doba, rozkład rusza od nowa");
+    NotifyStatusText("Nowa doba - rozkład rusza od nowa, punkty od zera");
+    ResetTrainTracking();
 }
 
 // Admits the trains due at the entries; while one asks for its line section the
-// timer stands and the player answers.
-void AdmitArrivingTrains(const UiHooks& ui)
+// timer stands and the player answers. A train asking is named by its
+// position in the arrival index.
+void AdmitArrivingTrains(Game& game)
 {
-    GameHooks& game = gGameHooks;
-    int row = game.admitArrivingTrains(-2, 0);
-    if (row < 0) return;
-    if (gClockDriver.timerId != 0) ui.stopTimer();
+    int position = game.AdmitArrivingTrains(kFirstAsk, 0);
+    if (position < 0) return;
+    if (gClockDriver.timerId != 0) NotifyStopTimer();
     // The player decides on the station as it is now, not as the last message left it.
-    ui.updateStatusBar();
-    ui.repaint();
-    while (row >= 0) {
-        gSectionRequest.entryTile = game.entryPointTileOfRow(row);
-        gSectionRequest.entryNumber = game.entryNumberOfRow(row);
-        gSectionRequest.waitingTrain = game.trainNumberText(row);
-        ui.playSound(Sound::kSection);
-        ui.askSectionPermission();
-        row = game.admitArrivingTrains(row, gSectionRequest.answer);
+    NotifyStatusBar();
+    NotifyRepaint();
+    while (position >= 0) {
+        gSectionRequest.entryTile = game.EntryPointTileOfRow(position, kArrivalMode);
+        gSectionRequest.entryNumber = game.EntryNumberOfRow(position, kArrivalMode);
+        gSectionRequest.waitingTrain = game.TrainNumberText(position, kArrivalMode, kArrivalSide).Text();
+        NotifyPlaySound(Sound::kSection);
+        NotifyAskSectionPermission();
+        position = game.AdmitArrivingTrains(position, gSectionRequest.answer);
     }
 }
 
-int DueDepartureCount()
+int DueDepartureCount(Game& game)
 {
     int count = 0;
-    int trains = gGameHooks.trainCount();
-    for (int t = 0; t < trains; ++t)
-        if (gGameHooks.trainStateNow(t, 1, kReadSentinel) == kDueToDepart) ++count;
+    for (int t = 0; t < game.TrainCount(); ++t)
+        if (game.TrainStateNow(t, kDepartureMode) == kDueToDepart) ++count;
     return count;
 }
 
-void PlayStepSounds(int flags, const UiHooks& ui)
+void PlayStepSounds(Game& game, int flags)
 {
-    int due = DueDepartureCount();
-    if (due > gUi.prevDueDepartures) ui.playSound(Sound::kDeparture);
+    int due = DueDepartureCount(game);
+    if (due > gUi.prevDueDepartures) NotifyPlaySound(Sound::kDeparture);
     gUi.prevDueDepartures = due;
-    if (flags % 10 != 0) ui.playSound(Sound::kNewTrain);
-    if (flags / 10 != 0) ui.playSound(Sound::kDelay);
+    if (flags % 10 != 0) NotifyPlaySound(Sound::kNewTrain);
+    if (flags / 10 != 0) NotifyPlaySound(Sound::kDelay);
 }
 
 }  // namespace
@@ -68,38 +73,38 @@ int CombineStepFlags(int combined, int stepResult)
     return combined | moved | changed;
 }
 
-int RunTimerMessage(const UiHooks& ui)
+int RunTimerMessage()
 {
     if (!gUi.gameRunning || gUi.paused || IsAutoPaused()) {
         ResetClockTickBase();
         return 0;
     }
-    GameHooks& game = gGameHooks;
+    Game& game = TheGame();
     int steps = ClockTicksForTimer();
     int flags = 0;
-    game.pollDelayRefresh();
-    game.autosaveTick();
+    PollDelayRefresh(game, DelayRefreshGate());
+    NotifyAutosaveTick();
     int run = 0;
     while (run < steps) {
         ++run;
-        game.applyDueDelays();
-        int before = game.now();
-        flags = CombineStepFlags(flags, game.simulationStep());
-        if (game.now() < before) StartNewDay(ui);
-        game.trackTrainsTick();
-        game.disruptionsTick();
-        AdmitArrivingTrains(ui);
+        ApplyDueDelays(game);
+        int before = game.Now();
+        flags = CombineStepFlags(flags, game.SimulationStep());
+        if (game.Now() < before) StartNewDay();
+        TrackTrainsTick(game);
+        DisruptionsTick(game);
+        AdmitArrivingTrains(game);
         if (gClockDriver.timerId == 0 && gUi.gameRunning) {
             // The permission question stopped the clock: start afresh and drop
             // the rest of this message, supplies of this step included.
             ResetClockTickBase();
-            ui.restartTimer();
+            NotifyRestartTimer();
             break;
         }
-        game.suppliesTick();
+        SuppliesTick(game);
     }
-    PlayStepSounds(flags, ui);
-    ui.updateStatusBar();
-    ui.repaint();
+    PlayStepSounds(game, flags);
+    NotifyStatusBar();
+    NotifyRepaint();
     return run;
 }

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "simulation/disruptions.h"
 #include "simulation/slot_queries.h"
 #include "simulation/track_names.h"
 #include "ui/consist_infos.h"
 #include "ui/settings.h"
-#include "ui/station_view_feed.h"
 #include "ui/tile_pictures.h"
 
 namespace {
@@ -98,7 +98,6 @@ TrackLabelPlan PlanTrackLabels(Game& game, const StationViewState& view, int wid
 {
     TrackLabelPlan plan;
     if (!gSettings.opisyTorow || !gameRunning) return plan;
-    const StationViewFeed& feed = TheStationViewFeed();
     for (int32_t p = 0; p < game.PointCount(); ++p) {
         const std::string code = PointShortCode(game, p);
         if (code.empty()) continue;
@@ -128,7 +127,7 @@ TrackLabelPlan PlanTrackLabels(Game& game, const StationViewState& view, int wid
                 spot.rightText = NumberedName(code, static_cast<int32_t>(infos.size()));
             }
         }
-        spot.closed = feed.pointClosed(p);
+        spot.closed = IsPointClosed(p);
         spot.colour = SpotColour(spot.closed, selected, game.SlotVehicleType(p, 0) != 0);
         plan.spots.push_back(std::move(spot));
     }

@@ -78,7 +78,7 @@ struct TrackLabelPlan {
 
 // The overlay for a pane `width` wide at the view of the same paint: nothing
 // unless [Widok] Opisy_torow is on and a game runs. selectedTile is the
-// selection's tile (0 none); closure texts come from the view's feed.
+// selection's tile (0 none); a point a disruption closes is marked closed.
 TrackLabelPlan PlanTrackLabels(Game& game, const StationViewState& view, int width, bool gameRunning,
                                TileCode selectedTile);
 

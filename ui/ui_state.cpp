@@ -1,7 +1,7 @@
 // The user interface's shared flags and the selected point.
 #include "ui/ui_state.h"
 
-#include "ui/game_hooks.h"
+#include "model/game.h"
 
 UiFlags gUi;
 SelectionState gSelection;
@@ -10,5 +10,5 @@ SectionRequest gSectionRequest;
 int SelectedPoint()
 {
     if (!gUi.gameRunning || gSelection.selectedTile == 0) return -1;
-    return gGameHooks.findPointByTile(gSelection.selectedTile);
+    return TheGame().FindPointByTile(gSelection.selectedTile);
 }

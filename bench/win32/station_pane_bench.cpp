@@ -22,9 +22,7 @@
 #include "model/game.h"
 #include "simulation/admission.h"
 #include "simulation/notify.h"
-#include "ui/model_hooks.h"
 #include "ui/startup.h"
-#include "ui/station_view_feed.h"
 #include "ui/ui_state.h"
 #include "ui/win32/game_files.h"
 #include "ui/win32/main_window.h"
@@ -90,10 +88,8 @@ int main(int argc, char** argv)
     const int repaints = argc > 1 ? std::max(std::atoi(argv[1]), 1) : 200;
     gInstance = GetModuleHandleA(nullptr);
     gGameFolder = GameFolder();
-    gGameHooks = GameModelHooks();
     SetNotifyHooks({[] { return gUi.gameRunning; }, nullptr, nullptr, nullptr});
     SetStationBackgroundSource([] { return gStationBackground; });
-    SetStationViewFeed(ModelStationViewFeed());
     gGameFilesMessageBox = [](HWND, const char* text, const char*, UINT) {
         std::fprintf(stderr, "%s\n", text);
         return IDNO;  // nothing to save at the end

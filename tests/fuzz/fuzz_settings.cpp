@@ -6,8 +6,6 @@
 #include <utility>
 
 #include "fuzz_files.h"
-#include "ui/game_hooks.h"
-#include "ui/model_hooks.h"
 #include "ui/settings.h"
 
 namespace {
@@ -65,7 +63,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const bool hooked = [] {
         SetIniAccess({Read, Write});
-        gGameHooks = GameModelHooks();
         return true;
     }();
     (void)hooked;

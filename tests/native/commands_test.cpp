@@ -4,25 +4,20 @@
 #include <set>
 #include <string>
 
-#include "support/fresh_ui_state.h"
+#include "simulation/disruptions.h"
+#include "simulation/routes.h"
+#include "simulation/supplies.h"
+#include "simulation/train_tracking.h"
+#include "testowo_game.h"
 #include "ui/commands.h"
-#include "ui/game_hooks.h"
 #include "ui/pacing.h"
 #include "ui/settings.h"
 #include "ui/status_texts.h"
-#include "ui/ui_hooks.h"
 #include "ui/ui_state.h"
 
 namespace {
 
-class Commands : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        FreshUiState();
-    }
-    void TearDown() override { gGameHooks = kNoGameHooks; }
-};
+using Commands = ProgramTestowo;
 
 TEST(MenuTable, IdsAreUniqueInRangeAndAcceleratorsParse)
 {
@@ -63,17 +58,18 @@ TEST(MenuTable, AcceleratorTexts)
 
 TEST_F(Commands, TogglesFlipTheirSettingsAndDisruptionsRestartOnlyInAGame)
 {
-    static int starts;
-    starts = 0;
-    gGameHooks.startDisruptions = [] { ++starts; };
+    BeginShift();
+    const int32_t late = TheGame().DelayChance(0, 1);
+    FixedRandom::Value() = 0;  // every start of the disruptions draws a winter
+    gUi.gameRunning = false;
     EXPECT_STREQ(ToggleDisruptions(), "Utrudnienia wyłączone - dyżur bez niespodzianek.");
     EXPECT_FALSE(gSettings.utrudnienia);
-    EXPECT_EQ(starts, 0);
+    EXPECT_EQ(TheGame().DelayChance(0, 1), late);
     gUi.gameRunning = true;
     EXPECT_STREQ(ToggleDisruptions(),
                  "Utrudnienia włączone: tory bywają zamykane, w szczycie rośnie skala opóźnień.");
     EXPECT_TRUE(gSettings.utrudnienia);
-    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(TheGame().DelayChance(0, 1), late + kWinterOffset) << "started: a winter shift";
 
     EXPECT_STREQ(ToggleHints(), "Podpowiedzi wyłączone.");
     EXPECT_FALSE(gSettings.podpowiedzi);
@@ -85,70 +81,68 @@ TEST_F(Commands, TogglesFlipTheirSettingsAndDisruptionsRestartOnlyInAGame)
     EXPECT_FALSE(TogglePause());
 }
 
-int gLookedUpTile;
-
 TEST_F(Commands, SteamCommandsNeedASelectedPoint)
 {
-    gGameHooks.findPointByTile = [](int tile) { return gLookedUpTile = tile, tile == 0 ? 0 : 7; };
-    gGameHooks.findSlotToExtinguish = [](int point) { return point == 7 ? 2 : -1; };
-    gGameHooks.findSlotToFireUp = [](int point) { return point == 7 ? -1 : -1; };
-    gGameHooks.extinguishSteamLoco = [](int point) { return point == 7; };
-    gGameHooks.fireUpSteamLoco = [](int point) { return point >= 0; };
-
-    // no game, then a game with nothing selected: tile 0 is never looked up
+    // no game, then a game with nothing selected
     for (bool running : {false, true}) {
-        gUi.gameRunning = running;
-        gLookedUpTile = -1;
+        if (running) BeginShift();
         EXPECT_EQ(SelectedPoint(), -1);
         EXPECT_FALSE(SteamCommandEnabled(kCmdExtinguish));
         EXPECT_STREQ(RunSteamCommand(kCmdExtinguish), "Zaznacz najpierw stojący parowóz, który ma zostać wygaszony");
         EXPECT_STREQ(RunSteamCommand(kCmdFireUp), "Zaznacz najpierw wygaszony parowóz");
-        EXPECT_EQ(gLookedUpTile, -1);
     }
-    gSelection.selectedTile = 1204;
-    EXPECT_EQ(SelectedPoint(), 7);
-    EXPECT_EQ(gLookedUpTile, 1204);
+    gSelection.selectedTile = 933;  // the Ol49 on the locomotive track, fired up
+    EXPECT_EQ(SelectedPoint(), kStcLocoTrack);
     EXPECT_TRUE(SteamCommandEnabled(kCmdExtinguish));
     EXPECT_FALSE(SteamCommandEnabled(kCmdFireUp));
     EXPECT_EQ(RunSteamCommand(kCmdExtinguish), nullptr);
+    EXPECT_FALSE(SteamCommandEnabled(kCmdExtinguish));
+    EXPECT_TRUE(SteamCommandEnabled(kCmdFireUp));
     EXPECT_EQ(RunSteamCommand(kCmdFireUp), nullptr);
+}
+
+// Whether the station shows candidate tiles of a route being laid.
+bool CandidatesMarked()
+{
+    const Game& game = TheGame();
+    for (int32_t r = 0; r < game.GridRows(); ++r)
+        for (int32_t c = 0; c < game.GridCols(); ++c)
+            if (game.TileState(r, c) == kTileCandidate) return true;
+    return false;
 }
 
 TEST_F(Commands, EscCancelsOnlyARouteBeingLaid)
 {
-    static int clears;
-    clears = 0;
-    gGameHooks.clearRouteCandidates = [] { ++clears; };
-    gUi.gameRunning = true;
+    BeginShift();
     EXPECT_FALSE(CancelRouteLaying());
-    gSelection = SelectionState{1204, false, true};
+    // The Ol49 on the locomotive track towards the engine shed: candidates marked.
+    ASSERT_EQ(TheGame().RouteSelection(933, 937, false), kCandidatesMarked);
+    ASSERT_TRUE(CandidatesMarked());
+    gSelection = SelectionState{933, false, true};
+    gUi.gameRunning = false;
+    EXPECT_FALSE(CancelRouteLaying());
+    EXPECT_TRUE(CandidatesMarked());
+    gUi.gameRunning = true;
     EXPECT_TRUE(CancelRouteLaying());
     EXPECT_FALSE(gSelection.candidatesShown);
-    EXPECT_EQ(gSelection.selectedTile, 1204);
-    EXPECT_EQ(clears, 1);
-    gUi.gameRunning = false;
-    gSelection.routeLaying = true;
-    EXPECT_FALSE(CancelRouteLaying());
-    EXPECT_EQ(clears, 1);
+    EXPECT_EQ(gSelection.selectedTile, 933);
+    EXPECT_FALSE(CandidatesMarked());
 }
 
 TEST_F(Commands, RealTimeFromNowReportsThePlacedConsists)
 {
-    UiHooks ui = {[] {}, [] {}, [] {}, [](Sound) {}, [](int, const char*) {}, [] {}, [] {}};
-    gUi.gameRunning = true;
-    gGameHooks.placeTrainsForTime = [](int) { return 6; };
-    EXPECT_EQ(RealTimeFromNow(7, 5, ui),
-              "Godzina 07:05 - sytuacja ruchowa ustawiona na teraz (składów na stacji: 6), tempo rzeczywiste.");
+    BeginShift();
+    EXPECT_EQ(RealTimeFromNow(7, 30),
+              "Godzina 07:30 - sytuacja ruchowa ustawiona na teraz (składów na stacji: 1), tempo rzeczywiste.");
     EXPECT_TRUE(gSettings.czasRzeczywisty);
 }
 
 TEST_F(Commands, StatusBarTexts)
 {
     EXPECT_EQ(ClockStatusText(), "");
-    gUi.gameRunning = true;
-    gGameHooks.now = [] { return 905; };
-    gGameHooks.seconds = [] { return 7; };
-    gGameHooks.penaltyPoints = [] { return 15; };
+    BeginShift();
+    ASSERT_EQ(TheGame().clock.Set(9, 5, 7), 1);
+    for (int i = 0; i < 3; ++i) AddPenaltyEvent(TheGame());  // five points each
     EXPECT_EQ(ClockStatusText(), "Godzina: 09:05:07");
     EXPECT_EQ(ScoreStatusText(), "Punkty karne: 15");
     gSelection.routeLaying = true;
@@ -157,7 +151,7 @@ TEST_F(Commands, StatusBarTexts)
     EXPECT_EQ(routing.size(), 57u);  // CP1250: one byte per letter
     gUi.paused = true;
     EXPECT_EQ(ClockStatusText(), "Godzina: 09:05:07  (pauza)");
-    gGameHooks.isTestGame = [] { return true; };
+    TheGame().SetTestGame(true);
     EXPECT_EQ(ScoreStatusText(), "Gra testowa");
 
     EXPECT_EQ(StatusBarPartEdges(900).edges[1], 730);

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "model/game.h"
+#include "simulation/event_log.h"
+#include "simulation/notify.h"
 #include "ui/event_box.h"
 #include "ui/settings.h"
 
@@ -12,9 +15,9 @@ namespace {
 
 constexpr int32_t Grey(int g) { return RgbColour(g, g, g); }
 
-std::vector<ViewLogEntry> Events(int count)  // newest first: "e<count>" .. "e1"
+std::vector<LogEvent> Events(int count)  // newest first: "e<count>" .. "e1"
 {
-    std::vector<ViewLogEntry> events;
+    std::vector<LogEvent> events;
     for (int i = count; i >= 1; --i) events.push_back({1200 + i, "e" + std::to_string(i)});
     return events;
 }
@@ -61,19 +64,23 @@ TEST(EventBox, AnEventLineKeepsAtMost299Characters)
     EXPECT_EQ(lines[0].text, "12:34  " + std::string(299 - 7, 'x'));
 }
 
-TEST(EventBox, TheFeedIsShownOnlyWithLabelsOnWhileAGameRuns)
+TEST(EventBox, TheLogIsShownOnlyWithLabelsOnWhileAGameRuns)
 {
     gSettings = Settings();
-    const StationViewFeed old = SetStationViewFeed({[] { return std::vector<std::string>{"rada"}; },
-                                                    [](int32_t n) { return Events(n + 3); }, nullptr});
-    EXPECT_EQ(EventBoxLinesNow(true).size(), 1u + kEventBoxEvents);  // the feed was asked for five
+    TheGame() = Game();
+    const NotifyHooks old = SetNotifyHooks({[] { return true; }});
+    ClearLog();
+    for (int i = 1; i <= 8; ++i) AddLogEvent(("e" + std::to_string(i)).c_str());
+    const std::vector<EventBoxLine> lines = EventBoxLinesNow(true);
+    ASSERT_EQ(lines.size(), static_cast<size_t>(kEventBoxEvents));  // the newest five
+    EXPECT_EQ(lines.front().text, "00:00  e4");
+    EXPECT_EQ(lines.back().text, "00:00  e8");
     EXPECT_TRUE(EventBoxLinesNow(false).empty());
     gSettings.opisyTorow = false;
     EXPECT_TRUE(EventBoxLinesNow(true).empty());
     gSettings = Settings();
-    EXPECT_FALSE(TheStationViewFeed().pointClosed(3));  // left out: the stand-in
-    SetStationViewFeed(old);
-    EXPECT_TRUE(EventBoxLinesNow(true).empty());
+    ClearLog();
+    SetNotifyHooks(old);
 }
 
 TEST(EventBox, TheBoxSitsInTheCornerAtMostHalfThePaneWide)

@@ -8,21 +8,21 @@
 #include <vector>
 
 #include "model/game.h"
+#include "simulation/disruptions.h"
 #include "simulation/event_log.h"
 #include "simulation/new_game.h"
 #include "simulation/notify.h"
 #include "simulation/pantographs.h"
 #include "simulation/rolling_stock_kinds.h"
+#include "simulation/train_tracking.h"
+#include "slot_texts.h"
 #include "station_files.h"
 #include "support/fresh_ui_state.h"
 #include "ui/autosave.h"
 #include "ui/board_delays.h"
 #include "ui/game_session.h"
-#include "ui/model_hooks.h"
 
 namespace {
-
-std::vector<std::string> gCalls;
 
 uint64_t FixedNow() { return 4242; }
 
@@ -31,10 +31,6 @@ protected:
     void SetUp() override
     {
         FreshUiState();
-        gCalls.clear();
-        gGameHooks = GameModelHooks();
-        gGameHooks.resetTrainTracking = [] { gCalls.push_back("tracking"); };
-        gGameHooks.startDisruptions = [] { gCalls.push_back("disruptions"); };
         oldTicks_ = SetTickSource(FixedNow);
         oldNotify_ = SetNotifyHooks({[] { return gUi.gameRunning; }, [](const char*) {}, [](const char*) {}, [] {}});
     }
@@ -44,7 +40,9 @@ protected:
         SetTickSource(oldTicks_);
         ResetRollingStockKinds();
         ClearLog();
-        gGameHooks = kNoGameHooks;
+        ResetTrainTracking();
+        gUi.gameRunning = false;
+        StartDisruptions(TheGame());  // no game runs: the disruptions stop
         TheGame() = Game();
     }
 
@@ -62,8 +60,13 @@ TEST_F(GameSession, StartsRunningWithTheStationStepAsMoveDivisor)
     gAutosaveBase = 0;
     gUi.gameRunning = true;
     AddLogEvent("z poprzedniej gry");
+    AddPenaltyEvent(TheGame());
+    const int32_t late = TheGame().DelayChance(0, 1);
 
-    BeginGameSession();
+    {
+        FixedRandom winter(0);
+        BeginGameSession();
+    }
 
     EXPECT_TRUE(gUi.gameRunning);
     EXPECT_FALSE(gUi.paused);
@@ -75,7 +78,8 @@ TEST_F(GameSession, StartsRunningWithTheStationStepAsMoveDivisor)
     EXPECT_EQ(TheGame().moveDivisor, 10);
     EXPECT_EQ(gAutosaveBase, 4242u);
     EXPECT_EQ(std::count(gEntryTiles.begin(), gEntryTiles.end(), 442), 1) << "the boards' entry tiles";
-    EXPECT_EQ(gCalls, (std::vector<std::string>{"tracking", "disruptions"}));
+    EXPECT_EQ(GetPenaltyPoints(TheGame()), 0) << "the tracking starts afresh";
+    EXPECT_EQ(TheGame().DelayChance(0, 1), late + kWinterOffset) << "the disruptions start: a winter shift";
     ASSERT_EQ(LogCount(), 1);  // the last game's log is gone
     EXPECT_EQ(GetLogEvent(0).text, "Dyżur rozpoczęty - Testowo.stc, godzina 05:00");
     EXPECT_EQ(GetLogEvent(0).time, 500);
@@ -109,25 +113,12 @@ TEST_F(GameSession, TheServicesOfTheLastGameStartAfresh)
     ASSERT_GT(LoadRollingStockKinds(SEMARION_FIXTURES "/services/services.roz"), 0);
     ASSERT_EQ(GetTrainKindName(0, "OS"), "EN71");
 
+    AddPenaltyEvent(TheGame());
+
     BeginGameSession();  // as a loaded game does
     EXPECT_TRUE(IsRearPantographRaised(TheGame(), kStcPlatform1, 0));
     EXPECT_EQ(GetTrainKindName(0, "OS"), "OS");
-    EXPECT_EQ(gCalls.front(), "tracking");
-}
-
-TEST_F(GameSession, ModelHooksReachTheProgramsGame)
-{
-    gGameHooks.lookAhead(30);
-    EXPECT_EQ(TheGame().LookAhead(), 30);
-    gGameHooks.delayChance(4, 1, 45);
-    EXPECT_EQ(TheGame().DelayChance(4, 1), 45);
-    ASSERT_EQ(TheGame().NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
-    EXPECT_EQ(TheGame().LookAhead(), 30);  // options outlive the game
-    EXPECT_EQ(gGameHooks.now(), 500);
-    EXPECT_EQ(gGameHooks.trainCount(), 10);
-    EXPECT_EQ(gGameHooks.findPointByTile(412), kStcPlatform1);
-    gGameHooks.setMoveDivisor(0);
-    EXPECT_EQ(TheGame().moveDivisor, 1);
+    EXPECT_EQ(GetPenaltyPoints(TheGame()), 0);
 }
 
 TEST(GameSessionTexts, ShiftStartText)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "simulation/notify.h"
+#include "ui/settings.h"
 
 namespace {
 
@@ -12,6 +13,12 @@ TEST(Notify, HooksLeftOutKeepTheirStandIns)
     NotifyStatusText("tekst");  // goes nowhere, and does not crash
     NotifyLogEvent("tekst");
     NotifyRepaint();
+    NotifyStatusBar();
+    NotifyStopTimer();
+    NotifyRestartTimer();
+    NotifyAskSectionPermission();
+    NotifyPlaySound(Sound::kDelay);
+    NotifyAutosaveTick();
     EXPECT_EQ(repaints, 1);
     SetNotifyHooks(old);
 }

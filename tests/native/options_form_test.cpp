@@ -6,35 +6,31 @@
 
 #include "support/delay_options_recorder.h"
 #include "support/fresh_ui_state.h"
-#include "ui/game_hooks.h"
+#include "model/game.h"
+#include "simulation/notify.h"
 #include "ui/options_form.h"
 #include "ui/pacing.h"
 #include "ui/settings.h"
-#include "ui/ui_hooks.h"
 
 namespace {
 
 int gTimerRestarts;
-int gSwitchUpdates;
-
-UiHooks Recorder()
-{
-    UiHooks ui{};
-    ui.restartTimer = [] { ++gTimerRestarts; };
-    return ui;
-}
 
 class OptionsForms : public ::testing::Test {
 protected:
     void SetUp() override
     {
         FreshUiState();
-        PlugInDelayOptionsRecorder();
+        TheGame() = Game();
+        SetKnownDelayOptions();
         gTimerRestarts = 0;
-        gSwitchUpdates = 0;
-        gGameHooks.updateRandomDelaysSwitch = [] { ++gSwitchUpdates; };
+        oldHooks_ = SetNotifyHooks({nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, [] { ++gTimerRestarts; }});
     }
-    void TearDown() override { gGameHooks = kNoGameHooks; }
+    void TearDown() override
+    {
+        SetNotifyHooks(oldHooks_);
+        TheGame() = Game();
+    }
 
     // Opens the form, lets the player change it and presses OK.
     template <typename Edit>
@@ -43,8 +39,10 @@ protected:
         OptionsForm shown = ReadOptionsForm();
         OptionsForm form = shown;
         edit(form);
-        return ApplyOptionsForm(form, shown, Recorder());
+        return ApplyOptionsForm(form, shown);
     }
+
+    NotifyHooks oldHooks_{};
 };
 
 TEST_F(OptionsForms, PagesListEachControlOnce)
@@ -165,21 +163,22 @@ TEST_F(OptionsForms, UntouchedStocksKeepTheirSecondsAndTypedHoursAreClamped)
 
 TEST_F(OptionsForms, DelayOptionsGoToTheTimetableClamped)
 {
+    TheGame().SetRandomDelays(false);
     Ok([](OptionsForm& form) {
         form.lookAhead = 5;
         form.chances[0][0] = -20;
         form.chances[2][1] = 35;
         form.chances[4][1] = INT_MAX;
     });
-    EXPECT_EQ(gRecordedLookAhead, 15);
-    EXPECT_EQ(gRecordedChances[0][0], 0);
-    EXPECT_EQ(gRecordedChances[2][1], 35);
-    EXPECT_EQ(gRecordedChances[4][1], 100);
-    EXPECT_EQ(gRecordedChances[1][0], 1);
-    EXPECT_EQ(gSwitchUpdates, 1);
+    EXPECT_EQ(TheGame().LookAhead(), 15);
+    EXPECT_EQ(TheGame().DelayChance(0, 0), 0);
+    EXPECT_EQ(TheGame().DelayChance(2, 1), 35);
+    EXPECT_EQ(TheGame().DelayChance(4, 1), 100);
+    EXPECT_EQ(TheGame().DelayChance(1, 0), 1);
+    EXPECT_TRUE(TheGame().RandomDelays()) << "no delays of today: the random ones are switched back on";
 
     Ok([](OptionsForm& form) { form.lookAhead = INT_MAX; });
-    EXPECT_EQ(gRecordedLookAhead, kMaxLookAhead);
+    EXPECT_EQ(TheGame().LookAhead(), kMaxLookAhead);
 }
 
 TEST_F(OptionsForms, TimerRestartsOnlyWhileItRuns)

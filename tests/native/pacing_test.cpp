@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/fresh_ui_state.h"
-#include "ui/game_hooks.h"
+#include "testowo_game.h"
 #include "ui/pacing.h"
 #include "ui/settings.h"
-#include "ui/ui_hooks.h"
 #include "ui/ui_state.h"
 
 namespace {
@@ -12,18 +10,18 @@ namespace {
 uint64_t gNow;
 uint64_t FakeTicks() { return gNow; }
 
-class Pacing : public ::testing::Test {
+class Pacing : public ProgramTestowo {
 protected:
     void SetUp() override
     {
-        FreshUiState();
+        ProgramTestowo::SetUp();
         gNow = 1000;
         saved_ = SetTickSource(FakeTicks);
     }
     void TearDown() override
     {
         SetTickSource(saved_);
-        gGameHooks = kNoGameHooks;
+        ProgramTestowo::TearDown();
     }
     // Steps of the messages that arrive every periodMs, after a first one.
     static std::vector<int> Messages(int count, int periodMs)
@@ -118,47 +116,35 @@ TEST_F(Pacing, PauseReasonsInOrder)
     EXPECT_FALSE(IsAutoPaused());
 }
 
-int gStationStep;
-int gClockStepSet;
-int gDivisor;
-
-TEST_F(Pacing, StationStepBecomesTheMoveDivisorAndZeroGivesTen)
+TEST_F(Pacing, StationStepBecomesTheMoveDivisor)
 {
-    gGameHooks.clockStep = [] { return gStationStep; };
-    gGameHooks.setClockStep = [](int s) { gClockStepSet = s; };
-    gGameHooks.setMoveDivisor = [](int d) { gDivisor = d; };
-    gStationStep = 5;
+    Game& game = TheGame();
+    game.clock.Step(5);
+    game.tickCounter = 3;
     SyncStepFromGame();
     EXPECT_EQ(gClockDriver.nominalStepSeconds, 5);
-    EXPECT_EQ(gClockStepSet, 1);
-    EXPECT_EQ(gDivisor, 5);
+    EXPECT_EQ(game.clock.Step(0), 1);
+    EXPECT_EQ(game.moveDivisor, 5);
+    EXPECT_EQ(game.tickCounter, 0);
     EXPECT_NEAR(SpeedFactor(), 5000.0 / 780, 1e-9);
-
-    for (int bad : {0, -4}) {  // not the previous game's 5
-        gStationStep = bad;
-        SyncStepFromGame();
-        EXPECT_EQ(gClockDriver.nominalStepSeconds, 10);
-        EXPECT_EQ(gDivisor, 10);
-        gStationStep = 5;
-        SyncStepFromGame();
-    }
 }
 
 int gRestarts;
 TEST_F(Pacing, LocalTimeSyncSetsRealTimeAndClearsTheSelection)
 {
-    UiHooks ui = {[] {}, [] { ++gRestarts; }, [] {}, [](Sound) {}, [](int, const char*) {}, [] {}, [] {}};
     gRestarts = 0;
-    EXPECT_EQ(SyncClockToLocalTime(1234, ui), 0);  // no game: nothing changes
+    SetNotifyHooks({[] { return gUi.gameRunning; }, AddLogEvent, AddLogEvent, nullptr, nullptr, nullptr,
+                    [] { ++gRestarts; }});
+    EXPECT_EQ(SyncClockToLocalTime(1234), 0);  // no game: nothing changes
     EXPECT_FALSE(gSettings.czasRzeczywisty);
     EXPECT_EQ(gRestarts, 0);
 
-    gUi.gameRunning = true;
+    BeginShift();
     gUi.prevDueDepartures = 4;
     gSelection = SelectionState{2105, true, true};
     gClockDriver.nominalStepSeconds = 6;
-    gGameHooks.placeTrainsForTime = [](int hhmm) { return hhmm == 1234 ? 3 : -1; };
-    EXPECT_EQ(SyncClockToLocalTime(1234, ui), 3);
+    EXPECT_EQ(SyncClockToLocalTime(730), 1);
+    EXPECT_EQ(TheGame().Now(), 730);
     EXPECT_TRUE(gSettings.czasRzeczywisty);
     EXPECT_EQ(gSettings.interval, 6000);
     EXPECT_DOUBLE_EQ(SpeedFactor(), 1.0);

@@ -5,8 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include "model/game.h"
+#include "simulation/disruptions.h"
 #include "support/read_whole_file.h"
-#include "ui/game_hooks.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
 
@@ -71,7 +72,8 @@ protected:
     {
         gIni = MemoryIni();
         gSettings = Settings();
-        gGameHooks = kNoGameHooks;
+        TheGame() = Game();
+        StartDisruptions(TheGame());  // no game runs: the timetable holds the player's own chances
         savedFolder_ = gGameFolder;
         gGameFolder = "C:\\gra";
         savedIni_ = SetIniAccess({Read, Write});
@@ -80,7 +82,7 @@ protected:
     {
         SetIniAccess(savedIni_);
         gGameFolder = savedFolder_;
-        gGameHooks = kNoGameHooks;
+        TheGame() = Game();
     }
     // Loads, then writes into an empty file, and returns what was written.
     static std::string LoadAndRewrite()
@@ -179,17 +181,11 @@ TEST_F(SettingsFile, BoolsAndTextsAreTakenAsRead)
     EXPECT_EQ(*gIni.Find("Dzwieki", "Blad"), "0");
 }
 
-int gLookAhead;
-int gChances[6][2];
-
 TEST_F(SettingsFile, DelayOptionsGoThroughTheTimetable)
 {
-    gLookAhead = 30;
-    for (int cls = 0; cls < 6; ++cls) gChances[cls][0] = gChances[cls][1] = cls;
-    gGameHooks.lookAhead = [](int v) { return v == -100 ? gLookAhead : (gLookAhead = v); };
-    gGameHooks.delayChance = [](int cls, int sign, int v) {
-        return v == -100 ? gChances[cls][sign] : (gChances[cls][sign] = v);
-    };
+    Game& game = TheGame();
+    game.LookAhead(30);
+    for (int cls = 0; cls < 6; ++cls) game.DelayChance(cls, 0, cls), game.DelayChance(cls, 1, cls);
     gIni.Set("Opoznienia", "Wyprzedzenie", "60");
     gIni.Set("Opoznienia", "Podmiejski-", "7");
     gIni.Set("Opoznienia", "Specjalny+", "44");
@@ -197,21 +193,21 @@ TEST_F(SettingsFile, DelayOptionsGoThroughTheTimetable)
     gIni.Set("Opoznienia", "Osobowy+", "2147483647");
     gIni.Set("Opoznienia", "Osobowy-", "-2147483648");
     LoadSettings();
-    EXPECT_EQ(gLookAhead, 60);
-    EXPECT_EQ(gChances[0][0], 7);
-    EXPECT_EQ(gChances[0][1], 0);  // missing: the timetable keeps its value
-    EXPECT_EQ(gChances[5][1], 44);
-    EXPECT_EQ(gChances[1][1], 100);
-    EXPECT_EQ(gChances[1][0], 0);
+    EXPECT_EQ(game.LookAhead(), 60);
+    EXPECT_EQ(game.DelayChance(0, 0), 7);
+    EXPECT_EQ(game.DelayChance(0, 1), 0);  // missing: the timetable keeps its value
+    EXPECT_EQ(game.DelayChance(5, 1), 44);
+    EXPECT_EQ(game.DelayChance(1, 1), 100);
+    EXPECT_EQ(game.DelayChance(1, 0), 0);
     gIni.Set("Opoznienia", "Wyprzedzenie", "-2147483648");
     LoadSettings();
-    EXPECT_EQ(gLookAhead, 0);
+    EXPECT_EQ(game.LookAhead(), 15);  // clamped to 0, which the timetable keeps as 15
     gIni.Set("Opoznienia", "Wyprzedzenie", "60");
     gIni.Set("Opoznienia", "Osobowy+", "1");
     gIni.Set("Opoznienia", "Osobowy-", "1");
     LoadSettings();
 
-    gChances[3][1] = 25;
+    game.DelayChance(3, 1, 25);
     SaveSettings();
     EXPECT_EQ(*gIni.Find("Opoznienia", "Expres+"), "25");
     EXPECT_EQ(*gIni.Find("Opoznienia", "Osobowy-"), "1");

@@ -13,11 +13,15 @@
 #include <gtest/gtest.h>
 
 #include "model/game.h"
+#include "simulation/disruptions.h"
+#include "simulation/event_log.h"
 #include "simulation/new_game.h"
 #include "simulation/notify.h"
 #include "simulation/supplies.h"
 #include "slot_texts.h"
 #include "station_files.h"
+#include "support/fresh_ui_state.h"
+#include "ui/game_session.h"
 #include "vehicle_scenes.h"
 
 // Vehicle types of Testowo.roz.
@@ -62,5 +66,37 @@ protected:
     }
     void TearDown() override { SetNotifyHooks(oldHooks_); }
 
+    NotifyHooks oldHooks_{};  ///< put back after the test
+};
+
+// The program's own game for the user interface's tests: the interface as the
+// program starts, the window's gameRunning answered by gUi and its message
+// line and log both going into the event log; BeginShift begins a Testowo
+// shift in TheGame() as the program begins one. All is put back at the end.
+class ProgramTestowo : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        FreshUiState();
+        TheGame() = Game();
+        oldHooks_ = SetNotifyHooks({[] { return gUi.gameRunning; }, AddLogEvent, AddLogEvent});
+    }
+    void TearDown() override
+    {
+        FreshUiState();
+        StartDisruptions(TheGame());  // no game runs: the disruptions stop
+        ResetDispatchingServices();
+        TheGame() = Game();
+        SetNotifyHooks(oldHooks_);
+    }
+    static void BeginShift()
+    {
+        ASSERT_EQ(TheGame().NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
+        FixedRandom::Value() = 99;  // no winter
+        BeginGameSession();
+        FixedRandom::Value() = 100;
+    }
+
+    FixedRandom draws{100};   ///< operational depot locomotives, no random delays
     NotifyHooks oldHooks_{};  ///< put back after the test
 };

@@ -1,6 +1,6 @@
 // The simulation timer on a real game: Testowo started as the program starts
-// it, the model's services behind the timer, the milliseconds fed by the test
-// and the main window replaced by a recorder.
+// it, the milliseconds fed by the test and the main window replaced by a
+// recorder.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +8,7 @@
 
 #include "model/game.h"
 #include "shift_driver.h"
+#include "simulation/disruptions.h"
 #include "simulation/event_log.h"
 #include "simulation/new_game.h"
 #include "simulation/rolling_stock_kinds.h"
@@ -17,9 +18,7 @@
 #include "station_files.h"
 #include "support/fresh_ui_state.h"
 #include "ui/game_session.h"
-#include "ui/model_hooks.h"
 #include "ui/timer_message.h"
-#include "ui/ui_hooks.h"
 
 namespace {
 
@@ -32,24 +31,31 @@ struct WindowRecord {
     std::vector<std::string> statusTexts;
     std::vector<std::string> questions;  ///< the waiting train of each permission question
     std::vector<int> answers;            ///< answers to give, in order; then permission (1)
+    std::vector<std::string> calls;      ///< timer, status bar, repaint, sound and question calls in order
     int restarts = 0;
-    int supplies = 0;                    ///< supplies ticks run
+    int autosaves = 0;
 };
 WindowRecord gWindow;
 uint64_t gNowMs;
 
-const UiHooks kRecordingWindow = {
-    [] { gClockDriver.timerId = 0; },
-    [] { ++gWindow.restarts, gClockDriver.timerId = 1; },
+void Call(const char* name) { gWindow.calls.push_back(name); }
+
+const NotifyHooks kRecordingWindow = {
+    [] { return gUi.gameRunning; },
+    [](const char* text) { gWindow.statusTexts.push_back(text); },
+    AddLogEvent,
+    [] { Call("repaint"); },
+    [] { Call("status bar"); },
+    [] { Call("stop timer"), gClockDriver.timerId = 0; },
+    [] { Call("restart timer"), ++gWindow.restarts, gClockDriver.timerId = 1; },
     [] {
+        Call("ask");
         gWindow.questions.push_back(gSectionRequest.waitingTrain);
         gSectionRequest.answer = 1;
         if (!gWindow.answers.empty()) gSectionRequest.answer = gWindow.answers.front(), gWindow.answers.erase(gWindow.answers.begin());
     },
-    [](Sound sound) { gWindow.sounds.push_back(sound); },
-    [](int, const char* text) { gWindow.statusTexts.push_back(text); },
-    [] {},
-    [] {},
+    [](Sound sound) { Call("sound"), gWindow.sounds.push_back(sound); },
+    [] { ++gWindow.autosaves; },
 };
 
 int Count(const std::vector<Sound>& sounds, Sound sound)
@@ -67,13 +73,15 @@ protected:
         gWindow = WindowRecord();
         gNowMs = 100000;
         oldTicks_ = SetTickSource([] { return gNowMs; });
-        gGameHooks = GameModelHooks();
-        gGameHooks.suppliesTick = [] { ++gWindow.supplies, SuppliesTick(TheGame()); };
+        oldHooks_ = SetNotifyHooks(kRecordingWindow);
         gSettings.interval = 100;  // a hundred steps a real second
         StartTestowo();
     }
     void TearDown() override
     {
+        gUi.gameRunning = false;
+        StartDisruptions(TheGame());  // no game runs: the disruptions stop
+        SetNotifyHooks(oldHooks_);
         SetTickSource(oldTicks_);
         ResetTrainTracking();
         ResetSupplies(TheGame());
@@ -92,6 +100,19 @@ protected:
         gClockDriver.timerId = 1;
         ASSERT_EQ(gClockDriver.nominalStepSeconds, 10);
         ASSERT_EQ(TheGame().clock.Step(0), 1);
+        // The Ol49 cools down one heat unit a second: each supplies tick shows.
+        gSettings.wygaszanieSekund = kLevelFull;
+        ASSERT_TRUE(ExtinguishSteamLoco(TheGame(), kStcLocoTrack));
+        coolingSlot_ = FindSlotToFireUp(TheGame(), kStcLocoTrack);
+        ASSERT_GE(coolingSlot_, 0);
+        coolingStart_ = SuppliesTicks();
+        gWindow.calls.clear();
+        gWindow.statusTexts.clear();
+    }
+    // Supplies ticks run since the shift began.
+    int SuppliesTicks() const
+    {
+        return kLevelFull - SteamFireSecondsLeft(TheGame(), kStcLocoTrack, coolingSlot_) - coolingStart_;
     }
     // The game's clock in seconds of the day.
     static int ClockSeconds() { return TheGame().Now() / 100 * 3600 + TheGame().Now() % 100 * 60 + TheGame().Seconds(); }
@@ -99,7 +120,7 @@ protected:
     static int MessageAfter(int ms)
     {
         gNowMs += static_cast<uint64_t>(ms);
-        return RunTimerMessage(kRecordingWindow);
+        return RunTimerMessage();
     }
     // One-step messages until a permission question comes; false when none
     // comes within limit steps.
@@ -112,11 +133,55 @@ protected:
     FixedRandom draws_{100};  ///< no random delays, no breakdowns
     RunningGameLog log_;
     TickSource oldTicks_ = nullptr;
+    NotifyHooks oldHooks_{};
+    int coolingSlot_ = -1;  ///< the Ol49's slot on the locomotive track
+    int coolingStart_ = 0;
 };
+
+TEST(TimerMessage, StepResultsAreCombinedFlagByFlagNeverSummed)
+{
+    EXPECT_EQ(CombineStepFlags(0, 0), 0);
+    EXPECT_EQ(CombineStepFlags(0, 1), 1);
+    EXPECT_EQ(CombineStepFlags(1, 10), 11);
+    EXPECT_EQ(CombineStepFlags(11, 11), 11);
+    EXPECT_EQ(CombineStepFlags(10, 2), 11);
+}
+
+TEST_F(TimerOnGame, StandingStillOnlyResetsThePacingBase)
+{
+    auto standsStill = [this] {
+        const int clock = ClockSeconds();
+        const int ticks = SuppliesTicks();
+        gWindow.calls.clear();
+        gClockDriver.stepAccumulator = 0.5;
+        EXPECT_EQ(MessageAfter(400), 0);
+        EXPECT_EQ(ClockSeconds(), clock);
+        EXPECT_EQ(SuppliesTicks(), ticks);
+        EXPECT_TRUE(gWindow.calls.empty());
+        EXPECT_EQ(gClockDriver.tickBase, gNowMs);
+        EXPECT_EQ(gClockDriver.stepAccumulator, 0.0);
+    };
+    gUi.gameRunning = false;
+    standsStill();
+    gUi.gameRunning = true;
+    gUi.paused = true;
+    standsStill();
+    gUi.paused = false;
+    gUi.appActive = false;  // Pauza_nieaktywne is on
+    standsStill();
+    gUi.appActive = true;
+    gSelection.routeLaying = true;
+    standsStill();
+    EXPECT_EQ(gWindow.autosaves, 0);
+}
 
 TEST_F(TimerOnGame, MessagesRunTheStepsTheMillisecondsBuy)
 {
     const int start = ClockSeconds();
+    EXPECT_EQ(MessageAfter(2 * kStepMs), 2);
+    // once the autosave, then the steps; the status bar and the panes after them
+    EXPECT_EQ(gWindow.autosaves, 1);
+    EXPECT_EQ(gWindow.calls, (std::vector<std::string>{"status bar", "repaint"}));
     EXPECT_EQ(MessageAfter(kStepMs), 1);
     EXPECT_EQ(MessageAfter(35), 3);   // half a step carried
     EXPECT_EQ(MessageAfter(15), 2);   // and spent here
@@ -124,8 +189,9 @@ TEST_F(TimerOnGame, MessagesRunTheStepsTheMillisecondsBuy)
     EXPECT_EQ(MessageAfter(4000), 300);  // capped; the rest carried
     EXPECT_EQ(MessageAfter(kStepMs), 101);
     EXPECT_EQ(MessageAfter(60000), 4);  // a long gap counts as one period, 40 ms at the fastest
-    EXPECT_EQ(ClockSeconds() - start, 1 + 3 + 2 + 1 + 300 + 101 + 4);
-    EXPECT_EQ(gWindow.supplies, 412);
+    EXPECT_EQ(ClockSeconds() - start, 2 + 1 + 3 + 2 + 1 + 300 + 101 + 4);
+    EXPECT_EQ(SuppliesTicks(), 414);
+    EXPECT_EQ(gWindow.autosaves, 8);
     EXPECT_EQ(TakeCensus(TheGame()).duplicatedSerials, 0);
     EXPECT_EQ(PointsNotMarkedOccupied(TheGame()), "");
 }
@@ -151,26 +217,30 @@ TEST_F(TimerOnGame, PermissionOnTheFirstStepDropsTheRestAndSkipsSupplies)
     EXPECT_EQ(gWindow.questions.front(), "8201");
     EXPECT_EQ(Count(gWindow.sounds, Sound::kSection), 1);
 
-    // Afresh, up to the step before it; then a message worth fifty steps.
+    // Afresh, up to three steps before it; then a message worth fifty steps.
     TearDown();
     SetUp();
-    while (ClockSeconds() < askedAt - 1) MessageAfter(kStepMs);
+    while (ClockSeconds() < askedAt - 3) MessageAfter(kStepMs);
     ASSERT_TRUE(gWindow.questions.empty());
     gWindow.answers = {3};  // held three minutes
-    const int supplies = gWindow.supplies;
+    gWindow.calls.clear();
+    const int supplies = SuppliesTicks();
     const int restarts = gWindow.restarts;
-    EXPECT_EQ(MessageAfter(50 * kStepMs), 1);
+    EXPECT_EQ(MessageAfter(50 * kStepMs), 3);
     EXPECT_EQ(ClockSeconds(), askedAt);
     EXPECT_EQ(gWindow.questions, std::vector<std::string>{"8201"});
-    EXPECT_EQ(gWindow.supplies, supplies);
+    EXPECT_EQ(SuppliesTicks(), supplies + 2) << "the steps before the question keep their supplies";
     EXPECT_EQ(gWindow.restarts, restarts + 1);
+    // the status bar and the panes show the station as the question finds it
+    EXPECT_EQ(gWindow.calls, (std::vector<std::string>{"stop timer", "status bar", "repaint", "sound", "ask",
+                                                       "restart timer", "status bar", "repaint"}));
     EXPECT_EQ(gClockDriver.timerId, 1u);
     EXPECT_EQ(gClockDriver.tickBase, gNowMs);
     EXPECT_EQ(gClockDriver.stepAccumulator, 0.0);
 
     // The next message catches nothing up; the train waits and asks again.
     EXPECT_EQ(MessageAfter(kStepMs), 1);
-    EXPECT_EQ(gWindow.supplies, supplies + 1);
+    EXPECT_EQ(SuppliesTicks(), supplies + 3);
     for (int i = 0; i < 4 * 60 && gWindow.questions.size() < 2; ++i) MessageAfter(kStepMs);
     ASSERT_EQ(gWindow.questions.size(), 2u);
     EXPECT_EQ(gWindow.questions[1], "8201");
@@ -187,6 +257,9 @@ TEST_F(TimerOnGame, DepartureSoundWhenTheDueCountRises)
         for (int t = 0; t < TheGame().TrainCount(); ++t) due += TheGame().TrainStateNow(t, 1) == 3 ? 1 : 0;
         EXPECT_EQ(gUi.prevDueDepartures, due);
         EXPECT_EQ(Count(gWindow.sounds, Sound::kDeparture), due > previous ? 1 : 0) << "minute " << minute;
+        // sixty steps, each sound at most once: the steps' flags are combined
+        EXPECT_LE(Count(gWindow.sounds, Sound::kNewTrain), 1);
+        EXPECT_LE(Count(gWindow.sounds, Sound::kDelay), 1);
         rises += due > previous ? 1 : 0;
         previous = due;
     }

@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "scripted_random.h"
+#include "simulation/consist.h"
+#include "simulation/disruptions.h"
 #include "simulation/new_game.h"
 #include "simulation/notify.h"
 #include "slot_texts.h"
 #include "station_builder.h"
 #include "station_files.h"
 #include "ui/settings.h"
-#include "ui/station_view_feed.h"
 #include "ui/track_labels.h"
 
 namespace {
@@ -41,8 +43,9 @@ protected:
     }
     void TearDown() override
     {
+        gSettings.utrudnienia = false;
+        StartDisruptions(game);  // no closure stays for the next test
         SetNotifyHooks(oldHooks_);
-        SetStationViewFeed(kNoStationViewFeed);
         gSettings = Settings();
     }
     TrackLabelPlan Plan(TileCode selected = 0) { return PlanTrackLabels(game, view, kPaneWidth, true, selected); }
@@ -88,12 +91,23 @@ TEST_F(TrackLabels, TestowoGetsItsCodesAndTwoColumnsSortedByExitSide)
 
 TEST_F(TrackLabels, SelectionAndClosureColourTheCode)
 {
-    SetStationViewFeed({nullptr, nullptr, [](int32_t point) { return point == kStcPlatform2; }});
+    // A disruption closes the first free point for twenty minutes.
+    for (int32_t s = 0; s < kSlotsPerPoint; ++s) Clear(game, kStcFreight, s);
+    for (TileCode tile : {213, 214}) SetTileState(game, tile, kTileFree);
+    const std::vector<int32_t> candidates = ClosureCandidates(game);
+    ASSERT_FALSE(candidates.empty());
+    const int32_t closed = candidates.front();
+    {
+        ScriptedRandom draws({0, 0, 5, 0});
+        DisruptionsTick(game);
+    }
+    ASSERT_TRUE(IsPointClosed(closed));
     TrackLabelPlan plan = Plan(413);  // P1's second tile does not select it
     EXPECT_EQ(Spot(plan, kStcPlatform1)->colour, kLabelOccupiedColour);
     EXPECT_FALSE(plan.rightRows[0].selected);
-    EXPECT_TRUE(Spot(plan, kStcPlatform2)->closed);
-    EXPECT_EQ(Spot(plan, kStcPlatform2)->colour, kLabelClosedColour);
+    EXPECT_TRUE(Spot(plan, closed)->closed);
+    EXPECT_EQ(Spot(plan, closed)->colour, kLabelClosedColour);
+    EXPECT_FALSE(Spot(plan, kStcPlatform2)->closed);
 
     plan = Plan(412);
     EXPECT_EQ(Spot(plan, kStcPlatform1)->colour, kLabelSelectedColour);

@@ -1,9 +1,8 @@
 // Puts the user interface's globals back to how the program starts: default
-// settings, no game, no selection, the pacing clock stopped, stand-in hooks,
-// the starting scale and no splitter bands.
+// settings, no game running, no selection, the pacing clock stopped, the
+// starting scale and no splitter bands. The game itself is the test's.
 #pragma once
 
-#include "ui/game_hooks.h"
 #include "ui/layout.h"
 #include "ui/pacing.h"
 #include "ui/settings.h"
@@ -16,7 +15,6 @@ inline void FreshUiState()
     gSelection = SelectionState();
     gSectionRequest = SectionRequest();
     gClockDriver = ClockDriver();
-    gGameHooks = kNoGameHooks;
     gUiScale = kInitialUiScale;
     gSplitters = Splitters();
 }

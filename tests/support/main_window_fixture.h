@@ -1,7 +1,8 @@
-// A main window as start-up makes it, with fresh settings and no game; it is
-// destroyed at the end (its WM_DESTROY writes the settings nowhere: the
-// private-profile calls are not plugged in here). The game files' message
-// boxes answer No at once, so the save question at the end never waits.
+// A main window as start-up makes it, with fresh settings, no game and its
+// hooks plugged in for the layers below; it is destroyed at the end (its
+// WM_DESTROY writes the settings nowhere: the private-profile calls are not
+// plugged in here). The game files' message boxes answer No at once, so the
+// save question at the end never waits.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "support/fresh_ui_state.h"
+#include "ui/autosave.h"
 #include "ui/win32/game_files.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
@@ -34,6 +36,8 @@ protected:
     void SetUp() override
     {
         FreshUiState();
+        savedHooks_ = SetNotifyHooks(kMainWindowHooks);
+        ResetAutosaveBase();  // no autosave falls due within a test
         savedServices_ = gWindowServices;
         savedMessageBox_ = gGameFilesMessageBox;
         gGameFilesMessageBox = [](HWND, const char*, const char*, UINT) { return IDNO; };
@@ -52,7 +56,7 @@ protected:
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {}
         gWindowServices = savedServices_;
         gGameFilesMessageBox = savedMessageBox_;
-        gGameHooks = kNoGameHooks;
+        SetNotifyHooks(savedHooks_);
         gUi = UiFlags();
         gDraggedSplitter = 0;
     }
@@ -62,5 +66,6 @@ protected:
 
 private:
     WindowServices savedServices_{};
+    NotifyHooks savedHooks_{};
     int (*savedMessageBox_)(HWND, const char*, const char*, UINT) = nullptr;
 };

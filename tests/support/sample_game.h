@@ -1,6 +1,7 @@
 // Win32 tests: a shift on one of the sample stations of the game folder in
 // TheGame(), with its rolling-stock pictures and the fonts, as the program
-// has it while a game runs; everything is put back at the end.
+// has it while a game runs (the window's other hooks stay as they were);
+// everything is put back at the end.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,7 +14,6 @@
 #include "simulation/notify.h"
 #include "support/fixture_path.h"
 #include "ui/layout.h"
-#include "ui/model_hooks.h"
 #include "ui/startup.h"
 #include "ui/ui_state.h"
 #include "ui/win32/fonts.h"
@@ -24,7 +24,10 @@ public:
     // "Testowo" or "Tarninowo"; every random draw 100 (all engines fit).
     explicit SampleGame(const std::string& station)
     {
-        oldHooks_ = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
+        oldHooks_ = SetNotifyHooks(kNoNotifyHooks);
+        NotifyHooks running = oldHooks_;
+        running.gameRunning = [] { return true; };
+        SetNotifyHooks(running);
         savedFolder_ = gGameFolder;
         gGameFolder = FixturePath("\\..\\..\\game");
         TheGame() = Game();
@@ -37,13 +40,11 @@ public:
         EXPECT_TRUE(LoadRollingStockBitmaps(failed)) << failed;
         ownsFonts_ = UiFont(FontId::kBoardFont) == nullptr;  // a main window has made them
         if (ownsFonts_) CreateFonts(gUiScale);
-        gGameHooks = GameModelHooks();
         gUi.gameRunning = true;
     }
     ~SampleGame()
     {
         gUi.gameRunning = false;
-        gGameHooks = kNoGameHooks;
         FreeRollingStockBitmaps();
         if (ownsFonts_) DeleteFonts();
         TheGame() = Game();

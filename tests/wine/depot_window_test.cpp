@@ -230,7 +230,7 @@ TEST_F(DepotWindow, TheMainWindowsRepaintReachesThePaneOnlyWhileItIsOpen)
         HWND pane = Pane(dialog);
         UpdateWindow(pane);
         EXPECT_FALSE(GetUpdateRect(pane, nullptr, FALSE));
-        kMainWindowUi.repaint();
+        kMainWindowHooks.repaint();
         EXPECT_TRUE(GetUpdateRect(pane, nullptr, FALSE));
     });
     gWindowServices.invalidateToolPanes();  // closed: nothing to repaint, nothing happens

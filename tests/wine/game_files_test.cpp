@@ -17,7 +17,6 @@
 #include "ui/autosave.h"
 #include "ui/commands.h"
 #include "ui/game_file_names.h"
-#include "ui/model_hooks.h"
 #include "ui/pacing.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
@@ -73,14 +72,13 @@ std::string Title(HWND window)
 
 const char kTestowoTitle[] = "Semarion Win32 port - Phase 2 - Testowo.stc";
 
-// A main window with the model plugged in, the game's pictures, and a folder
+// A main window, the game's pictures, and a folder
 // of the test's own holding a copy of Testowo.
 class GameFiles : public MainWindowFixture {
 protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        gGameHooks = GameModelHooks();
         gMessages.clear();
         gDialogs.clear();
         gChosen.clear();

@@ -85,8 +85,8 @@ protected:
     }
     void TearDown() override
     {
+        testowo_.reset();  // puts back the window's hooks before the window goes
         MainWindowFixture::TearDown();
-        testowo_.reset();
     }
     void Script(const wchar_t* title, void (*script)(HWND dialog))
     {

@@ -10,10 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "simulation/train_tracking.h"
 #include "sources/win32/text_cp1250.h"
 #include "support/main_window_fixture.h"
+#include "support/sample_game.h"
 #include "ui/commands.h"
-#include "ui/game_hooks.h"
 #include "ui/pacing.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
@@ -178,15 +179,15 @@ TEST_F(MainWindow, RealTimeRunsOnlyInAGame)
     EXPECT_EQ(gSettings.interval, 780);
     EXPECT_EQ(gClockDriver.timerId, 0u);
 
-    gUi.gameRunning = true;
-    gGameHooks.placeTrainsForTime = [](int) { return 4; };
+    SampleGame testowo("Testowo");
     Command(kCmdRealTime);
     EXPECT_TRUE(gSettings.czasRzeczywisty);
     EXPECT_EQ(gSettings.interval, 10000);
     EXPECT_NE(gClockDriver.timerId, 0u);
     std::string status = StatusText(1);
     EXPECT_EQ(status.rfind("Godzina ", 0), 0u) << status;
-    EXPECT_NE(status.find("(składów na stacji: 4), tempo rzeczywiste."), std::string::npos) << status;
+    EXPECT_NE(status.find("(składów na stacji: "), std::string::npos) << status;
+    EXPECT_NE(status.find("), tempo rzeczywiste."), std::string::npos) << status;
 }
 
 TEST_F(MainWindow, SteamCommandsNeedASelectedLocomotive)
@@ -197,12 +198,10 @@ TEST_F(MainWindow, SteamCommandsNeedASelectedLocomotive)
     Command(kCmdFireUp);
     EXPECT_EQ(StatusText(1), "Zaznacz najpierw wygaszony parowóz");
 
-    gUi.gameRunning = true;
-    gGameHooks.findPointByTile = [](int tile) { return tile == 0 ? 0 : 3; };
-    gGameHooks.findSlotToExtinguish = [](int point) { return point == 3 ? 1 : -1; };
+    SampleGame testowo("Testowo");
     OpenPopups();
-    EXPECT_TRUE(Grayed(kCmdExtinguish));  // nothing selected: tile 0 is no point
-    gSelection.selectedTile = 512;
+    EXPECT_TRUE(Grayed(kCmdExtinguish));  // nothing selected
+    gSelection.selectedTile = 933;        // the Ol49 on the locomotive track, fired up
     OpenPopups();
     EXPECT_FALSE(Grayed(kCmdExtinguish));
     EXPECT_TRUE(Grayed(kCmdFireUp));
@@ -215,17 +214,17 @@ TEST_F(MainWindow, KeysOpenTheLineOrCancelTheRoute)
 {
     gDialogMode = -1;
     gWindowServices.openSectionPermissionDialog = [](HWND, int mode) { gDialogMode = mode; };
-    gGameHooks.entryTileByNumber = [](int n) { return n == 3 ? 1710 : -1; };
-    SendMessageA(window_, WM_KEYDOWN, '3', 0);
+    SendMessageA(window_, WM_KEYDOWN, '1', 0);
     EXPECT_EQ(gDialogMode, -1);  // no game
 
-    gUi.gameRunning = true;
+    SampleGame testowo("Testowo");
+    ASSERT_LT(TheGame().EntryTileByNumber(4), 0);
     SendMessageA(window_, WM_KEYDOWN, '4', 0);
     EXPECT_EQ(gDialogMode, -1);  // no such line
-    SendMessageA(window_, WM_KEYDOWN, '3', 0);
+    SendMessageA(window_, WM_KEYDOWN, '1', 0);
     EXPECT_EQ(gDialogMode, 0);
-    EXPECT_EQ(gSectionRequest.entryTile, 1710);
-    EXPECT_EQ(gSectionRequest.entryNumber, 3);
+    EXPECT_EQ(gSectionRequest.entryTile, 401);  // line 1 with its block sections
+    EXPECT_EQ(gSectionRequest.entryNumber, 1);
 
     SetStatusText(1, "");
     SendMessageA(window_, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -241,21 +240,21 @@ TEST_F(MainWindow, TimerDrivesTheStepsAndStopsBeforeTheSaveQuestion)
     SendMessageA(window_, WM_TIMER, 1, 0);  // no game: nothing to show
     EXPECT_EQ(StatusText(2), "");
 
-    gUi.gameRunning = true;
-    gGameHooks.now = [] { return 1415; };
-    gGameHooks.seconds = [] { return 9; };
-    gGameHooks.penaltyPoints = [] { return 5; };
+    SampleGame testowo("Testowo");  // 5:00, ten-second steps
+    gSettings.dzwiek = false;       // the departures due would sound
+    AddPenaltyEvent(TheGame());
+    gWindowServices.openSectionPermissionDialog = [](HWND, int) { gSectionRequest.answer = 0; };
     gWindowServices.askSaveGame = [](HWND) { gTimerWhenAsked = gClockDriver.timerId; };
     SendMessageA(window_, WM_TIMER, 2, 0);  // not the simulation's timer
     EXPECT_EQ(StatusText(2), "");
-    SendMessageA(window_, WM_TIMER, 1, 0);
-    EXPECT_EQ(StatusText(2), "Godzina: 14:15:09");
+    SendMessageA(window_, WM_TIMER, 1, 0);  // one step of ten game seconds
+    EXPECT_EQ(StatusText(2), "Godzina: 05:00:10");
     EXPECT_EQ(StatusText(0), "Punkty karne: 5");
 
     SendMessageA(window_, WM_ACTIVATEAPP, FALSE, 0);
     EXPECT_FALSE(gUi.appActive);
     SendMessageA(window_, WM_TIMER, 1, 0);
-    EXPECT_EQ(StatusText(2), "Godzina: 14:15:09");  // standing still: not even repainted
+    EXPECT_EQ(StatusText(2), "Godzina: 05:00:10");  // standing still: not even repainted
     SendMessageA(window_, WM_ACTIVATEAPP, TRUE, 0);
 
     Command(kCmdRealTime);  // starts timer 1
@@ -264,6 +263,7 @@ TEST_F(MainWindow, TimerDrivesTheStepsAndStopsBeforeTheSaveQuestion)
     Command(kCmdExit);
     EXPECT_FALSE(IsWindow(window_));
     EXPECT_EQ(gTimerWhenAsked, 0u);
+    ResetTrainTracking();
 }
 
 // Help opens the game folder's "help\\spis.html", or "semarion.chm" when

@@ -117,7 +117,7 @@ protected:
     {
         MainWindowFixture::SetUp();
         gScriptRan = false;
-        PlugInDelayOptionsRecorder();
+        SetKnownDelayOptions();
     }
     void RunFromMenu(int command, void (*script)(HWND dialog))
     {
@@ -215,12 +215,12 @@ TEST_F(OptionsDialog, TypedDelaysAndPausesAreReadBackClamped)
         Type(dialog, kFirstTrainsEdit, "30");
         Press(dialog, IDOK);
     });
-    EXPECT_EQ(gRecordedLookAhead, 60);
-    EXPECT_EQ(gRecordedChances[0][0], 0);
-    EXPECT_EQ(gRecordedChances[0][1], 0);
-    EXPECT_EQ(gRecordedChances[1][0], 7);
-    EXPECT_EQ(gRecordedChances[5][1], 100);
-    EXPECT_EQ(gRecordedChances[3][1], 13);
+    EXPECT_EQ(TheGame().LookAhead(), 60);
+    EXPECT_EQ(TheGame().DelayChance(0, 0), 0);
+    EXPECT_EQ(TheGame().DelayChance(0, 1), 0);
+    EXPECT_EQ(TheGame().DelayChance(1, 0), 7);
+    EXPECT_EQ(TheGame().DelayChance(5, 1), 100);
+    EXPECT_EQ(TheGame().DelayChance(3, 1), 13);
     EXPECT_TRUE(gSettings.pauzaZaznaczanie);
     EXPECT_FALSE(gSettings.pauzaPodglad);
     EXPECT_FALSE(gSettings.pauzaNieaktywne);
@@ -328,7 +328,7 @@ TEST_F(OptionsDialog, CancelDropsEveryChange)
               }),
               IDCANCEL);
     EXPECT_TRUE(gSettings.stalyRozmiar);
-    EXPECT_EQ(gRecordedLookAhead, 45);
+    EXPECT_EQ(TheGame().LookAhead(), 45);
     EXPECT_EQ(gSettings.interval, 780);
 }
 

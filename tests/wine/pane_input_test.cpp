@@ -44,8 +44,6 @@ protected:
     {
         MainWindowFixture::SetUp();
         gSettings.dzwiek = false;
-        gGameHooks.addLogEvent = AddLogEvent;
-        oldHooks_ = SetNotifyHooks({[] { return gUi.gameRunning; }, nullptr, nullptr, nullptr});
         savedFolder_ = gGameFolder;
         gGameFolder = FixturePath("\\..\\..\\game");
         TheGame() = Game();
@@ -68,7 +66,6 @@ protected:
         FreeRollingStockBitmaps();
         gGameFolder = savedFolder_;
         gVehicleHitRanges = VehicleHitRanges();
-        SetNotifyHooks(oldHooks_);
         ClearLog();
         TheGame() = Game();
         gStationView = StationViewState();
@@ -96,7 +93,6 @@ protected:
         ReleaseDC(gTrainPane, pane);
         return canvas.Pixels();
     }
-    NotifyHooks oldHooks_{};
     std::string savedFolder_;
 };
 

@@ -56,8 +56,8 @@ protected:
     }
     void TearDown() override
     {
+        game_.reset();  // puts back the window's hooks before the window goes
         MainWindowFixture::TearDown();
-        game_.reset();
         gStationView = StationViewState();
         gSidingWindow = SidingWindowState();
         gSidingHits = SidingHitTable();

@@ -10,6 +10,8 @@
 
 #include "model/game.h"
 #include "native/slot_texts.h"
+#include "simulation/event_log.h"
+#include "simulation/hints.h"
 #include "simulation/new_game.h"
 #include "simulation/notify.h"
 #include "support/canvas.h"
@@ -18,7 +20,6 @@
 #include "ui/commands.h"
 #include "ui/event_box.h"
 #include "ui/station_view.h"
-#include "ui/station_view_feed.h"
 #include "ui/track_labels.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/station_view_paint.h"
@@ -63,7 +64,7 @@ protected:
     }
     void TearDown() override
     {
-        SetStationViewFeed(kNoStationViewFeed);
+        ClearLog();
         SetStationBackgroundSource(nullptr);
         SetNotifyHooks(oldHooks_);
         FreeTileBitmaps();
@@ -95,12 +96,12 @@ protected:
 
 TEST_F(StationViewPaint, TestowoAfterANewGameShowsItsTracksTrainsAndLabels)
 {
-    SetStationViewFeed({[] { return std::vector<std::string>{"Pociąg 33101 czeka na wjazd - wolny jest P2"}; },
-                        [](int32_t) {
-                            return std::vector<ViewLogEntry>{{501, "Wjechał pociąg 1301 o czasie"},
-                                                             {500, "Zimowe warunki: opóźnienia większe"}};
-                        },
-                        nullptr});
+    // Past 5:10 the unit on P2 waits to leave: a hint.
+    for (int i = 0; i < 70; ++i) TheGame().SimulationStep();
+    ASSERT_FALSE(BuildHints(TheGame()).empty());
+    ClearLog();
+    AddLogEvent("Zimowe warunki: opóźnienia większe");
+    AddLogEvent("Wjechał pociąg 1301 o czasie");
     Canvas canvas(kWidth, kHeight, RGB(1, 2, 3));
     const Pixels24 p = Paint(canvas);
     ASSERT_TRUE(canvas.Save("station_view_testowo.bmp"));
@@ -126,7 +127,8 @@ TEST_F(StationViewPaint, TestowoAfterANewGameShowsItsTracksTrainsAndLabels)
 
 TEST_F(StationViewPaint, WithoutLabelsOrGameOnlyTheSchematicOrTheColour)
 {
-    SetStationViewFeed({nullptr, [](int32_t) { return std::vector<ViewLogEntry>{{501, "Start"}}; }, nullptr});
+    ClearLog();
+    AddLogEvent("Start");
     gSettings.opisyTorow = false;
     Canvas canvas(kWidth, kHeight, RGB(1, 2, 3));
     Pixels24 p = Paint(canvas);

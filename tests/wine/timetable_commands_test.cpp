@@ -16,7 +16,6 @@
 #include "sources/delay_data.h"
 #include "sources/win32/text_cp1250.h"
 #include "support/main_window_fixture.h"
-#include "ui/model_hooks.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
 #include "ui/timetable_commands.h"
@@ -48,7 +47,6 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        gGameHooks = GameModelHooks();
         gWindowServices.openNewGameDialog = [](HWND) {};  // the new game's options would wait for a player
         gMessages.clear();
         gCalls.clear();

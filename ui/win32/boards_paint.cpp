@@ -56,19 +56,21 @@ void DrawBoardRows(HDC dc, const BoardPlan& plan, int width)
 }
 
 // What a board shows: its lists (the depot section and the trains, or the
-// trains alone) planned for its size, colour, scale and fonts.
+// trains alone) planned for its size, colour, scale and fonts; without a game
+// the colour alone.
 struct BoardInputs {
     int width = 0;
     int height = 0;
     int colour = 0;
+    bool running = false;
     double scale = 0;
     std::vector<BoardPlan> plans;
     HFONT fonts[5] = {};
 
     bool operator==(const BoardInputs& o) const
     {
-        return width == o.width && height == o.height && colour == o.colour && scale == o.scale &&
-               plans == o.plans && std::equal(fonts, fonts + 5, o.fonts);
+        return width == o.width && height == o.height && colour == o.colour && running == o.running &&
+               scale == o.scale && plans == o.plans && std::equal(fonts, fonts + 5, o.fonts);
     }
 };
 
@@ -77,27 +79,22 @@ KeptPicture<BoardInputs> gKeptDepartures;
 
 BoardInputs BoardInputsNow(int width, int height, int colour)
 {
-    return {width, height, colour, gUiScale, {},
+    return {width, height, colour, gUi.gameRunning, gUiScale, {},
             {UiFontOrDefault(FontId::kBoardFont), UiFontOrDefault(FontId::kBoardItalicFont),
              UiFontOrDefault(FontId::kBoardUnderlineFont), UiFontOrDefault(FontId::kBoardBoldFont),
              UiFontOrDefault(FontId::kBoardSmallFont)}};
 }
 
 // The background, the header and the plans, or without a game the background
-// alone; a copy of the kept picture when the board shows what it showed.
-void PaintBoard(HDC dc, KeptPicture<BoardInputs>& kept, BoardInputs&& now, const char* header)
+// alone; nothing when dc still shows that.
+void PaintBoard(HDC dc, bool kept, KeptPicture<BoardInputs>& picture, BoardInputs&& now, const char* header)
 {
-    const int width = now.width, height = now.height, colour = now.colour;
-    if (!gUi.gameRunning) {
-        FillSolid(dc, {0, 0, width, height}, static_cast<COLORREF>(colour));
-        return;
-    }
-    const std::vector<BoardPlan>& plans = now.plans;
-    kept.Paint(dc, std::move(now), width, height, [&](HDC target) {
-        FillSolid(target, {0, 0, width, height}, static_cast<COLORREF>(colour));
-        DrawBoardHeader(target, width, header);
-        for (const BoardPlan& plan : plans) DrawBoardRows(target, plan, width);
-    });
+    if (!picture.Redraw(dc, kept, std::move(now))) return;
+    const BoardInputs& drawn = picture.Drawn();
+    FillSolid(dc, {0, 0, drawn.width, drawn.height}, static_cast<COLORREF>(drawn.colour));
+    if (!drawn.running) return;
+    DrawBoardHeader(dc, drawn.width, header);
+    for (const BoardPlan& plan : drawn.plans) DrawBoardRows(dc, plan, drawn.width);
 }
 
 }  // namespace
@@ -147,7 +144,7 @@ void DrawBoardText(HDC dc, const std::string& text, int x, int y, int right, int
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, kWrapFlags);
 }
 
-void PaintArrivalsBoard(HDC dc, int width, int height)
+void PaintArrivalsBoard(HDC dc, int width, int height, bool kept)
 {
     BoardInputs now = BoardInputsNow(width, height, gSettings.przyjazdy);
     if (gUi.gameRunning) {
@@ -156,16 +153,16 @@ void PaintArrivalsBoard(HDC dc, int width, int height)
         const int y = now.plans[0].full ? height : now.plans[0].y;
         now.plans.push_back(PlanBoardList(TheGame(), true, true, y, height, gUiScale, MeasureIn(dc, width)));
     }
-    PaintBoard(dc, gKeptArrivals, std::move(now), "PRZYJAZDY");
+    PaintBoard(dc, kept, gKeptArrivals, std::move(now), "PRZYJAZDY");
 }
 
-void PaintDeparturesBoard(HDC dc, int width, int height)
+void PaintDeparturesBoard(HDC dc, int width, int height, bool kept)
 {
     BoardInputs now = BoardInputsNow(width, height, gSettings.odjazdy);
     if (gUi.gameRunning)
         now.plans.push_back(
             PlanBoardList(TheGame(), true, false, BoardFirstRowY(gUiScale), height, gUiScale, MeasureIn(dc, width)));
-    PaintBoard(dc, gKeptDepartures, std::move(now), "ODJAZDY");
+    PaintBoard(dc, kept, gKeptDepartures, std::move(now), "ODJAZDY");
 }
 
 LRESULT CALLBACK ArrivalsBoardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

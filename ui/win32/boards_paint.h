@@ -6,9 +6,10 @@
 
 #include <string>
 
-// The painters of the two boards' shared pane procedure.
-void PaintArrivalsBoard(HDC dc, int width, int height);
-void PaintDeparturesBoard(HDC dc, int width, int height);
+// The painters of the two boards' shared pane procedure (KeptPanePainter):
+// the board drawn into dc unless dc still holds (`kept`) what it shows.
+void PaintArrivalsBoard(HDC dc, int width, int height, bool kept = false);
+void PaintDeparturesBoard(HDC dc, int width, int height, bool kept = false);
 
 LRESULT CALLBACK ArrivalsBoardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK DeparturesBoardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -99,7 +99,7 @@ void SyncClockToNow()
 {
     SYSTEMTIME local;
     GetLocalTime(&local);
-    const int placed = SyncClockToLocalTime(local.wHour * 100 + local.wMinute, kMainWindowUi);
+    const int placed = SyncClockToLocalTime(local.wHour * 100 + local.wMinute);
     SetStatusText(1, TodayClockStatusText(local.wHour, local.wMinute, placed).c_str());
 }
 

@@ -1,45 +1,31 @@
-// A pane's picture as last drawn, kept with what it was drawn from. The timer
+// What a pane's kept picture was drawn from, and into which buffer. The timer
 // repaints every pane after each message, while what a pane shows changes a
 // few times a game minute at most, so most paints find the same inputs and
-// copy the picture. Its bitmap is kept while the pane keeps its size.
+// leave the pane's buffer (ui/win32/pane_paint.h) as it is.
 #pragma once
 
 #include <windows.h>
 
 #include <utility>
 
-#include "ui/win32/gdi_scoped.h"
-
 template <typename Inputs>
 class KeptPicture {
 public:
-    // Into dc at (0, 0): the picture, drawn again by draw(memory context)
-    // first when `now` differs from the inputs it was drawn from. Without
-    // memory for a picture, draw paints dc itself.
-    template <typename Draw>
-    void Paint(HDC dc, Inputs&& now, int width, int height, Draw draw)
+    // Whether dc must be drawn again to show `now`: unless it still holds
+    // what was drawn into it (`kept`) and that was drawn from the same
+    // inputs. When it must, `now` is taken as what it is drawn from (Drawn()).
+    bool Redraw(HDC dc, bool kept, Inputs&& now)
     {
-        const bool sameSize = bitmap_ && width_ == width && height_ == height;
-        if (!sameSize) bitmap_.Reset(CreateCompatibleBitmap(dc, width, height));
-        ScopedMemoryDC memory(dc);
-        if (!memory.Get() || !bitmap_) {
-            bitmap_.Reset();
-            draw(dc);
-            return;
-        }
-        ScopedSelect select(memory.Get(), bitmap_.Get());
-        if (!sameSize || !(now == inputs_)) {
-            draw(memory.Get());
-            inputs_ = std::move(now);
-            width_ = width;
-            height_ = height;
-        }
-        BitBlt(dc, 0, 0, width, height, memory.Get(), 0, 0, SRCCOPY);
+        if (kept && dc == dc_ && now == inputs_) return false;
+        inputs_ = std::move(now);
+        dc_ = dc;
+        return true;
     }
+    const Inputs& Drawn() const { return inputs_; }
+    // What dc shows now was not drawn from Drawn().
+    void Forget() { dc_ = nullptr; }
 
 private:
-    Inputs inputs_{};      ///< what the picture shows
-    int width_ = 0;        ///< its size
-    int height_ = 0;
-    ScopedBitmap bitmap_;  ///< the picture; null before the first paint
+    Inputs inputs_{};     ///< what the picture shows
+    HDC dc_ = nullptr;    ///< where it was drawn
 };

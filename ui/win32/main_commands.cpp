@@ -77,7 +77,7 @@ void RealTime(HWND)
 {
     SYSTEMTIME local;
     GetLocalTime(&local);
-    SetStatusText(1, RealTimeFromNow(local.wHour, local.wMinute, kMainWindowUi).c_str());
+    SetStatusText(1, RealTimeFromNow(local.wHour, local.wMinute).c_str());
 }
 
 void Help(HWND main)

@@ -5,11 +5,13 @@
 
 #include <initializer_list>
 
+#include "model/game.h"
+#include "simulation/event_log.h"
 #include "ui/commands.h"
 #include "ui/game_file_names.h"
-#include "ui/game_hooks.h"
 #include "ui/pacing.h"
 #include "ui/settings.h"
+#include "ui/status_texts.h"
 #include "ui/timer_message.h"
 #include "ui/ui_state.h"
 #include "ui/win32/clock_timer.h"
@@ -75,7 +77,7 @@ void OnKeyDown(HWND window, WPARAM key)
     if (key >= '1' && key <= '9') {
         if (!gUi.gameRunning) return;
         int number = static_cast<int>(key - '0');
-        int tile = gGameHooks.entryTileByNumber(number);
+        int tile = TheGame().EntryTileByNumber(number);
         if (tile < 0) return;
         gSectionRequest.entryTile = tile;
         gSectionRequest.entryNumber = number;
@@ -139,17 +141,20 @@ WindowServices gWindowServices = {
     OpenPreviewDialog,                        // openPreviewDialog
 };
 
-const UiHooks kMainWindowUi = {
-    [] { StopClockTimer(gMainWindow); },
-    [] { RestartClockTimer(gMainWindow); },
-    [] { gWindowServices.openSectionPermissionDialog(gMainWindow, 1); },
-    PlayGameSound,
-    SetStatusText,
-    UpdateStatusBar,
-    [] {
+const NotifyHooks kMainWindowHooks = {
+    [] { return gUi.gameRunning; },                                      // gameRunning
+    [](const char* text) { SetStatusText(kStatusMessage, text); },       // setStatusText
+    AddLogEvent,                                                         // addLogEvent
+    [] {                                                                 // repaint
         InvalidateAllPanes();
         gWindowServices.invalidateToolPanes();
     },
+    UpdateStatusBar,                                                     // updateStatusBar
+    [] { StopClockTimer(gMainWindow); },                                 // stopTimer
+    [] { RestartClockTimer(gMainWindow); },                              // restartTimer
+    [] { gWindowServices.openSectionPermissionDialog(gMainWindow, 1); },  // askSectionPermission
+    PlayGameSound,                                                       // playSound
+    AutosaveTick,                                                        // autosaveTick
 };
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -188,7 +193,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         RunMainCommand(window, LOWORD(wParam));
         return 0;
     case WM_TIMER:
-        if (wParam == kClockTimer) RunTimerMessage(kMainWindowUi);
+        if (wParam == kClockTimer) RunTimerMessage();
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "ui/ui_hooks.h"
+#include "simulation/notify.h"
 
 extern const char kMainWindowClass[];  ///< "SemarionMainWindow"
 
@@ -27,7 +27,10 @@ struct WindowServices {
     void (*openPreviewDialog)(HWND owner);               ///< consist preview window
 };
 extern WindowServices gWindowServices;
-extern const UiHooks kMainWindowUi;  // the timer's and the commands' view of this window
+// What this window does for the layers below it: the status bar, the panes, the
+// clock's timer, the permission question, the sounds and the autosave. The
+// program plugs them in at start-up (SetNotifyHooks).
+extern const NotifyHooks kMainWindowHooks;
 
 bool RegisterMainWindowClass(HINSTANCE instance);
 HWND CreateMainWindow(HINSTANCE instance);  // 900 x 600, not shown yet

@@ -249,7 +249,7 @@ void InitOptionsDialog(HWND dialog, int page)
 void ApplyOptionsDialog(HWND dialog)
 {
     OptionsDialogState& state = *State(dialog);
-    if (ApplyOptionsForm(ReadForm(dialog, state), state.shown, kMainWindowUi)) LoadTileBitmaps();
+    if (ApplyOptionsForm(ReadForm(dialog, state), state.shown)) LoadTileBitmaps();
     InvalidateAllPanes();
 }
 

@@ -7,68 +7,44 @@
 
 #include "ui/layout.h"
 #include "ui/win32/double_buffer.h"
-#include "ui/win32/gdi_scoped.h"
 
 namespace {
 
-// A pane's back buffer, kept from paint to paint while the pane keeps its size.
-struct PaneBuffer {
-    ScopedMemoryDC dc{nullptr};
-    ScopedBitmap bitmap;
-    HGDIOBJ previous = nullptr;  ///< the memory context's own bitmap
-    int width = 0;
-    int height = 0;
+// Each pane's buffer, kept from paint to paint while the pane keeps its size.
+std::map<HWND, std::unique_ptr<DoubleBuffer>> gPaneBuffers;
 
-    ~PaneBuffer()
-    {
-        if (previous) SelectObject(dc.Get(), previous);
-    }
-};
-
-std::map<HWND, std::unique_ptr<PaneBuffer>> gPaneBuffers;
-
-// The window's buffer of width x height (each at least 1), compatible with
-// target; null when it cannot be made.
-PaneBuffer* BufferFor(HWND window, HDC target, int width, int height)
+DoubleBuffer& BufferOf(HWND window)
 {
-    width = std::max(width, 1);
-    height = std::max(height, 1);
-    std::unique_ptr<PaneBuffer>& buffer = gPaneBuffers[window];
-    if (buffer && buffer->width == width && buffer->height == height) return buffer.get();
-    buffer.reset(new PaneBuffer);
-    // compatible with the window's context, not the memory one, which is monochrome
-    buffer->bitmap.Reset(CreateCompatibleBitmap(target, width, height));
-    if (!buffer->dc.Get() || !buffer->bitmap) {
-        gPaneBuffers.erase(window);
-        return nullptr;
-    }
-    buffer->previous = SelectObject(buffer->dc.Get(), buffer->bitmap.Get());
-    buffer->width = width;
-    buffer->height = height;
-    return buffer.get();
+    std::unique_ptr<DoubleBuffer>& buffer = gPaneBuffers[window];
+    if (!buffer) buffer.reset(new DoubleBuffer);
+    return *buffer;
 }
 
-}  // namespace
+// The client drawn by one of the painters into the pane's buffer (straight
+// onto the window when there is no memory for one), and the invalidated
+// part copied to the window.
+void PaintKept(HWND window, PanePainter painter, KeptPanePainter keptPainter)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    DoubleBuffer& buffer = BufferOf(window);
+    const bool kept = buffer.Fit(dc, client.right, client.bottom);
+    HDC target = buffer.Dc() ? buffer.Dc() : dc;
+    if (keptPainter) keptPainter(target, client.right, client.bottom, kept && target != dc);
+    else painter(target, client.right, client.bottom);
+    if (target != dc) buffer.Blit(dc, paint.rcPaint);
+    EndPaint(window, &paint);
+}
 
-LRESULT PaneProcWithPainter(HWND window, UINT message, WPARAM wParam, LPARAM lParam, PanePainter painter)
+LRESULT PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, PanePainter painter,
+                 KeptPanePainter keptPainter)
 {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        RECT client;
-        GetClientRect(window, &client);
-        if (PaneBuffer* buffer = BufferFor(window, dc, client.right, client.bottom)) {
-            painter(buffer->dc.Get(), client.right, client.bottom);
-            BitBlt(dc, 0, 0, buffer->width, buffer->height, buffer->dc.Get(), 0, 0, SRCCOPY);
-        } else {
-            DoubleBuffer fallback(dc, client.right, client.bottom);
-            painter(fallback.Dc(), client.right, client.bottom);
-            fallback.Blit();
-        }
-        EndPaint(window, &paint);
+    case WM_PAINT:
+        PaintKept(window, painter, keptPainter);
         return 0;
-    }
     case WM_ERASEBKGND:
         return 1;
     case WM_NCDESTROY:
@@ -79,6 +55,18 @@ LRESULT PaneProcWithPainter(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
+}  // namespace
+
+LRESULT PaneProcWithPainter(HWND window, UINT message, WPARAM wParam, LPARAM lParam, PanePainter painter)
+{
+    return PaneProc(window, message, wParam, lParam, painter, nullptr);
+}
+
+LRESULT PaneProcWithPainter(HWND window, UINT message, WPARAM wParam, LPARAM lParam, KeptPanePainter painter)
+{
+    return PaneProc(window, message, wParam, lParam, nullptr, painter);
+}
+
 SIZE UiLogicalSize(int width, int height) { return {std::max(UiUnits(width), 1), std::max(UiUnits(height), 1)}; }
 
 void PaintDoubleBuffered(HWND window, PanePainter painter, LogicalSizer sizer)
@@ -87,11 +75,12 @@ void PaintDoubleBuffered(HWND window, PanePainter painter, LogicalSizer sizer)
     HDC dc = BeginPaint(window, &paint);
     RECT client;
     GetClientRect(window, &client);
-    {
-        const SIZE logical = sizer(client.right, client.bottom);
-        DoubleBuffer buffer(dc, logical.cx, logical.cy);
+    const SIZE logical = sizer(client.right, client.bottom);
+    DoubleBuffer& buffer = BufferOf(window);
+    buffer.Fit(dc, logical.cx, logical.cy);
+    if (buffer.Dc()) {
         painter(buffer.Dc(), buffer.Width(), buffer.Height());
-        buffer.StretchBlit(client.right, client.bottom);
+        buffer.StretchBlit(dc, client.right, client.bottom);
     }
     EndPaint(window, &paint);
 }

@@ -55,8 +55,7 @@ struct OverlayInputs {
     }
 };
 
-KeptPicture<SchematicInputs> gKeptSchematic;  ///< the filled pane and the schematic
-KeptPicture<std::pair<SchematicInputs, OverlayInputs>> gKeptPane;  ///< with the labels and the event box
+KeptPicture<std::pair<SchematicInputs, OverlayInputs>> gKeptPane;  ///< the schematic, labels and event box
 
 HFONT EventBoxFont()
 {
@@ -64,13 +63,13 @@ HFONT EventBoxFont()
     return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-// The running game's pane: schematic, labels and event box, each drawn again
-// only when what it shows has changed.
-void PaintRunningView(HDC dc, Game& game, int width, int height)
+// The running game's pane: schematic, labels and event box, drawn again only
+// when what they show has changed; the schematic composes again only the
+// tiles that changed (ui/win32/schematic_canvas.h).
+void PaintRunningView(HDC dc, bool kept, Game& game, int width, int height)
 {
     const ViewRegion region = StationViewRegion(game);
     const ViewPlacement place = FitStationView(gStationView, region, width, height, gSettings.rozmiarSchematu);
-    // The inputs are kept only after the drawing, which reads them.
     const int64_t colour = gSettings.schematStacji;
     std::pair<SchematicInputs, OverlayInputs> now(
         SchematicInputs{width, height, place,
@@ -79,16 +78,12 @@ void PaintRunningView(HDC dc, Game& game, int width, int height)
         OverlayInputs{PlanTrackLabels(game, gStationView, width, gUi.gameRunning, gSelection.selectedTile),
                       EventBoxLinesNow(gUi.gameRunning),
                       {TrackLabelFont(false), TrackLabelFont(true), EventBoxFont()}});
-    auto drawSchematic = [&](HDC target) {
-        FillSolid(target, {0, 0, width, height}, static_cast<COLORREF>(colour));
-        gSchematic.Draw(target, now.first.source, place);
-    };
-    auto drawPane = [&](HDC target) {
-        gKeptSchematic.Paint(target, SchematicInputs(now.first), width, height, drawSchematic);
-        DrawTrackLabels(target, now.second.labels, width, height);
-        DrawEventBox(target, now.second.events, width, height);
-    };
-    gKeptPane.Paint(dc, std::move(now), width, height, drawPane);
+    if (!gKeptPane.Redraw(dc, kept, std::move(now))) return;
+    const std::pair<SchematicInputs, OverlayInputs>& drawn = gKeptPane.Drawn();
+    FillSolid(dc, {0, 0, width, height}, static_cast<COLORREF>(colour));
+    gSchematic.Draw(dc, drawn.first.source, place);
+    DrawTrackLabels(dc, drawn.second.labels, width, height);
+    DrawEventBox(dc, drawn.second.events, width, height);
 }
 
 }  // namespace
@@ -100,13 +95,14 @@ StationBackgroundSource SetStationBackgroundSource(StationBackgroundSource sourc
     return old;
 }
 
-void PaintStationView(HDC dc, int width, int height)
+void PaintStationView(HDC dc, int width, int height, bool kept)
 {
     Game& game = TheGame();
     if (gUi.gameRunning && game.GridCols() >= 1 && game.GridRows() >= 1) {
-        PaintRunningView(dc, game, width, height);
+        PaintRunningView(dc, kept, game, width, height);
         return;
     }
+    gKeptPane.Forget();
     FillSolid(dc, {0, 0, width, height}, static_cast<COLORREF>(gSettings.schematStacji));
     ClearStationViewPlacement(gStationView);
     DrawEventBox(dc, EventBoxLinesNow(gUi.gameRunning), width, height);

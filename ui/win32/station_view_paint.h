@@ -9,9 +9,10 @@
 
 #include "ui/event_box.h"
 
-// The whole pane of width x height into dc (the pane's memory context);
-// leaves the view's scale and origin for the input and the labels.
-void PaintStationView(HDC dc, int width, int height);
+// The whole pane of width x height into dc (the pane's memory context),
+// unless dc still holds (`kept`) what it shows (KeptPanePainter); leaves the
+// view's scale and origin for the input and the labels.
+void PaintStationView(HDC dc, int width, int height, bool kept = false);
 
 // The box of the lines (hints and newest events, EventBoxLinesNow) in the
 // pane's bottom-right corner.

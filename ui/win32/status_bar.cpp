@@ -3,8 +3,8 @@
 
 #include <commctrl.h>
 
+#include "simulation/event_log.h"
 #include "sources/win32/text_cp1250.h"
-#include "ui/game_hooks.h"
 #include "ui/status_texts.h"
 #include "ui/ui_state.h"
 
@@ -33,7 +33,7 @@ void SetStatusBarParts()
 
 void SetStatusText(int part, const char* text)
 {
-    if (part == kStatusMessage) gGameHooks.addLogEvent(text);
+    if (part == kStatusMessage) AddLogEvent(text);
     if (!gStatusBar) return;
     std::wstring wide = Cp1250ToWide(text);
     // The timer sets the texts after every message: a part that would show

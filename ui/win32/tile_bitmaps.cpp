@@ -23,8 +23,16 @@ bool gTileMade[kTileEntryCount] = {};  ///< the entry has been made since the la
 bool gTilesLoaded = false;             ///< between LoadTileBitmaps and FreeTileBitmaps
 COLORREF gTileColour = 0;              ///< the station colour of the last load
 int32_t gTileGeneration = 0;           ///< loads and frees so far
-TileImage gEntryNumberBitmaps[kDigitMarkerCount + 1];  // from 1
-TileImage gLetterBitmaps[kLetterMarkerCount + 1];      // from 1
+// The markers too are read on first use: a station shows a few of the 46.
+struct MarkerTable {
+    const char* prefix;                       ///< of the resource names
+    TileImage images[kLetterMarkerCount + 1];  ///< from 1
+    bool read[kLetterMarkerCount + 1];        ///< the entry has been read since the last load
+    int32_t count;                            ///< markers 1..count
+};
+MarkerTable gEntryNumbers = {"NR", {}, {}, kDigitMarkerCount};
+MarkerTable gLetters = {"L", {}, {}, kLetterMarkerCount};
+bool gMarkersLoaded = false;  ///< between LoadMarkerBitmaps and FreeMarkerBitmaps
 ScopedBitmap gSignalDownBitmap;
 ScopedBitmap gSignalUpBitmap;
 
@@ -124,12 +132,30 @@ const TileImage* TrackTile(int32_t entry)
     return Entry(gTileBitmaps, entry);
 }
 
+// Marker n of a table, read now when it is asked for the first time since the load.
+const TileImage* Marker(MarkerTable& table, int32_t n)
+{
+    if (!gMarkersLoaded || n < 1 || n > table.count) return nullptr;
+    if (!table.read[n]) {
+        table.read[n] = true;
+        PixelReader reader;
+        Load(table.images[n], LoadNamedBitmap(table.prefix, n), reader);
+    }
+    return Entry(table.images, n);
+}
+
+void FreeMarkers(MarkerTable& table)
+{
+    for (TileImage& marker : table.images) marker.bitmap.Reset();
+    std::fill(std::begin(table.read), std::end(table.read), false);
+}
+
 const TileImage* PictureImage(const TilePicture& picture)
 {
     switch (picture.kind) {
     case TilePictureKind::kTrack: return TrackTile(picture.number - kFirstTileNumber);
-    case TilePictureKind::kDigit: return picture.number >= 1 ? Entry(gEntryNumberBitmaps, picture.number) : nullptr;
-    case TilePictureKind::kLetter: return picture.number >= 1 ? Entry(gLetterBitmaps, picture.number) : nullptr;
+    case TilePictureKind::kDigit: return Marker(gEntryNumbers, picture.number);
+    case TilePictureKind::kLetter: return Marker(gLetters, picture.number);
     default: return nullptr;
     }
 }
@@ -159,15 +185,15 @@ void FreeTileBitmaps()
 
 void LoadMarkerBitmaps()
 {
-    PixelReader reader;
-    for (int32_t n = 1; n <= kDigitMarkerCount; ++n) Load(gEntryNumberBitmaps[n], LoadNamedBitmap("NR", n), reader);
-    for (int32_t n = 1; n <= kLetterMarkerCount; ++n) Load(gLetterBitmaps[n], LoadNamedBitmap("L", n), reader);
+    FreeMarkerBitmaps();
+    gMarkersLoaded = true;
 }
 
 void FreeMarkerBitmaps()
 {
-    for (TileImage& marker : gEntryNumberBitmaps) marker.bitmap.Reset();
-    for (TileImage& marker : gLetterBitmaps) marker.bitmap.Reset();
+    FreeMarkers(gEntryNumbers);
+    FreeMarkers(gLetters);
+    gMarkersLoaded = false;
 }
 
 void LoadSignalBitmaps()
@@ -185,8 +211,8 @@ void FreeSignalBitmaps()
 int32_t TileBitmapsGeneration() { return gTileGeneration; }
 
 HBITMAP TileBitmap(int32_t entry) { return BitmapOf(TrackTile(entry)); }
-HBITMAP EntryNumberBitmap(int32_t n) { return n >= 1 ? BitmapOf(Entry(gEntryNumberBitmaps, n)) : nullptr; }
-HBITMAP LetterBitmap(int32_t n) { return n >= 1 ? BitmapOf(Entry(gLetterBitmaps, n)) : nullptr; }
+HBITMAP EntryNumberBitmap(int32_t n) { return BitmapOf(Marker(gEntryNumbers, n)); }
+HBITMAP LetterBitmap(int32_t n) { return BitmapOf(Marker(gLetters, n)); }
 HBITMAP SignalDownBitmap() { return gSignalDownBitmap.Get(); }
 HBITMAP SignalUpBitmap() { return gSignalUpBitmap.Get(); }
 

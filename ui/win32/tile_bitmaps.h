@@ -21,7 +21,7 @@ HBITMAP LoadNamedBitmap(const char* prefix, int32_t n);
 // after the station colour changes.
 void LoadTileBitmaps();
 void FreeTileBitmaps();
-void LoadMarkerBitmaps();  // NR1..NR9, L1..L37 as they are
+void LoadMarkerBitmaps();  // NR1..NR9, L1..L37 as they are, each read when first asked for
 void FreeMarkerBitmaps();
 void LoadSignalBitmaps();  // SEMAFOR_DOL, SEMAFOR_GORA
 void FreeSignalBitmaps();

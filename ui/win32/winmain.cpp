@@ -6,30 +6,23 @@
 #include "simulation/notify.h"
 #include "sources/delay_refresh.h"
 #include "sources/win32/timetable_server.h"
-#include "ui/model_hooks.h"
 #include "ui/pacing.h"
 #include "ui/startup.h"
-#include "ui/ui_state.h"
 #include "ui/win32/crash_handler.h"
 #include "ui/win32/game_files.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/settings_file.h"
 #include "ui/win32/station_view_paint.h"
-#include "ui/win32/status_bar.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
     InstallCrashHandlers();
     gInstance = instance;
     SetTickSource([] { return static_cast<uint64_t>(GetTickCount64()); });
-    gGameHooks = GameModelHooks();  // before the settings, which set the timetable's options
-    gGameHooks.autosaveTick = AutosaveTick;
     SetDelaysTransport(RefreshDelays);
-    SetNotifyHooks({[] { return gUi.gameRunning; }, [](const char* text) { SetStatusText(1, text); },
-                    [](const char* text) { gGameHooks.addLogEvent(text); }, InvalidateAllPanes});
+    SetNotifyHooks(kMainWindowHooks);
     SetStationBackgroundSource([] { return gStationBackground; });
-    SetStationViewFeed(ModelStationViewFeed());
     ReadSettingsAtStartup(GetExeFolder());
 
     INITCOMMONCONTROLSEX controls = {8, ICC_BAR_CLASSES};
