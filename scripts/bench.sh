@@ -11,8 +11,9 @@
 #
 #   scripts/bench.sh [REF]
 #
-# With REF (a commit), the sources of REF are built beside this tree with
-# this tree's benchmarks and both are measured in the same run, REF first.
+# With REF (a commit), the sources of REF are built beside this tree and both
+# are measured in the same run, REF first; a REF older than the benchmarks of
+# the step and the day is measured with this tree's benchmarks.
 # RUNS (default 5) sets the runs per figure, CPU_RUNS (3) and CPU_SECONDS (60)
 # the CPU measurement; CALLGRIND=0 leaves the instruction count out.
 set -euo pipefail
@@ -47,10 +48,14 @@ if [ -n "$ref" ]; then
   before=$root/build/bench-before
   rm -rf "$before/src" && mkdir -p "$before/src"
   git archive "$ref" | tar -x -C "$before/src"
-  rm -rf "$before/src/bench" && cp -r "$root/bench" "$before/src/bench"
-  # Older trees call the train of a head ConsistTrainRow.
-  grep -q HeadTrainRow "$before/src/simulation/consist.h" ||
-    sed -i 's/HeadTrainRow(/ConsistTrainRow(/' "$before/src/bench/simulation_bench.cpp"
+  # A tree whose benchmarks measure the figures keeps its own; an older one
+  # gets this tree's (whose calls it must then still offer).
+  if ! grep -q BM_SimulatedDay "$before/src/bench/simulation_bench.cpp" 2>/dev/null; then
+    rm -rf "$before/src/bench" && cp -r "$root/bench" "$before/src/bench"
+    # Older trees call the train of a head ConsistTrainRow.
+    grep -q HeadTrainRow "$before/src/simulation/consist.h" ||
+      sed -i 's/HeadTrainRow(/ConsistTrainRow(/' "$before/src/bench/simulation_bench.cpp"
+  fi
   build "$before/src" "$before/src/build"
   trees+=("$before/src/build")
 fi
