@@ -102,6 +102,18 @@ void FaultInAThread()
     ExitProcess(0);  // not reached
 }
 
+__attribute__((noinline)) void Throw() { throw std::runtime_error("przez noexcept"); }
+void ThrowThrough() noexcept { Throw(); }
+
+void TerminateAtANoexceptBoundary()
+{
+    SetCurrentDirectoryA(CrashFolder().c_str());
+    DeleteFileA("crash.log");
+    InstallCrashHandlers();
+    ThrowThrough();
+    ExitProcess(0);  // not reached
+}
+
 const int kAccessViolation = static_cast<int>(0xC0000005u);
 const int kCppException = 0x20474343;  // "GCC ": what a C++ throw raises
 
@@ -155,6 +167,13 @@ TEST(CrashHandlerDeathTest, OnlyWhatNobodyHandlesIsLogged)
     lines = CrashLogLines();
     ASSERT_GE(lines.size(), 2u);
     ExpectCrashLog(lines.size() - 1);
+
+    // And an exception that meets a noexcept boundary, which ends in
+    // std::terminate with no system exception: logged as abort's exit.
+    EXPECT_EXIT(TerminateAtANoexceptBoundary(), ::testing::ExitedWithCode(3), "");
+    lines = CrashLogLines();
+    ASSERT_GE(lines.size(), 2u);
+    ExpectCrashLog(lines.size() - 1, "40000015");
 }
 
 TEST(CrashHandlerDeathTest, DeepStackGivesExactlyThirtyTwoFrames)

@@ -5,6 +5,7 @@
 #include <dbghelp.h>
 
 #include <cstdio>
+#include <exception>
 
 #include "ui/crash_log.h"
 
@@ -121,4 +122,31 @@ LONG WINAPI CrashHandler(EXCEPTION_POINTERS* info)
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
-void InstallCrashHandlers() { SetUnhandledExceptionFilter(CrashHandler); }
+namespace {
+
+// What abort() reports when it ends a program: "fatal application exit".
+constexpr DWORD kFatalAppExit = 0x40000015;
+
+// std::terminate raises no system exception (a C++ exception meeting a
+// noexcept boundary, or one the run-time cannot unwind), so nothing above
+// would see it: it is logged as abort's fatal exit, and ends the program with
+// abort's code.
+[[noreturn]] void LogTermination()
+{
+    EXCEPTION_RECORD record = {};
+    record.ExceptionCode = kFatalAppExit;
+    record.ExceptionAddress = __builtin_return_address(0);
+    EXCEPTION_POINTERS info = {&record, nullptr};
+    if (InterlockedExchange(&gCrashing, 1) == 0) CrashHandler(&info);
+    TerminateProcess(GetCurrentProcess(), 3);
+    for (;;) {
+    }
+}
+
+}  // namespace
+
+void InstallCrashHandlers()
+{
+    SetUnhandledExceptionFilter(CrashHandler);
+    std::set_terminate(LogTermination);
+}

@@ -9,7 +9,8 @@
 LONG WINAPI CrashHandler(EXCEPTION_POINTERS* info);
 
 // Installs CrashHandler as the process's unhandled-exception filter: a fault
-// or a C++ exception that leaves a thread or the start-up code unhandled.
+// or a C++ exception that leaves a thread or the start-up code unhandled; and
+// logs a std::terminate the same way before it ends the program.
 void InstallCrashHandlers();
 
 // Calls a window or dialog procedure inside a guard: a fault or a C++

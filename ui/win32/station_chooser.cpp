@@ -8,6 +8,7 @@
 #include "sources/win32/text_cp1250.h"
 #include "ui/startup.h"
 #include "ui/station_thumb.h"
+#include "ui/win32/crash_handler.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/station_thumb_paint.h"
 
@@ -111,7 +112,8 @@ std::wstring ChooseStationTimetable(HWND owner, const char* title)
     const INT_PTR result =
         gStationCatalogue.empty()
             ? kChooseFile
-            : DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kStationChooserDialog), owner, StationChooserDialogProc,
+            : DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kStationChooserDialog), owner,
+                              GuardedDialogProc<StationChooserDialogProc>,
                               reinterpret_cast<LPARAM>(wideTitle.empty() ? nullptr : wideTitle.c_str()));
     if (result >= 1) return gChosenTimetable;
     if (result == 0) return std::wstring();
