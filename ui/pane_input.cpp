@@ -7,12 +7,12 @@
 #include "simulation/train_tracking.h"
 
 const PaneInputSink kNoPaneInputSink = {
-    [] {},                                                                        // repaintStation
-    [] {},                                                                        // repaintTrain
-    [](int32_t, int32_t, int32_t, TileCode, int32_t*) { return false; },          // chooseSubTrack
-    [](int32_t, int32_t, int32_t, TileCode) {},                                   // viewSiding
-    [] {},                                                                        // openDepot
-    [](int32_t) {},                                                               // openTimetable
+    [] {},                                                                // repaintStation
+    [] {},                                                                // repaintTrain
+    [](int32_t, int32_t, int32_t, TileCode, int32_t*) { return false; },  // chooseSubTrack
+    [](int32_t, int32_t, int32_t, TileCode) {},                           // viewSiding
+    [] {},                                                                // openDepot
+    [](int32_t) {},                                                       // openTimetable
 };
 
 namespace {

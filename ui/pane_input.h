@@ -10,14 +10,14 @@
 #include "model/game.h"
 
 struct PaneInputSink {
-    void (*repaintStation)();              ///< the station schematic
-    void (*repaintTrain)();                ///< the train pane
+    void (*repaintStation)();             ///< the station schematic
+    void (*repaintTrain)();               ///< the train pane
     /// The siding window in choosing mode; false when closed without a choice, else *row is the sub-track row.
     bool (*chooseSubTrack)(int32_t point, int32_t firstRow, int32_t lastRow, TileCode tile, int32_t* row);
     /// The siding window in viewing mode.
     void (*viewSiding)(int32_t point, int32_t firstRow, int32_t lastRow, TileCode tile);
-    void (*openDepot)();                   ///< the depot window
-    void (*openTimetable)(int32_t mode);   ///< the timetable window: 2 arrivals, 1 departures
+    void (*openDepot)();                  ///< the depot window
+    void (*openTimetable)(int32_t mode);  ///< the timetable window: 2 arrivals, 1 departures
 };
 
 // Stand-ins: nothing repainted, no window (the siding chooser closes

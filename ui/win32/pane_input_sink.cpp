@@ -12,9 +12,9 @@
 
 const PaneInputSink kWindowPaneInputSink = {
     [] { if (gStationPane) InvalidateRect(gStationPane, nullptr, FALSE); },  // repaintStation
-    RepaintTrainPane,                                               // repaintTrain
-    ChooseSubTrack,                                                 // chooseSubTrack
-    ViewSiding,                                                     // viewSiding
-    [] { OpenDepotDialog(gMainWindow); },                           // openDepot
-    [](int32_t mode) { OpenTimetableDialog(gMainWindow, mode); },  // openTimetable
+    RepaintTrainPane,                                                        // repaintTrain
+    ChooseSubTrack,                                                          // chooseSubTrack
+    ViewSiding,                                                              // viewSiding
+    [] { OpenDepotDialog(gMainWindow); },                                    // openDepot
+    [](int32_t mode) { OpenTimetableDialog(gMainWindow, mode); },            // openTimetable
 };
