@@ -18,12 +18,6 @@ namespace {
 
 NotifyHooks gNotify = kNoNotifyHooks;
 
-template <typename Hook>
-void KeepStandIn(Hook& hook, Hook standIn)
-{
-    if (!hook) hook = standIn;
-}
-
 }  // namespace
 
 NotifyHooks SetNotifyHooks(NotifyHooks hooks)

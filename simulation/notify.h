@@ -26,6 +26,14 @@ struct NotifyHooks {
 NotifyHooks SetNotifyHooks(NotifyHooks hooks);
 extern const NotifyHooks kNoNotifyHooks;  // the hooks the program starts with
 
+// Replacing a set of hooks, member by member: one left null takes its
+// stand-in (these hooks' and the panes' input sink's).
+template <typename Hook>
+void KeepStandIn(Hook& hook, Hook standIn)
+{
+    if (!hook) hook = standIn;
+}
+
 bool NotifyGameRunning();
 void NotifyStatusText(const char* text);
 void NotifyLogEvent(const char* text);

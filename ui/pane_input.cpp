@@ -1,37 +1,29 @@
 // The panes' command sink, its stand-ins, and the boards' double click.
 #include "ui/pane_input.h"
 
+#include "model/settings.h"
 #include "model/timetable.h"
+#include "simulation/notify.h"
 #include "simulation/train_tracking.h"
 
 const PaneInputSink kNoPaneInputSink = {
-    [](const char*) {},                                                           // showStatus
-    [] {},                                                                        // errorSound
-    [] {},                                                                        // repaintStation
-    [] {},                                                                        // repaintTrain
-    [](int32_t, int32_t, int32_t, TileCode, int32_t*) { return false; },          // chooseSubTrack
-    [](int32_t, int32_t, int32_t, TileCode) {},                                   // viewSiding
-    [] {},                                                                        // openDepot
-    [](int32_t) {},                                                               // openTimetable
+    [] {},                                                                // repaintStation
+    [] {},                                                                // repaintTrain
+    [](int32_t, int32_t, int32_t, TileCode, int32_t*) { return false; },  // chooseSubTrack
+    [](int32_t, int32_t, int32_t, TileCode) {},                           // viewSiding
+    [] {},                                                                // openDepot
+    [](int32_t) {},                                                       // openTimetable
 };
 
 namespace {
 
 PaneInputSink gSink = kNoPaneInputSink;
 
-template <typename F>
-void KeepStandIn(F& member, F standIn)
-{
-    if (!member) member = standIn;
-}
-
 }  // namespace
 
 PaneInputSink SetPaneInputSink(PaneInputSink sink)
 {
     const PaneInputSink& no = kNoPaneInputSink;
-    KeepStandIn(sink.showStatus, no.showStatus);
-    KeepStandIn(sink.errorSound, no.errorSound);
     KeepStandIn(sink.repaintStation, no.repaintStation);
     KeepStandIn(sink.repaintTrain, no.repaintTrain);
     KeepStandIn(sink.chooseSubTrack, no.chooseSubTrack);
@@ -47,9 +39,9 @@ const PaneInputSink& ThePaneInputSink() { return gSink; }
 
 void RefuseCommand(const Game& game, const char* text, bool penalty)
 {
-    gSink.showStatus(text);
+    NotifyStatusText(text);
     if (penalty) AddPenaltyEvent(game);
-    gSink.errorSound();
+    NotifyPlaySound(Sound::kError);
 }
 
 void BoardDoubleClick(bool arrivalsBoard) { gSink.openTimetable(arrivalsBoard ? kArrivalMode : kDepartureMode); }

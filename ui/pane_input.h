@@ -1,7 +1,8 @@
-// Where the panes' mouse commands report: the message line, the error
-// sound, the repaints and the windows a click opens. The main window plugs
-// in its Win32 calls; until then, and in tests that record them, these are
-// plain function pointers.
+// What only the window can do for the panes' mouse commands: repaint one
+// pane and open the windows a click opens. Their message line and error
+// sound go where the simulation's go (simulation/notify.h). The main window
+// plugs in its Win32 calls; until then, and in tests that record them, these
+// are plain function pointers.
 #pragma once
 
 #include <cstdint>
@@ -9,19 +10,17 @@
 #include "model/game.h"
 
 struct PaneInputSink {
-    void (*showStatus)(const char* text);  ///< the status bar's message part, which also logs it
-    void (*errorSound)();                  ///< the [Dzwieki] Blad sound
-    void (*repaintStation)();              ///< the station schematic
-    void (*repaintTrain)();                ///< the train pane
+    void (*repaintStation)();             ///< the station schematic
+    void (*repaintTrain)();               ///< the train pane
     /// The siding window in choosing mode; false when closed without a choice, else *row is the sub-track row.
     bool (*chooseSubTrack)(int32_t point, int32_t firstRow, int32_t lastRow, TileCode tile, int32_t* row);
     /// The siding window in viewing mode.
     void (*viewSiding)(int32_t point, int32_t firstRow, int32_t lastRow, TileCode tile);
-    void (*openDepot)();                   ///< the depot window
-    void (*openTimetable)(int32_t mode);   ///< the timetable window: 2 arrivals, 1 departures
+    void (*openDepot)();                  ///< the depot window
+    void (*openTimetable)(int32_t mode);  ///< the timetable window: 2 arrivals, 1 departures
 };
 
-// Stand-ins: nothing shown or played, no window (the siding chooser closes
+// Stand-ins: nothing repainted, no window (the siding chooser closes
 // without a choice).
 extern const PaneInputSink kNoPaneInputSink;
 
@@ -30,7 +29,8 @@ PaneInputSink SetPaneInputSink(PaneInputSink sink);
 const PaneInputSink& ThePaneInputSink();
 
 // A refused command: its text in the message line, one penalty event of the
-// shift's score when it counts (AddPenaltyEvent), and the error sound.
+// shift's score when it counts (AddPenaltyEvent), and the error sound
+// ([Dzwieki] Blad).
 void RefuseCommand(const Game& game, const char* text, bool penalty);
 
 // A double click on a board opens the timetable window on that board's side.

@@ -6,9 +6,9 @@
 
 #include "simulation/coupling.h"
 #include "simulation/coupling_texts.h"
+#include "simulation/notify.h"
 #include "simulation/pantographs.h"
 #include "simulation/track_names.h"
-#include "ui/pane_input.h"
 #include "ui/station_pane_input.h"
 #include "ui/tile_pictures.h"
 #include "ui/timetable_texts.h"
@@ -178,8 +178,7 @@ SidingPanePlan PlanSidingPane(Game& game, const SidingWindowState& state, SlotSt
 SidingClickOutcome SidingPaneClick(Game& game, SidingWindowState& state, const SidingHitTable& hits, bool rightButton,
                                    int32_t x, int32_t y)
 {
-    const PaneInputSink& sink = ThePaneInputSink();
-    sink.showStatus("");
+    NotifyStatusText("");
     const int32_t band = BandAt(state, y);
     if (band < 0) return SidingClickOutcome::kNothing;
     const int32_t row = state.firstRow + band;
@@ -197,7 +196,7 @@ SidingClickOutcome SidingPaneClick(Game& game, SidingWindowState& state, const S
     const int32_t vehicle = VehicleAtX(hits[static_cast<size_t>(band)], x);
     if (vehicle < 0) return SidingClickOutcome::kNothing;
     if (!rightButton && vehicle == 0) {
-        sink.showStatus(kCouplingNothingLeft);
+        NotifyStatusText(kCouplingNothingLeft);
         return SidingClickOutcome::kNothing;
     }
     // The joint between vehicles pos and pos + 1.
@@ -207,7 +206,7 @@ SidingClickOutcome SidingPaneClick(Game& game, SidingWindowState& state, const S
         LogCouplingEvent(game, row, pos);
         text = CouplingStatusText(game, row, pos);
     }
-    sink.showStatus(text.c_str());
+    NotifyStatusText(text.c_str());
     return SidingClickOutcome::kRepaint;
 }
 
@@ -222,7 +221,7 @@ SidingClickOutcome SidingPaneShiftClick(Game& game, const SidingWindowState& sta
     const int32_t result = TogglePantograph(game, row, vehicle);
     const char* text = result == kPantographNotElectric ? TurnLocomotiveMessage(game.TurnLocomotive(row, vehicle))
                                                         : PantographResultText(result);
-    ThePaneInputSink().showStatus(text);
+    NotifyStatusText(text);
     return SidingClickOutcome::kRepaint;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "simulation/disruptions.h"
+#include "simulation/notify.h"
 #include "simulation/routes.h"
 #include "simulation/supplies.h"
 #include "ui/pane_input.h"
@@ -148,7 +149,7 @@ bool ClickedTile(const Game& game, bool byTile, int x, int y, TileCode& tile)
 
 void StationPaneClick(Game& game, bool rightButton, int x, int y, bool byTile)
 {
-    ThePaneInputSink().showStatus("");
+    NotifyStatusText("");
     TileCode tile = 0;
     if (!gUi.gameRunning || !ClickedTile(game, byTile, x, y, tile)) return;
     if (rightButton)

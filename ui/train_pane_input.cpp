@@ -6,6 +6,7 @@
 
 #include "simulation/coupling.h"
 #include "simulation/coupling_texts.h"
+#include "simulation/notify.h"
 #include "simulation/pantographs.h"
 #include "ui/pane_input.h"
 #include "ui/ui_state.h"
@@ -72,8 +73,7 @@ int TrainStripHeight(double stationFontScale) { return static_cast<int>(std::tru
 
 void TrainPaneCoupleClick(Game& game, bool rightButton, int32_t vehicle)
 {
-    const PaneInputSink& sink = ThePaneInputSink();
-    sink.showStatus("");
+    NotifyStatusText("");
     const int32_t point = SelectedPointOf(game);
     if (point < 0 || vehicle < 0 || vehicle >= kSlotsPerPoint) return;
     if (!rightButton && vehicle == 0) {
@@ -85,9 +85,9 @@ void TrainPaneCoupleClick(Game& game, bool rightButton, int32_t vehicle)
     const char* refusal = game.CoupleOrUncouple(gSelection.selectedTile, pos, -1);
     const bool started = refusal[0] == '\0';
     if (started) LogCouplingEvent(game, point, pos);
-    sink.repaintTrain();
+    ThePaneInputSink().repaintTrain();
     if (started)
-        sink.showStatus(CouplingStatusText(game, point, pos).c_str());
+        NotifyStatusText(CouplingStatusText(game, point, pos).c_str());
     else
         RefuseCommand(game, refusal, true);
 }
@@ -99,9 +99,8 @@ void TrainPaneVehicleClick(Game& game, int32_t vehicle)
     const int32_t result = TogglePantograph(game, point, vehicle);
     const char* text = result == kPantographNotElectric ? TurnLocomotiveMessage(game.TurnLocomotive(point, vehicle))
                                                         : PantographResultText(result);
-    const PaneInputSink& sink = ThePaneInputSink();
-    sink.showStatus(text);
-    sink.repaintTrain();
+    NotifyStatusText(text);
+    ThePaneInputSink().repaintTrain();
 }
 
 std::string BuildVehicleTooltip(Game& game, int32_t vehicle)

@@ -1,13 +1,15 @@
-// Test support: a pane input sink that records what the clicks report
-// (messages, sounds, repaints, the windows they open) and answers the siding
-// chooser as the test sets it.
+// Test support: a pane input sink and the window's message line and error
+// sound, recording what the clicks report (messages, sounds, repaints, the
+// windows they open) and answering the siding chooser as the test sets it.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "model/settings.h"
 #include "model/tile_code.h"
+#include "simulation/notify.h"
 #include "ui/pane_input.h"
 
 struct PaneInputRecord {
@@ -32,14 +34,22 @@ inline PaneInputRecord& TheRecord()
     return record;
 }
 
-inline const PaneInputSink kRecordingSink = {
-    [](const char* text) {
+// The hooks given, with the message line and the error sound recorded.
+inline NotifyHooks Recording(NotifyHooks hooks)
+{
+    hooks.setStatusText = [](const char* text) {
         if (text[0] == '\0')
             ++TheRecord().clears;
         else
             TheRecord().messages.push_back(text);
-    },
-    [] { ++TheRecord().sounds; },
+    };
+    hooks.playSound = [](Sound sound) {
+        if (sound == Sound::kError) ++TheRecord().sounds;
+    };
+    return hooks;
+}
+
+inline const PaneInputSink kRecordingSink = {
     [] { ++TheRecord().stationRepaints; },
     [] { ++TheRecord().trainRepaints; },
     [](int32_t point, int32_t first, int32_t last, TileCode tile, int32_t* row) {
@@ -54,11 +64,19 @@ inline const PaneInputSink kRecordingSink = {
     [](int32_t mode) { TheRecord().timetableMode = mode; },
 };
 
-// Records into a fresh record while the scope lasts.
+// Records into a fresh record while the scope lasts. Hooks a test sets in
+// the scope record through Recording(hooks).
 class RecordingSink {
 public:
-    RecordingSink() : old_(SetPaneInputSink(kRecordingSink)) { TheRecord() = PaneInputRecord(); }
-    ~RecordingSink() { SetPaneInputSink(old_); }
+    RecordingSink() : old_(SetPaneInputSink(kRecordingSink)), oldHooks_(SetNotifyHooks(Recording({})))
+    {
+        TheRecord() = PaneInputRecord();
+    }
+    ~RecordingSink()
+    {
+        SetNotifyHooks(oldHooks_);
+        SetPaneInputSink(old_);
+    }
     RecordingSink(const RecordingSink&) = delete;
     RecordingSink& operator=(const RecordingSink&) = delete;
 
@@ -66,5 +84,6 @@ public:
     PaneInputRecord* operator->() const { return &TheRecord(); }
 
 private:
-    PaneInputSink old_;  ///< the sink before
+    PaneInputSink old_;     ///< the sink before
+    NotifyHooks oldHooks_;  ///< the hooks before
 };

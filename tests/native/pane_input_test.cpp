@@ -1,4 +1,4 @@
-// The panes' input sink: a partial sink keeps the stand-ins, a refusal
+// The panes' input: partial hooks and sink keep the stand-ins, a refusal
 // reports in order, and the boards' double click names its side.
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 
 namespace {
 
-TEST(PaneInput, RefusalsAndTheBoardsDoubleClickReachTheSink)
+TEST(PaneInput, RefusalsAndTheBoardsDoubleClickReachTheWindow)
 {
     RecordingSink sink;
-    const NotifyHooks old = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
+    const NotifyHooks old = SetNotifyHooks(Recording({[] { return true; }}));
     ResetTrainTracking();
     Game game;
     RefuseCommand(game, "Trasa zajęta - inny przebieg blokuje te droge", true);
@@ -30,9 +30,10 @@ TEST(PaneInput, RefusalsAndTheBoardsDoubleClickReachTheSink)
 TEST(PaneInput, MembersLeftNullKeepTheirStandIns)
 {
     RecordingSink sink;
-    PaneInputSink partial = {};
-    partial.errorSound = kRecordingSink.errorSound;
-    const PaneInputSink recording = SetPaneInputSink(partial);
+    NotifyHooks soundOnly = {};
+    soundOnly.playSound = Recording({}).playSound;
+    const NotifyHooks recordingHooks = SetNotifyHooks(soundOnly);
+    const PaneInputSink recording = SetPaneInputSink({});
     RefuseCommand(Game(), "Brak trasy", false);  // no message line: nothing fails
     BoardDoubleClick(true);
     EXPECT_EQ(sink->sounds, 1);
@@ -41,6 +42,7 @@ TEST(PaneInput, MembersLeftNullKeepTheirStandIns)
     EXPECT_FALSE(ThePaneInputSink().chooseSubTrack(6, 10, 12, 713, &row));
     EXPECT_EQ(row, 7);
     SetPaneInputSink(recording);
+    SetNotifyHooks(recordingHooks);
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ protected:
     void SetUp() override
     {
         RunningTestowoGame::SetUp();
+        SetNotifyHooks(Recording({[] { return true; }}));  // the game's hooks, recorded; its TearDown puts back the sink's
         FreshUiState();
         gUi.gameRunning = true;
         ResetTrainTracking();

@@ -29,7 +29,7 @@ protected:
         FreshUiState();
         gStationView = StationViewState();  // scale 1 at the origin: a tile is 14 pane pixels
         gUi.gameRunning = true;
-        oldHooks_ = SetNotifyHooks({[] { return true; }, nullptr, nullptr, nullptr});
+        oldHooks_ = SetNotifyHooks(Recording({[] { return true; }}));
         ResetTrainTracking();
     }
     void TearDown() override
@@ -228,6 +228,7 @@ TEST_F(StationPaneInput, AClosedDestinationIsRefusedWithoutAPenalty)
         DisruptionsTick(game);
     }
     ASSERT_TRUE(IsPointClosed(kStcPlatform2));
+    *sink = PaneInputRecord();  // the closure's announcement in the message line is not the click's
     Right(730);
     Left(512);
     ExpectRefused("P2 zamknięty do 05:20 (prace torowe)", 0);
@@ -258,6 +259,7 @@ TEST_F(StationPaneInput, AFailedCandidateSearchClearsTheRouteButKeepsTheSelectio
 TEST_F(StationPaneInput, AColdSteamLocomotiveCannotLeave)
 {
     ASSERT_TRUE(ExtinguishSteamLoco(game, kStcLocoTrack));
+    *sink = PaneInputRecord();  // the command's own message line is not the click's
     Right(933);
     Left(937);
     ExpectRefused("Parowóz jest wygaszony - rozpal go (Dyżur -> Rozpal parowóz) albo sciągnij stąd inną maszyną", 1);

@@ -53,7 +53,7 @@ protected:
         gUi.gameRunning = true;
         LoggedEvents().clear();
         oldHooks_ = SetNotifyHooks(
-            {[] { return true; }, nullptr, [](const char* text) { LoggedEvents().push_back(text); }, nullptr});
+            Recording({[] { return true; }, nullptr, [](const char* text) { LoggedEvents().push_back(text); }}));
         ResetPantographs();
         ResetTrainTracking();
     }

@@ -3,23 +3,18 @@
 
 #include <windows.h>
 
-#include "ui/status_texts.h"
 #include "ui/win32/depot_window.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/panes.h"
 #include "ui/win32/siding_window.h"
-#include "ui/win32/sound_player.h"
-#include "ui/win32/status_bar.h"
 #include "ui/win32/timetable_window.h"
 #include "ui/win32/train_pane.h"
 
 const PaneInputSink kWindowPaneInputSink = {
-    [](const char* text) { SetStatusText(kStatusMessage, text); },  // showStatus, which also logs it
-    [] { PlayGameSound(Sound::kError); },                           // errorSound
     [] { if (gStationPane) InvalidateRect(gStationPane, nullptr, FALSE); },  // repaintStation
-    RepaintTrainPane,                                               // repaintTrain
-    ChooseSubTrack,                                                 // chooseSubTrack
-    ViewSiding,                                                     // viewSiding
-    [] { OpenDepotDialog(gMainWindow); },                           // openDepot
-    [](int32_t mode) { OpenTimetableDialog(gMainWindow, mode); },  // openTimetable
+    RepaintTrainPane,                                                        // repaintTrain
+    ChooseSubTrack,                                                          // chooseSubTrack
+    ViewSiding,                                                              // viewSiding
+    [] { OpenDepotDialog(gMainWindow); },                                    // openDepot
+    [](int32_t mode) { OpenTimetableDialog(gMainWindow, mode); },            // openTimetable
 };

@@ -1,5 +1,5 @@
-// The panes' input sink as the main window fills it: the status bar, the
-// error sound and the repaints of the station and train panes.
+// The panes' input sink as the main window fills it: the repaints of the
+// station and train panes and the siding, depot and timetable windows.
 #pragma once
 
 #include "ui/pane_input.h"
