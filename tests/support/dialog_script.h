@@ -11,7 +11,8 @@ using DialogScript = void (*)(HWND dialog);
 struct DialogScriptState {
     const wchar_t* title = nullptr;  ///< of the dialog looked for
     DialogScript script = nullptr;   ///< what is done in it
-    bool ran = false;                ///< the dialog was found (or found missing) and the script run
+    bool ran = false;                ///< the dialog was found (or given up on) and the script run
+    DWORD giveUpAt = 0;              ///< GetTickCount after which a dialog not open is a failure
 };
 
 inline DialogScriptState& CurrentDialogScript()
@@ -25,8 +26,10 @@ inline void CALLBACK RunDialogScript(HWND, UINT, UINT_PTR id, DWORD)
     DialogScriptState& state = CurrentDialogScript();
     HWND dialog = FindWindowW(L"#32770", state.title);
     // The dialog shows itself once its queue is first empty: a timer due
-    // earlier finds it hidden and unpainted.
-    if (dialog && !IsWindowVisible(dialog)) return;
+    // earlier finds it hidden and unpainted. On a busy machine the timer may
+    // also come due in a message loop run before the dialog is made: it waits
+    // on, or the dialog would stay open with nobody to close it.
+    if (dialog ? !IsWindowVisible(dialog) : static_cast<LONG>(GetTickCount() - state.giveUpAt) < 0) return;
     KillTimer(nullptr, id);
     state.ran = true;
     if (!dialog) {
@@ -40,7 +43,7 @@ inline void CALLBACK RunDialogScript(HWND, UINT, UINT_PTR id, DWORD)
 // Arms the script for the next dialog titled `title`; returns the timer.
 inline UINT_PTR ScheduleDialogScript(const wchar_t* title, DialogScript script)
 {
-    CurrentDialogScript() = {title, script, false};
+    CurrentDialogScript() = {title, script, false, GetTickCount() + 10000};
     return SetTimer(nullptr, 0, 10, RunDialogScript);
 }
 
