@@ -16,16 +16,16 @@ printf '%s[Opcje]\r\nAutozapis_minut=1\r\n' "$frozen_clock" >"$work/gra/semarion
 autosave=$work/gra/autozapis.sav
 
 start_program "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")"
-"$run" "$driver" wait "$testowo" 60 || fail "the command line did not start Testowo"
+wait_window "$testowo" 60 || fail "the command line did not start Testowo"
 sleep 50
 [ ! -e "$autosave" ] || fail "autosaved before its minute"
 wait_for_file "$autosave" 600 "no autosave after its minute"
 close_without_saving "$testowo"
 
 start_program
-"$run" "$driver" wait "$no_game" 60 || fail "no window titled '$no_game'"
+wait_window "$no_game" 60 || fail "no window titled '$no_game'"
 "$run" "$driver" command "$no_game" 40034
-"$run" "$driver" wait "$testowo" 30 || fail "the autosave did not load"
+wait_window "$testowo" 30 || fail "the autosave did not load"
 "$run" "$driver" command "$testowo" 40003
 "$run" "$driver" filedialog "$testowo" "$(winpath "$work/zapisy/po_autozapisie.sav")" 30 ||
   fail "saving after the autosave did not ask for a name"

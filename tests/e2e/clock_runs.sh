@@ -13,7 +13,7 @@ make_game_folder "$work"
 rm -f "$work/gra/semarion.ini"  # the default pace: about 13 game seconds a second
 
 start_program "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")"
-"$run" "$driver" wait "$testowo" 60 || fail "the command line did not start Testowo"
+wait_window "$testowo" 60 || fail "the command line did not start Testowo"
 save_as "$testowo" "$work/zapisy/wczesniej.sav"
 sleep 5
 save_as "$testowo" "$work/zapisy/pozniej.sav"

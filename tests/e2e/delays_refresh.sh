@@ -25,7 +25,7 @@ printf '[Opcje]\r\nPauza_nieaktywne=0\r\n[Rozklad]\r\nSerwer=http://127.0.0.1:%s
 message() { "$run" "$driver" statustext "$testowo" 1 | iconv -f CP1250 -t UTF-8; }
 
 start_program "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")"
-"$run" "$driver" wait "$testowo" 60 || fail "the command line did not start Testowo"
+wait_window "$testowo" 60 || fail "the command line did not start Testowo"
 started=$(message)
 case "$started" in
   "Rozkład na dziś: zegar ustawiony na "*) ;;

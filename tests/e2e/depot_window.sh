@@ -19,9 +19,9 @@ title="Semarion Win32 port - Phase 2 - Tarninowo.stc"
 depot="Lokomotywownia"
 
 start_program "$(winpath "$work/gra/Stacje/Tarninowo/Tarninowo.roz")"
-"$run" "$driver" wait "$title" 60 || fail "the command line did not start Tarninowo"
+wait_window "$title" 60 || fail "the command line did not start Tarninowo"
 "$run" "$driver" command "$title" 40013
-"$run" "$driver" wait "$depot" 30 || fail "the depot window did not open"
+wait_window "$depot" 30 || fail "the depot window did not open"
 sleep 0.5
 read -r pane_x pane_y pane_w pane_h < <("$run" "$driver" pane "$depot" 461 | tr -d '\r')
 

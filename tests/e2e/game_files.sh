@@ -14,16 +14,16 @@ work=$PWD/e2e/game_files
 make_game_folder "$work"
 
 start_program "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")"
-"$run" "$driver" wait "$testowo" 60 || fail "the command line did not start Testowo"
+wait_window "$testowo" 60 || fail "the command line did not start Testowo"
 import -window root "$work/game.png"
 save_as "$testowo" "$work/zapisy/pierwszy.sav"
 close_without_saving "$testowo"
 
 start_program
-"$run" "$driver" wait "$no_game" 60 || fail "no window titled '$no_game'"
+wait_window "$no_game" 60 || fail "no window titled '$no_game'"
 "$run" "$driver" command "$no_game" 40002
 "$run" "$driver" filedialog "$no_game" "$(winpath "$work/zapisy/pierwszy.sav")" 30 || fail "no load dialog"
-"$run" "$driver" wait "$testowo" 30 || fail "the save did not load"
+wait_window "$testowo" 30 || fail "the save did not load"
 save_as "$testowo" "$work/zapisy/drugi.sav"
 close_without_saving "$testowo"
 trap - EXIT

@@ -20,7 +20,7 @@ permission="Pozwolenie zajęcia odcinka"
 branch_entry=792
 
 start_program "$(winpath "$work/gra/Stacje/Tarninowo/Tarninowo.roz")"
-"$run" "$driver" wait "$title" 60 || fail "the command line did not start Tarninowo"
+wait_window "$title" 60 || fail "the command line did not start Tarninowo"
 sleep 1
 read -r pane_x pane_y pane_w pane_h < <("$run" "$driver" pane "$title" 101 | tr -d '\r')
 
@@ -72,7 +72,7 @@ wait_question() {
 [ "$(ink 104)" -gt 500 ] || fail "the departures board shows no trains"
 import -window root "$work/boards.png"
 
-"$run" "$driver" wait "$permission" 120 || fail "no train asked for the branch line"
+wait_window "$permission" 120 || fail "no train asked for the branch line"
 asked=$(wait_question)
 asked_at=$(game_minutes)
 [ "$asked" = "Pociąg numer 36102 czeka na pozwolenie zajęcia odcinka" ] ||
@@ -83,7 +83,7 @@ import -window root "$work/asked.png"
 "$run" "$driver" click "$permission" 447
 
 sleep 2
-"$run" "$driver" wait "$permission" 120 || fail "the railcar told to wait did not ask again"
+wait_window "$permission" 120 || fail "the railcar told to wait did not ask again"
 asked=$(wait_question)
 again_at=$(game_minutes)
 [ $((again_at - asked_at)) -ge 20 ] || fail "the railcar asked again after $((again_at - asked_at)) minutes"

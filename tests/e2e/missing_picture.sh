@@ -15,12 +15,12 @@ rm "$work/gra/Tabor/SU45_1.bmp" "$work/gra/Tabor/SM42_1.bmp"  # the second and t
 box="Brak rysunku"
 "$run" "$work/gra/semarion.exe" "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")" &
 pid=$!
-"$run" "$driver" wait "$box" 60 || fail "no '$box' box"
+wait_window "$box" 60 || fail "no '$box' box"
 text=$("$run" "$driver" text "$box" 65535 | tr -d '\r')
 [ "$text" = "Brak rysunku SM42_1" ] || fail "the box says '$text'"
 "$run" "$driver" click "$box" 1
-"$run" "$driver" wait "$no_game" 30 || fail "the window's title names a game"
-! "$run" "$driver" wait "Nowa gra" 2 || fail "the new game's options were asked for"
+wait_window "$no_game" 30 || fail "the window's title names a game"
+! wait_window "Nowa gra" 2 || fail "the new game's options were asked for"
 [ -z "$("$run" "$driver" statustext "$no_game" 2 | tr -d '\r\n')" ] || fail "a game clock runs"
 "$run" "$driver" close "$no_game"
 rc=0

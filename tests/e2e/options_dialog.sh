@@ -19,11 +19,11 @@ expect_line() {
   fail "$2"
 }
 start_program
-"$run" "$driver" wait "$no_game" 60 || fail "no window titled '$no_game'"
+wait_window "$no_game" 60 || fail "no window titled '$no_game'"
 
 open_page() {
   "$run" "$driver" command "$no_game" "$1"
-  "$run" "$driver" wait "$dialog" 30 || fail "the options dialog did not open for command $1"
+  wait_window "$dialog" 30 || fail "the options dialog did not open for command $1"
 }
 
 open_page 40020                            # Zegar

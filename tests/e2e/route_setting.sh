@@ -20,7 +20,7 @@ make_game_folder "$work"
 printf '[Zegar]\r\nInterval=195\r\n[Zapasy]\r\nWlaczone=0\r\n' >"$work/gra/semarion.ini"
 
 start_program "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")"
-"$run" "$driver" wait "$testowo" 60 || fail "the command line did not start Testowo"
+wait_window "$testowo" 60 || fail "the command line did not start Testowo"
 sleep 1
 read -r pane_x pane_y pane_w pane_h < <("$run" "$driver" pane "$testowo" 101 | tr -d '\r')
 

@@ -25,7 +25,7 @@ siding="Bocznica B1  (tory B1/1-B1/3)"
 permission="Pozwolenie zajęcia odcinka"
 
 start_program "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")"
-"$run" "$driver" wait "$testowo" 60 || fail "the command line did not start Testowo"
+wait_window "$testowo" 60 || fail "the command line did not start Testowo"
 sleep 1
 read -r pane_x pane_y pane_w pane_h < <("$run" "$driver" pane "$testowo" 101 | tr -d '\r')
 # Paused, the coupling started below keeps running while the move is asked for.
@@ -36,7 +36,7 @@ read -r pane_x pane_y pane_w pane_h < <("$run" "$driver" pane "$testowo" 101 | t
 # height) in scale.
 open_siding() {
   click_tile "$1" "$2"
-  "$run" "$driver" wait "$siding" 10 || fail "$3"
+  wait_window "$siding" 10 || fail "$3"
   sleep 0.5
   read -r sx sy _ sh < <("$run" "$driver" pane "$siding" 451 | tr -d '\r')
   scale=$(python3 -c "print(($sh - 2) / 174)")

@@ -18,11 +18,11 @@ printf '%s[Opcje]\r\nRozklad_pierwszych=20\r\n[Widok]\r\nRozklad_w=720\r\nRozkla
 tarninowo="Semarion Win32 port - Phase 2 - Tarninowo.stc"
 
 start_program "$(winpath "$work/gra/Stacje/Tarninowo/Tarninowo.roz")"
-"$run" "$driver" wait "$tarninowo" 60 || fail "the command line did not start Tarninowo"
+wait_window "$tarninowo" 60 || fail "the command line did not start Tarninowo"
 sleep 1
 read -r x y w h < <("$run" "$driver" pane "$tarninowo" 102 | tr -d '\r')
 xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click --repeat 2 --delay 80 1
-"$run" "$driver" wait "Przyjazdy" 30 || fail "a double click on the arrivals board opened nothing"
+wait_window "Przyjazdy" 30 || fail "a double click on the arrivals board opened nothing"
 sleep 0.5
 read -r _ _ pane_w pane_h < <("$run" "$driver" pane "Przyjazdy" 100 | tr -d '\r')
 [ "$pane_w" -gt 600 ] && [ "$pane_w" -lt 720 ] && [ "$pane_h" -gt 300 ] && [ "$pane_h" -lt 430 ] ||
@@ -33,7 +33,7 @@ sleep 0.5
 ! "$run" "$driver" wait "Przyjazdy" 0 || fail "Zamknij did not close the arrivals"
 
 "$run" "$driver" command "$tarninowo" 40011
-"$run" "$driver" wait "Odjazdy" 30 || fail "the departures command opened nothing"
+wait_window "Odjazdy" 30 || fail "the departures command opened nothing"
 sleep 0.5
 import -window root "$work/departures.png"
 "$run" "$driver" click "Odjazdy" 1

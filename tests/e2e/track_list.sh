@@ -13,7 +13,7 @@ make_game_folder "$work"
 window="Tory postojowe - co gdzie stoi"
 
 start_program "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")"
-"$run" "$driver" wait "$testowo" 60 || fail "the command line did not start Testowo"
+wait_window "$testowo" 60 || fail "the command line did not start Testowo"
 sleep 1
 # The keys go to the window with the focus: a click on the schematic's
 # empty corner gives it to the main window.
@@ -23,7 +23,7 @@ sleep 0.3
 
 open_by_key() {
   xdotool key t
-  "$run" "$driver" wait "$window" 30 || fail "the key T did not open the track list"
+  wait_window "$window" 30 || fail "the key T did not open the track list"
 }
 
 open_by_key
