@@ -61,18 +61,33 @@ RefreshOutcome TakeOutcome()
     return outcome;
 }
 
+// The status bar and the event log show one line: each run of line breaks
+// (and any other control character) of an error becomes one blank.
+std::string OneLine(const std::string& text)
+{
+    std::string line;
+    bool inBreak = false;
+    for (const char c : text) {
+        const bool control = static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+        if (!control) line += c;
+        else if (!inBreak) line += ' ';
+        inBreak = control;
+    }
+    return line;
+}
+
 void ReportOutcome(Game& game, const RefreshOutcome& outcome)
 {
     if (!outcome.reply.empty()) {
         ParseDelaysText(game, outcome.reply);
         gDelayData.refreshInterval = DelayRefreshMinutes();
         char text[96];
-        std::snprintf(text, sizeof text, "Opoóźnienia odświeżone: %zu pociągów", DelayEntryCount());
+        std::snprintf(text, sizeof text, "Opóźnienia odświeżone: %zu pociągów", DelayEntryCount());
         NotifyStatusText(text);
         NotifyRepaint();
     } else if (!outcome.error.empty()) {
         gDelayData.refreshInterval = kFailedRefreshMinutes;
-        NotifyStatusText(("Opoóźnienia bez zmian: " + outcome.error.substr(0, kErrorShown)).c_str());
+        NotifyStatusText(("Opóźnienia bez zmian: " + OneLine(outcome.error.substr(0, kErrorShown))).c_str());
     }
 }
 

@@ -28,3 +28,19 @@ TodayRoad ChooseTodayRoad(bool keyFilePresent, const std::string& serverAddress)
 {
     return !keyFilePresent && !serverAddress.empty() ? TodayRoad::kServer : TodayRoad::kScript;
 }
+
+std::wstring BreakLongRuns(const std::wstring& text, size_t longest)
+{
+    std::wstring lines;
+    size_t run = 0;
+    for (const wchar_t c : text) {
+        const bool breaks = c == L' ' || c == L'\t' || c == L'\n' || c == L'\r';
+        if (!breaks && run == longest) {
+            lines += L'\n';
+            run = 0;
+        }
+        run = breaks ? 0 : run + 1;
+        lines += c;
+    }
+    return lines;
+}

@@ -18,3 +18,10 @@ extern const char kTodayChooserTitle[];  // "Rozkład na dziś - wybierz stację
 extern const char kFictionalChooserTitle[];
 // The two ways to today's timetable, for a player who has neither.
 std::string NoApiKeyText();
+
+// A message box is as wide as its longest line, and it breaks lines only at
+// blanks: a long word from a server or a script would make it wider than the
+// screen. Every run of more than `longest` characters without a blank or a
+// line break is cut into lines of that many; no character is lost.
+constexpr size_t kLongestMessageRun = 60;
+std::wstring BreakLongRuns(const std::wstring& text, size_t longest = kLongestMessageRun);

@@ -15,12 +15,13 @@ namespace {
 constexpr wchar_t kUserAgent[] = L"Semarion/1.0";
 constexpr DWORD kHostChars = 256;
 constexpr DWORD kPathChars = 512;
-constexpr int kResolveTimeoutMs = 15000;
-constexpr int kConnectTimeoutMs = 15000;
-constexpr int kSendTimeoutMs = 30000;
-constexpr int kReceiveTimeoutMs = 240000;
 constexpr DWORD kOk = 200;
 constexpr size_t kRefusalBodyShown = 500;
+constexpr char kCannotConnect[] = "Nie moge polaczyc sie z serwerem (kod bledu %lu).";
+constexpr char kNoAnswer[] = "Serwer nie odpowiada (kod bledu %lu).";
+constexpr DWORD kSocketTimedOut = 10060;  // WSAETIMEDOUT
+
+ServerTimeouts gTimeouts = kServerTimeouts;
 
 // Closes a WinHTTP handle when it goes out of scope; declared session,
 // connection, request, they close in the reverse order.
@@ -57,13 +58,50 @@ DWORD StatusCode(HINTERNET request)
     return status;
 }
 
-// Reads the body while data comes; false when it grows past any reply the
-// game needs.
-bool ReadReply(HINTERNET request, std::string& reply)
+// The session's receive time-out does not bound the wait for the reply's
+// headers: that wait has an option of its own, infinite unless set. Wine
+// puts the option on the connection when the send opens it, and waits for
+// the headers already in the send; it changes a connection's wait only when
+// the request's time-outs are set. So each wait gets both, from before the
+// send on, with what is left of the reply's time; false when nothing is.
+bool LimitReplyWait(HINTERNET request, ULONGLONG deadline)
+{
+    const ULONGLONG now = GetTickCount64();
+    if (now >= deadline) {
+        SetLastError(ERROR_WINHTTP_TIMEOUT);
+        return false;
+    }
+    DWORD left = static_cast<DWORD>(deadline - now);
+    return WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &left, sizeof left) &&
+           WinHttpSetTimeouts(request, gTimeouts.resolveMs, gTimeouts.connectMs, gTimeouts.sendMs,
+                              static_cast<int>(left));
+}
+
+ULONGLONG ReplyDeadline() { return GetTickCount64() + static_cast<ULONGLONG>(gTimeouts.receiveMs); }
+
+// The error of a failed send or receive: Wine reports a reply that did not
+// come in time as the socket's time-out, Windows as WinHTTP's.
+DWORD RequestError()
+{
+    const DWORD code = GetLastError();
+    return code == kSocketTimedOut ? static_cast<DWORD>(ERROR_WINHTTP_TIMEOUT) : code;
+}
+
+// A server that cannot be reached, or whose name is unknown, surfaces at the
+// send, not at the connect.
+std::string SendFailure(DWORD code)
+{
+    const bool unreachable = code == ERROR_WINHTTP_CANNOT_CONNECT || code == ERROR_WINHTTP_NAME_NOT_RESOLVED;
+    return FormatCode(unreachable ? kCannotConnect : kNoAnswer, code);
+}
+
+// Reads the body while data comes, until the reply's time is up; false when
+// it grows past any reply the game needs.
+bool ReadReply(HINTERNET request, ULONGLONG deadline, std::string& reply)
 {
     reply.clear();
     DWORD available = 0;
-    while (WinHttpQueryDataAvailable(request, &available) && available > 0) {
+    while (LimitReplyWait(request, deadline) && WinHttpQueryDataAvailable(request, &available) && available > 0) {
         if (available > kMaxReplyBytes - reply.size()) return false;
         std::string chunk(available, '\0');
         DWORD read = 0;
@@ -92,8 +130,15 @@ HINTERNET OpenServerSession()
     HINTERNET session =
         WinHttpOpen(kUserAgent, WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
     if (session)
-        WinHttpSetTimeouts(session, kResolveTimeoutMs, kConnectTimeoutMs, kSendTimeoutMs, kReceiveTimeoutMs);
+        WinHttpSetTimeouts(session, gTimeouts.resolveMs, gTimeouts.connectMs, gTimeouts.sendMs, gTimeouts.receiveMs);
     return session;
+}
+
+ServerTimeouts SetServerTimeouts(const ServerTimeouts& timeouts)
+{
+    const ServerTimeouts old = gTimeouts;
+    gTimeouts = timeouts;
+    return old;
 }
 
 bool HttpPostBinary(const std::wstring& server, const std::string& token, const std::wstring& station,
@@ -120,26 +165,31 @@ bool HttpPostBinary(const std::wstring& server, const std::string& token, const 
     }
     InternetHandle connection{WinHttpConnect(session.handle, host, parts.nPort, 0)};
     if (!connection.handle) {
-        error = FormatCode("Nie moge polaczyc sie z serwerem (kod bledu %lu).", GetLastError());
+        error = FormatCode(kCannotConnect, GetLastError());
         return false;
     }
     const DWORD secure = parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0;
     InternetHandle request{WinHttpOpenRequest(connection.handle, L"POST", requestPath.c_str(), nullptr,
                                               WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, secure)};
     if (!request.handle) {
-        error = FormatCode("Nie moge polaczyc sie z serwerem (kod bledu %lu).", GetLastError());
+        error = FormatCode(kCannotConnect, GetLastError());
         return false;
     }
     const std::wstring headers = Headers(station, token);
     const DWORD size = static_cast<DWORD>(body.size());
-    if (!WinHttpSendRequest(request.handle, headers.c_str(), static_cast<DWORD>(headers.size()),
-                            const_cast<char*>(body.data()), size, size, 0) ||
-        !WinHttpReceiveResponse(request.handle, nullptr)) {
-        error = FormatCode("Serwer nie odpowiada (kod bledu %lu).", GetLastError());
+    if (!LimitReplyWait(request.handle, ReplyDeadline()) ||
+        !WinHttpSendRequest(request.handle, headers.c_str(), static_cast<DWORD>(headers.size()),
+                            const_cast<char*>(body.data()), size, size, 0)) {
+        error = SendFailure(RequestError());
+        return false;
+    }
+    const ULONGLONG deadline = ReplyDeadline();
+    if (!LimitReplyWait(request.handle, deadline) || !WinHttpReceiveResponse(request.handle, nullptr)) {
+        error = FormatCode(kNoAnswer, RequestError());
         return false;
     }
     const DWORD status = StatusCode(request.handle);
-    if (!ReadReply(request.handle, reply)) {
+    if (!ReadReply(request.handle, deadline, reply)) {
         error = "Serwer odpowiedzial czyms, czego nie rozumiem.";
         return false;
     }

@@ -7,9 +7,20 @@
 
 #include <string>
 
-// The WinHTTP session of one request, synchronous, with the time-outs a
-// request may take: 15 s to resolve the name and to connect, 30 s to send,
-// 240 s for the reply (a server may build today's timetable meanwhile).
+// How long each stage of a request may take, in milliseconds.
+struct ServerTimeouts {
+    int resolveMs;  ///< to resolve the server's name
+    int connectMs;  ///< to connect
+    int sendMs;     ///< to send the request
+    int receiveMs;  ///< for the whole reply, its headers and its body
+};
+// 15 s to resolve the name and to connect, 30 s to send, 240 s for the reply
+// (a server may build today's timetable meanwhile).
+constexpr ServerTimeouts kServerTimeouts = {15000, 15000, 30000, 240000};
+// Tests shorten them; returns the old ones.
+ServerTimeouts SetServerTimeouts(const ServerTimeouts& timeouts);
+
+// The WinHTTP session of one request, synchronous, with the time-outs.
 // Null when WinHTTP cannot be opened; the caller closes it.
 HINTERNET OpenServerSession();
 

@@ -38,12 +38,12 @@ permission="Pozwolenie zajęcia odcinka"
 refreshed=
 for _ in $(seq 90); do
   refreshed=$(message)
-  case "$refreshed" in "Opoóźnienia odświeżone: "*) break ;; esac
+  case "$refreshed" in "Opóźnienia odświeżone: "*) break ;; esac
   if "$run" "$driver" wait "$permission" 0; then "$run" "$driver" click "$permission" 446; fi
   sleep 1
 done
 case "$refreshed" in
-  "Opoóźnienia odświeżone: "*) ;;
+  "Opóźnienia odświeżone: "*) ;;
   *) cat "$work/server.log"; fail "no refresh within two minutes: $refreshed" ;;
 esac
 grep -q '"POST /opoznienia HTTP/1.1" 200' "$work/server.log" || fail "the server saw no delays request"

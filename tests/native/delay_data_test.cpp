@@ -209,17 +209,18 @@ TEST_F(TodayDelays, RefreshSendsTheTextAndTakesTheAnswerAtTheNextPoll)
     PollAfter(0);
     EXPECT_EQ(DelayEntryCount(), 3u);
     ASSERT_FALSE(gStatus.empty());
-    EXPECT_EQ(gStatus.back(), "Opoóźnienia odświeżone: 3 pociągów");
+    EXPECT_EQ(gStatus.back(), "Opóźnienia odświeżone: 3 pociągów");
     EXPECT_EQ(gRepaints, 1);
     EXPECT_EQ(gDelayData.pending[0].arrivalDelay, 6);
 
     // The answer is what the next refresh sends; a failure keeps the list
-    // and waits 15 minutes whatever the setting says.
-    gAnswers = {{"", "Serwer nie odpowiada (kod bledu 12029)."}};
+    // and waits 15 minutes whatever the setting says. The status bar shows
+    // the failure on one line.
+    gAnswers = {{"", "Serwer odmowil (kod 500).\n\nWewnetrzny blad\r\n\tserwera\x7F."}};
     PollAfter(5);
     PollAfter(0);
     EXPECT_EQ(gSent.back(), "POBRANE 2026-12-07 05:00\n7 6 6\n8 2 2\n9 3 3\n");
-    EXPECT_EQ(gStatus.back(), "Opoóźnienia bez zmian: Serwer nie odpowiada (kod bledu 12029).");
+    EXPECT_EQ(gStatus.back(), "Opóźnienia bez zmian: Serwer odmowil (kod 500). Wewnetrzny blad serwera .");
     EXPECT_EQ(DelayEntryCount(), 3u);
     EXPECT_EQ(gDelayData.refreshInterval, kFailedRefreshMinutes);
     PollAfter(14);
@@ -229,10 +230,10 @@ TEST_F(TodayDelays, RefreshSendsTheTextAndTakesTheAnswerAtTheNextPoll)
     PollAfter(0);
     EXPECT_EQ(gSent.size(), 3u);
     EXPECT_EQ(DelayEntryCount(), 0u);
-    EXPECT_EQ(gStatus.back(), "Opoóźnienia odświeżone: 0 pociągów");
+    EXPECT_EQ(gStatus.back(), "Opóźnienia odświeżone: 0 pociągów");
     PollAfter(5);
     PollAfter(0);
-    EXPECT_EQ(gStatus.back(), "Opoóźnienia bez zmian: brak odpowiedzi");
+    EXPECT_EQ(gStatus.back(), "Opóźnienia bez zmian: brak odpowiedzi");
 }
 
 TEST_F(TodayDelays, NoRefreshWhenOffFasterThanRealTimePausedOrNothingToSend)

@@ -1,11 +1,12 @@
 // The timetable server's client against the stand-in server of
 // tools/timetable_server, run by python3 on a free port of 127.0.0.1: real
-// HTTP through WinHTTP, real files beside the template, and the delay
-// refresh on its own thread.
+// HTTP through WinHTTP, real files beside the template, the delay refresh on
+// its own thread, and the main window around a server that falls silent.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "model/game.h"
 #include "simulation/new_game.h"
 #include "simulation/notify.h"
+#include "simulation/train_tracking.h"
 #include "sources/delay_data.h"
 #include "sources/delay_refresh.h"
 #include "sources/delays_text.h"
@@ -22,16 +24,24 @@
 #include "sources/win32/text_cp1250.h"
 #include "sources/win32/timetable_server.h"
 #include "sources/win32/whole_file.h"
+#include "support/dialog_script.h"
 #include "support/fixture_path.h"
+#include "support/main_window_fixture.h"
+#include "support/sample_game.h"
 #include "ui/pacing.h"
 #include "ui/startup.h"
+#include "ui/status_texts.h"
+#include "ui/timetable_commands.h"
 #include "ui/ui_state.h"
 #include "ui/win32/settings_file.h"
+#include "ui/win32/timetable_commands.h"
 
 namespace {
 
 constexpr wchar_t kPython[] = L"/usr/bin/python3";
 constexpr int kStartWaitMs = 15000;
+constexpr int kShortReplyMs = 2000;  // a silent server's time, shortened
+constexpr auto kLongestWait = std::chrono::milliseconds(kShortReplyMs + 5000);
 
 std::wstring Widen(const std::string& text) { return AnsiToWide(text); }
 
@@ -114,13 +124,15 @@ private:
 };
 int StandInServer::port_ = 0;
 
-class TimetableServer : public testing::Test {
+// Each test has a main window, for the roads that start from it.
+class TimetableServer : public MainWindowFixture {
 protected:
     static void SetUpTestSuite() { StandInServer::Start(); }
     static void TearDownTestSuite() { StandInServer::Stop(); }
 
     void SetUp() override
     {
+        MainWindowFixture::SetUp();
         ASSERT_TRUE(StandInServer::Start()) << "python3 and the stand-in server must run";
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
@@ -136,10 +148,13 @@ protected:
     }
     void TearDown() override
     {
+        gTimetableCommandCalls = savedCalls_;
+        SetServerTimeouts(kServerTimeouts);
         SetRozkladReader(savedRozklad_);
         SetIniAccess(savedIni_);
         gGameFolder = savedFolder_;
         RemoveTree(root_);
+        MainWindowFixture::TearDown();
     }
 
     static void SetRozklad(const char* key, const std::string& value)
@@ -160,11 +175,43 @@ protected:
     // What the server saw of the request, as it wrote it back.
     std::string Question(const std::wstring& station) { return ReadBytes(root_ + L"\\" + station + L"\\zapytanie.txt"); }
 
+    // "Nowa gra na dziś" on a template chosen in advance, through the server.
+    void TodayFromServer(const std::wstring& chosen)
+    {
+        static std::wstring gChosen;
+        gChosen = chosen;
+        gTimetableCommandCalls.chooseStation = [](HWND, const char*) { return gChosen; };
+        TodayTimetableCommand(window_);
+    }
+
     std::wstring root_;
     std::string savedFolder_;
     IniAccess savedIni_{};
     RozkladReader savedRozklad_ = nullptr;
+    TimetableCommandCalls savedCalls_ = gTimetableCommandCalls;
 };
+
+// A message from another thread comes back while this one, the window's own,
+// waits in its message loop.
+bool WindowAnswers(HWND window)
+{
+    static bool answered;
+    answered = false;
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](void* target) -> DWORD {
+            DWORD_PTR result = 0;
+            answered = SendMessageTimeoutW(static_cast<HWND>(target), WM_NULL, 0, 0, SMTO_BLOCK, 1000, &result) != 0;
+            return 0;
+        },
+        window, 0, nullptr);
+    while (MsgWaitForMultipleObjects(1, &thread, FALSE, 5000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+    CloseHandle(thread);
+    return answered;
+}
 
 TEST_F(TimetableServer, TodaysTimetableLandsBesideTheTemplate)
 {
@@ -282,12 +329,12 @@ TEST_F(TimetableServer, FailuresBeforeAndAroundTheRequest)
 
     SetRozklad("Serwer", "http://127.0.0.1:1");  // nobody listens there
     EXPECT_EQ(RefreshDelays("1 2 3\n", error), "");
-    EXPECT_EQ(error, "Serwer nie odpowiada (kod bledu 12029).");
+    EXPECT_EQ(error, "Nie moge polaczyc sie z serwerem (kod bledu 12029).");
 }
 
 // An "https" address asks for a secure connection, which the plain stand-in
 // cannot give; "http" does not ask for it. Each request's session waits as
-// long as a slow server may take.
+// long as a slow server may take, or as long as a test asks.
 TEST_F(TimetableServer, TheSchemeDecidesTheSecureFlagAndTheSessionItsTimeOuts)
 {
     const std::wstring path = Template(L"Testowo");
@@ -300,17 +347,73 @@ TEST_F(TimetableServer, TheSchemeDecidesTheSecureFlagAndTheSessionItsTimeOuts)
     SetRozklad("Serwer", plain);
     EXPECT_EQ(DownloadTimetable(path, error), root_ + L"\\Testowo\\Testowo-dzis.roz") << error;
 
-    HINTERNET session = OpenServerSession();
-    ASSERT_NE(session, nullptr);
     const DWORD options[] = {WINHTTP_OPTION_RESOLVE_TIMEOUT, WINHTTP_OPTION_CONNECT_TIMEOUT,
                              WINHTTP_OPTION_SEND_TIMEOUT, WINHTTP_OPTION_RECEIVE_TIMEOUT};
-    const DWORD expected[] = {15000, 15000, 30000, 240000};
-    for (size_t i = 0; i < 4; ++i) {
-        DWORD value = 0, size = sizeof value;
-        ASSERT_TRUE(WinHttpQueryOption(session, options[i], &value, &size)) << options[i];
-        EXPECT_EQ(value, expected[i]) << options[i];
+    const ServerTimeouts shortened = {1, 2, 3, 4};
+    for (const ServerTimeouts& timeouts : {kServerTimeouts, shortened}) {
+        SetServerTimeouts(timeouts);
+        HINTERNET session = OpenServerSession();
+        ASSERT_NE(session, nullptr);
+        const int expected[] = {timeouts.resolveMs, timeouts.connectMs, timeouts.sendMs, timeouts.receiveMs};
+        for (size_t i = 0; i < 4; ++i) {
+            DWORD value = 0, size = sizeof value;
+            ASSERT_TRUE(WinHttpQueryOption(session, options[i], &value, &size)) << options[i];
+            EXPECT_EQ(value, static_cast<DWORD>(expected[i])) << options[i];
+        }
+        WinHttpCloseHandle(session);
     }
-    WinHttpCloseHandle(session);
+    EXPECT_EQ(kServerTimeouts.receiveMs, 240000);
+}
+
+// A server that takes the request and says nothing, or falls silent in the
+// middle of its reply, holds the window no longer than the reply's time.
+TEST_F(TimetableServer, ASilentServerHoldsTheWindowOnlyForTheReplysTime)
+{
+    SetServerTimeouts({15000, 15000, 30000, kShortReplyMs});
+    static std::vector<std::wstring> shown;
+    shown.clear();
+    gTimetableCommandCalls.messageBox = [](HWND, const std::wstring& text, const char*, UINT) {
+        shown.push_back(text);
+        return IDOK;
+    };
+    const std::wstring path = Template(L"Testowo");
+    Server(L"/cisza");
+    auto start = std::chrono::steady_clock::now();
+    TodayFromServer(path);
+    auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(waited, std::chrono::milliseconds(kShortReplyMs - 200));
+    EXPECT_LE(waited, kLongestWait);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(WideToAnsi(shown[0]), "Nie udało się pobrać rozkładu z serwera.\n\nSerwer nie odpowiada (kod bledu 12002).");
+    EXPECT_EQ(StatusText(kStatusMessage), "");
+    EXPECT_TRUE(WindowAnswers(window_));
+
+    Server(L"/cisza-w-srodku");  // the headers and the magic, then nothing
+    std::string error;
+    start = std::chrono::steady_clock::now();
+    EXPECT_EQ(RefreshDelays("7 5 4\n", error), "");
+    waited = std::chrono::steady_clock::now() - start;
+    EXPECT_LE(waited, kLongestWait);
+    EXPECT_EQ(error, "Pusta odpowiedz serwera.");
+}
+
+// A refusal whose body is one long word: the box keeps every byte shown and
+// still fits the screen.
+TEST_F(TimetableServer, ARefusalOfOneLongWordFitsTheScreen)
+{
+    Server(L"/dlugie-slowo");
+    const std::wstring caption = Cp1250ToWide(kTodayCaption);
+    ScheduleDialogScript(caption.c_str(), [](HWND box) {
+        RECT frame;
+        GetWindowRect(box, &frame);
+        EXPECT_LE(frame.right - frame.left, GetSystemMetrics(SM_CXSCREEN));
+        wchar_t text[2048] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 2048);  // the box's text control
+        const std::wstring shown = text;
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), L'W'), 500) << WideToAnsi(shown);
+    });
+    TodayFromServer(Template(L"Testowo"));
+    EXPECT_TRUE(DialogScriptRan());
 }
 
 TEST_F(TimetableServer, DelaysRequestSendsTheTextAndReadsTheFirstPart)
@@ -383,7 +486,7 @@ TEST_F(TimetableServer, RefreshThreadBringsNewerDelaysIntoTheRunningGame)
     EXPECT_EQ(gDelayData.pending[0].arrivalDelay, 6);
     EXPECT_EQ(gDelayData.pending[1].departureDelay, 2);
     ASSERT_FALSE(status.empty());
-    EXPECT_EQ(status.back(), "Opoóźnienia odświeżone: 2 pociągów");
+    EXPECT_EQ(status.back(), "Opóźnienia odświeżone: 2 pociągów");
 
     gDelayData = DelayData();
     StoreDelaysRequest("");
@@ -392,6 +495,50 @@ TEST_F(TimetableServer, RefreshThreadBringsNewerDelaysIntoTheRunningGame)
     gUi = oldUi;
     SetDelaysTransport(oldTransport);
     SetNotifyHooks(oldNotify);
+    SetTickSource(oldTicks);
+}
+
+// A refresh whose server says nothing ends at the reply's time, and the
+// shift runs on meanwhile: the window's timer messages step the clock.
+TEST_F(TimetableServer, ASilentServerHoldsNeitherTheRefreshNorTheShift)
+{
+    static uint64_t nowMs = 1000000;
+    SetServerTimeouts({15000, 15000, 30000, kShortReplyMs});
+    const std::wstring path = Template(L"Testowo");
+    ASSERT_TRUE(WriteWholeFileW(root_ + L"\\Testowo\\Testowo.opoz", "7 5 4\n"));
+    Server(L"/cisza");
+    SetRozklad("OdswiezanieMinut", "1");
+    const TickSource oldTicks = SetTickSource([] { return nowMs; });
+    const DelaysTransport oldTransport = SetDelaysTransport(RefreshDelays);
+    gWindowServices.openSectionPermissionDialog = [](HWND, int) { gSectionRequest.answer = 0; };
+    gSettings.dzwiek = false;
+    gUi.appActive = true;
+    {
+        SampleGame testowo("Testowo");
+        gGameFolder = WideToAnsi(root_);  // for the settings file
+        gSettings.interval = ClockStepMillis();  // real time
+        LoadDelaysFile(TheGame(), WideToAnsi(path), ClockRealTimeOrSlower());
+        nowMs += 60000;
+        SendMessageA(window_, WM_TIMER, 1, 0);
+        EXPECT_TRUE(DelayRefreshBusy());
+        const std::string before = StatusText(2);
+        const auto start = std::chrono::steady_clock::now();
+        while (DelayRefreshBusy() && std::chrono::steady_clock::now() - start < kLongestWait) {
+            nowMs += 1000;
+            SendMessageA(window_, WM_TIMER, 1, 0);
+            Sleep(50);
+        }
+        ASSERT_FALSE(DelayRefreshBusy());
+        EXPECT_NE(StatusText(2), before);  // "Godzina: ..." went on
+        nowMs += 1000;
+        SendMessageA(window_, WM_TIMER, 1, 0);
+        EXPECT_EQ(StatusText(kStatusMessage), "Opóźnienia bez zmian: Serwer nie odpowiada (kod bledu 12002).");
+        EXPECT_EQ(gDelayData.refreshInterval, kFailedRefreshMinutes);
+    }
+    gDelayData = DelayData();
+    StoreDelaysRequest("");
+    ResetTrainTracking();
+    SetDelaysTransport(oldTransport);
     SetTickSource(oldTicks);
 }
 

@@ -16,8 +16,10 @@ then parts "name<TAB>size<LF>" followed by that many bytes) on two endpoints:
 Every answer also tells what the request looked like: a timetable answer has
 a part "zapytanie.txt", a delays answer "#" comment lines (the game skips
 them). A path whose segment before the endpoint names a test case answers
-that case instead: blad500, pusta, urwana, dwa-rozklady, zle-nazwy,
-bez-rozkladu, zly-naglowek. A POST to /koniec stops the server.
+that case instead: blad500, dlugie-slowo, pusta, urwana, dwa-rozklady,
+zle-nazwy, bez-rozkladu, zly-naglowek; and on either endpoint, cisza takes the
+request and never answers, cisza-w-srodku sends the headers and the start of
+the body and then nothing more. A POST to /koniec stops the server.
 
   python3 tools/timetable_server/server.py --port 8080
   python3 tools/timetable_server/server.py --port 0 --port-file /tmp/port --lifetime 300
@@ -31,6 +33,7 @@ import os
 import re
 import sys
 import threading
+import time
 import urllib.parse
 
 MAGIC = b"SEMARION1\n"
@@ -39,7 +42,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "game", "narzedzia"))
 sys.dont_write_bytecode = True
 from wzorzec import count_trains, made_up_delays, stamp_line  # noqa: E402
-CASES = ("blad500", "pusta", "urwana", "dwa-rozklady", "zle-nazwy", "bez-rozkladu", "zly-naglowek")
+CASES = ("blad500", "dlugie-slowo", "pusta", "urwana", "dwa-rozklady", "zle-nazwy", "bez-rozkladu", "zly-naglowek",
+         "cisza", "cisza-w-srodku")
 
 
 def build_container(parts):
@@ -135,12 +139,26 @@ class Handler(http.server.BaseHTTPRequestHandler):
             return
         endpoint = segments[-1] if segments else ""
         case = segments[-2] if len(segments) > 1 and segments[-2] in CASES else ""
+        if case.startswith("cisza"):
+            self.fall_silent(case)
+            return
         if endpoint == "rozklad":
             self.timetable(parts, case)
         elif endpoint == "opoznienia":
             self.delays(parts, case)
         else:
             self.reply(404, b"Nie ma takiego punktu: " + path.encode("utf-8", "replace"))
+
+    def fall_silent(self, case):
+        """Holds the connection open without a word more, until the server ends."""
+        if case == "cisza-w-srodku":
+            self.send_response(200)
+            self.send_header("Content-Length", "1000")
+            self.end_headers()
+            self.wfile.write(MAGIC)
+            self.wfile.flush()
+        while True:
+            time.sleep(3600)
 
     def timetable(self, parts, case):
         station, lines = self.request_lines(parts)
@@ -175,6 +193,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         roz = ("dzis.roz", b"3,\nTestowo\n0,\n0,\n")
         if case == "blad500":
             self.reply(500, b"Awaria serwera. " + b"x" * 600)
+        elif case == "dlugie-slowo":
+            self.reply(500, b"W" * 600)
         elif case == "pusta":
             self.reply(200, MAGIC)
         elif case == "urwana":

@@ -21,7 +21,7 @@ namespace {
 
 int ShowMessage(HWND owner, const std::wstring& text, const char* caption, UINT type)
 {
-    return MessageBoxW(owner, text.c_str(), Cp1250ToWide(caption).c_str(), type);
+    return MessageBoxW(owner, BreakLongRuns(text).c_str(), Cp1250ToWide(caption).c_str(), type);
 }
 
 void Fail(HWND owner, const char* text, const char* caption)
