@@ -95,20 +95,30 @@ std::string SendFailure(DWORD code)
     return FormatCode(unreachable ? kCannotConnect : kNoAnswer, code);
 }
 
-// Reads the body while data comes, until the reply's time is up; false when
-// it grows past any reply the game needs.
-bool ReadReply(HINTERNET request, ULONGLONG deadline, std::string& reply)
+// How the reading of a reply's body ended.
+enum class ReplyEnd {
+    kWhole,     ///< no more data, or a read failed: what came is the reply
+    kTooLong,   ///< it grew past any reply the game needs
+    kTimedOut,  ///< the reply's time ran out before it was whole
+};
+
+ReplyEnd EndOfFailedRead() { return RequestError() == ERROR_WINHTTP_TIMEOUT ? ReplyEnd::kTimedOut : ReplyEnd::kWhole; }
+
+// Reads the body while data comes, until the reply's time is up.
+ReplyEnd ReadReply(HINTERNET request, ULONGLONG deadline, std::string& reply)
 {
     reply.clear();
-    DWORD available = 0;
-    while (LimitReplyWait(request, deadline) && WinHttpQueryDataAvailable(request, &available) && available > 0) {
-        if (available > kMaxReplyBytes - reply.size()) return false;
+    for (;;) {
+        DWORD available = 0;
+        if (!LimitReplyWait(request, deadline) || !WinHttpQueryDataAvailable(request, &available))
+            return EndOfFailedRead();
+        if (available == 0) return ReplyEnd::kWhole;
+        if (available > kMaxReplyBytes - reply.size()) return ReplyEnd::kTooLong;
         std::string chunk(available, '\0');
         DWORD read = 0;
-        if (!WinHttpReadData(request, &chunk[0], available, &read)) break;
+        if (!WinHttpReadData(request, &chunk[0], available, &read)) return EndOfFailedRead();
         reply.append(chunk, 0, read);
     }
-    return true;
 }
 
 }  // namespace
@@ -189,8 +199,13 @@ bool HttpPostBinary(const std::wstring& server, const std::string& token, const 
         return false;
     }
     const DWORD status = StatusCode(request.handle);
-    if (!ReadReply(request.handle, deadline, reply)) {
+    const ReplyEnd end = ReadReply(request.handle, deadline, reply);
+    if (end == ReplyEnd::kTooLong) {
         error = "Serwer odpowiedzial czyms, czego nie rozumiem.";
+        return false;
+    }
+    if (end == ReplyEnd::kTimedOut) {  // a reply cut short by the clock is no answer
+        error = FormatCode(kNoAnswer, ERROR_WINHTTP_TIMEOUT);
         return false;
     }
     if (status == kOk) return true;

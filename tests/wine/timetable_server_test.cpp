@@ -394,7 +394,7 @@ TEST_F(TimetableServer, ASilentServerHoldsTheWindowOnlyForTheReplysTime)
     EXPECT_EQ(RefreshDelays("7 5 4\n", error), "");
     waited = std::chrono::steady_clock::now() - start;
     EXPECT_LE(waited, kLongestWait);
-    EXPECT_EQ(error, "Pusta odpowiedz serwera.");
+    EXPECT_EQ(error, "Serwer nie odpowiada (kod bledu 12002).");
 }
 
 // A refusal whose body is one long word: the box keeps every byte shown and
