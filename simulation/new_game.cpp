@@ -388,10 +388,14 @@ private:
 
 }  // namespace
 
+int32_t FillGameFromTimetable(Game& game, const char* path)
+{
+    return path ? ShiftStart(game).Run(path) : kNewGameTimetableUnreadable;
+}
+
 int32_t Game::NewGameFromTimetable(const char* path)
 {
-    if (!path) return kNewGameTimetableUnreadable;
-    return RebuildGame(*this, [path](Game& game) { return ShiftStart(game).Run(path); });
+    return RebuildGame(*this, [path](Game& game) { return FillGameFromTimetable(game, path); });
 }
 
 const char* NewGameMessage(int32_t result)
