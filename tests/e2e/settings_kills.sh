@@ -63,9 +63,11 @@ for i in $(seq 15); do
   watch "$pid" "$what" &
   watcher=$!
   "$run" "$driver" close "$no_game"
-  wait "$watcher" || fail "kill $i: the $what never showed the save"
-  wait "$pid" 2>/dev/null || true
+  # Bash reports the killed program while it waits: as meant, so not shown.
+  killed=0
+  { wait "$watcher" && killed=1; wait "$pid"; } 2>/dev/null || true
   pid=
+  [ "$killed" -eq 1 ] || fail "kill $i: the $what never showed the save"
   if ! cmp -s "$ini" "$work/old.ini" && ! cmp -s "$ini" "$work/new.ini"; then
     damaged=$((damaged + 1))
     cp "$ini" "$work/damaged_$i.ini"
