@@ -47,6 +47,11 @@ bool TimetableSections::ReadNames(TextReader& in, int32_t& count, Grid2D<uint8_t
     for (int32_t e = 0; e < count; ++e) {
         const int32_t length = in.Entry(table.Row(static_cast<uint32_t>(e))->At(0), kNameLength);
         if (length < 0) return e + 1 == count;  // the text may end inside the last entry only
+        // A name that fills its field with a CR last would lose the CR to the
+        // line end written behind the table (CR LF reads as one line end), so
+        // it could not be saved and read back the same: damaged.
+        if (length == kNameLength && *table.At(static_cast<uint32_t>(e), kNameLength - 1) == '\r')
+            return false;
         // A name that fills its field still owns the line end behind it.
         if (length == kNameLength && in.PeekChar() == '\n') in.RawChar();
     }

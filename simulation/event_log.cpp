@@ -86,7 +86,7 @@ std::string LogExportPath(const std::string& folder)
     return folder + separator + kLogExportFileName;
 }
 
-bool ExportLog(const std::string& folder)
+bool ExportLog(const std::string& path)
 {
-    return TheEventLog().Export(LogExportPath(folder), NotifyGameRunning() ? TheGame().StationName() : "");
+    return TheEventLog().Export(path, NotifyGameRunning() ? TheGame().StationName() : "");
 }

@@ -49,4 +49,4 @@ LogEvent GetLogEvent(int32_t i);
 LogEvent GetLogEventNewestFirst(int32_t i);
 // folder followed by "dziennik.txt", joined by the folder's own separator.
 std::string LogExportPath(const std::string& folder);
-bool ExportLog(const std::string& folder);  // to LogExportPath(folder)
+bool ExportLog(const std::string& path);  // the program's log, with the running game's station

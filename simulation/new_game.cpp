@@ -41,6 +41,13 @@ struct LocoGroup {
     int32_t subTrack = 0;  ///< sub-track offset in a siding
 };
 
+// A depot locomotive the full depot did not take in.
+struct OutsideLoco {
+    int32_t type = 0;         ///< vehicle type
+    int32_t number = 0;       ///< vehicle number
+    int32_t operational = 1;  ///< 0: it came damaged
+};
+
 struct StartTrain {
     int32_t row = 0;      ///< timetable row
     int32_t point = -1;   ///< point of its start tile, -1 for a place drawn at random
@@ -130,6 +137,7 @@ private:
             const int32_t result = PlaceLocoGroup(group);
             if (result != kNewGameStarted) return result;
         }
+        LeaveOutsideTheDepot();
         return kNewGameStarted;
     }
 
@@ -150,27 +158,35 @@ private:
 
     // One in about twenty comes damaged, except in a test game (the flag as
     // the previous game left it: the new game's own choice comes later).
-    // One that a full depot refuses stays out on the depot point's track, in
-    // its first free slot; the shift starts either way, and the event log
-    // names every locomotive the depot did not take in.
+    // One that a full depot refuses waits until every group is placed.
     int32_t PutLocoInDepot(const LocoGroup& group)
     {
         const bool damaged = Draw(kDamageDraw) < kDamagedBelow && !t_.IsTestGame();
         VehicleSlot loco;
         loco.Fill(0, group.type, t_.VehicleTypeKind(group.type), group.number, damaged ? 0 : 1, 0, kMotionStanding);
-        if (game_.depot.Add(loco) == kDepotOk) return kNewGameStarted;
-        int32_t s = 0;
-        while (s < kSlotsPerPoint && !game_.SlotAt(kDepotPoint, s)->IsEmpty()) ++s;
-        const bool placed = s < kSlotsPerPoint;
-        if (placed) {
-            game_.SlotAt(kDepotPoint, s)->MoveFrom(loco);
-            MarkPointTiles(kDepotPoint, 1);
-        }
-        char text[kNoteChars];
-        std::snprintf(text, sizeof text, placed ? kLocoLeftOutside : kLocoNotPlaced, t_.VehicleTypeName(group.type),
-                      group.number, s + 1);
-        game_.startNotes.push_back(text);
+        if (game_.depot.Add(loco) != kDepotOk) outside_.push_back({group.type, group.number, damaged ? 0 : 1});
         return kNewGameStarted;
+    }
+
+    // The locomotives the depot refused stay out on the depot point's track,
+    // in the slots no group of the timetable took; the shift starts either
+    // way, and the event log names each of them.
+    void LeaveOutsideTheDepot()
+    {
+        int32_t s = 0;
+        for (const OutsideLoco& loco : outside_) {
+            while (s < kSlotsPerPoint && !game_.SlotAt(kDepotPoint, s)->IsEmpty()) ++s;
+            const bool placed = s < kSlotsPerPoint;
+            if (placed) {
+                game_.SlotAt(kDepotPoint, s)->Fill(0, loco.type, t_.VehicleTypeKind(loco.type), loco.number,
+                                                   loco.operational, 0, kMotionStanding);
+                MarkPointTiles(kDepotPoint, 1);
+            }
+            char text[kNoteChars];
+            std::snprintf(text, sizeof text, placed ? kLocoLeftOutside : kLocoNotPlaced,
+                          t_.VehicleTypeName(loco.type), loco.number, s + 1);
+            game_.startNotes.push_back(text);
+        }
     }
 
     // A siding takes the locomotive on a sub-track row and leaves the grid
@@ -365,16 +381,21 @@ private:
     Game& game_;       ///< the game being started
     Timetable& t_;     ///< its timetable
     int32_t version_ = 0;  ///< timetable file version
+    std::vector<OutsideLoco> outside_;  ///< refused by the full depot, in the order of the head
     std::vector<StartTrain> groups_[kStartGroupCount];  ///< start trains by group
     std::vector<int32_t> freightRoom_;  ///< freight platforms in point order; -1 once full
 };
 
 }  // namespace
 
+int32_t FillGameFromTimetable(Game& game, const char* path)
+{
+    return path ? ShiftStart(game).Run(path) : kNewGameTimetableUnreadable;
+}
+
 int32_t Game::NewGameFromTimetable(const char* path)
 {
-    if (!path) return kNewGameTimetableUnreadable;
-    return RebuildGame(*this, [path](Game& game) { return ShiftStart(game).Run(path); });
+    return RebuildGame(*this, [path](Game& game) { return FillGameFromTimetable(game, path); });
 }
 
 const char* NewGameMessage(int32_t result)

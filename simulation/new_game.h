@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class Game;
+
 enum NewGameResult : int32_t {
     kNewGameStarted = 0,
     kNewGameTimetableUnreadable = 1,  ///< the timetable cannot be read, or its head is damaged
@@ -19,6 +21,11 @@ enum NewGameResult : int32_t {
     kNewGameTrainPlaceTaken = 11,
     kNewGameBadLocoPlace = 12,        ///< a locomotive on no point, a wrong slot or sub-track, or uncoupled
 };
+
+// Game::NewGameFromTimetable's work on a game emptied for it
+// (ClearForNextGame), for a caller that builds the next game in the running
+// one's place itself (RebuildGame) and checks more before it keeps it.
+int32_t FillGameFromTimetable(Game& game, const char* path);
 
 constexpr const char* kNewGameMessageCaption = "Błąd odczytu pliku";
 

@@ -280,9 +280,13 @@ int32_t Game::SaveGameState(const char* path)
     return timetable.AppendToSave(path) == kSaveOk ? kSavedGameOk : kSavedGameFileError;
 }
 
-int32_t Game::LoadGameState(const char* path, const char* gameFolder)
+int32_t FillGameFromSave(Game& game, const char* path, const char* gameFolder)
 {
     if (!path) return kSavedGameFileError;
-    const std::string folder = gameFolder ? gameFolder : "";
-    return RebuildGame(*this, [&](Game& game) { return SavedGameReader(game, path, folder).Read(); });
+    return SavedGameReader(game, path, gameFolder ? gameFolder : "").Read();
+}
+
+int32_t Game::LoadGameState(const char* path, const char* gameFolder)
+{
+    return RebuildGame(*this, [&](Game& game) { return FillGameFromSave(game, path, gameFolder); });
 }

@@ -25,8 +25,8 @@ const MenuItem kFileItems[] = {
     {kCmdFictionalTimetable, "Nowa gra na rozkładzie &fikcyjnym...\tCtrl+L", kAny, kNoSep},
     {kCmdLoadGame, "&Wczytaj stan gry...\tCtrl+W", kAny, kNoSep},
     {kCmdLoadAutosave, "Wczytaj ostatni &autozapis", kAny, kSep},
-    {kCmdSaveGame, "Zapisz &stan gry\tCtrl+S", kAny, kNoSep},
-    {kCmdSaveGameAs, "&Zapisz stan gry jako...", kAny, kSep},
+    {kCmdSaveGame, "Zapisz &stan gry\tCtrl+S", kGame, kNoSep},
+    {kCmdSaveGameAs, "&Zapisz stan gry jako...", kGame, kSep},
     {kCmdExit, "Za&kończ", kAny, kNoSep},
 };
 const MenuItem kTimetableItems[] = {

@@ -8,6 +8,7 @@
 
 #include "model/game.h"
 #include "simulation/disruptions.h"
+#include "simulation/notify.h"
 #include "ui/options_form.h"
 #include "ui/startup.h"
 
@@ -133,16 +134,17 @@ int ReadInt(const char* section, const char* key, int fallback)
     return ParseProfileInt(IniReadString(section, key, ""), fallback);
 }
 
-void WriteText(const char* section, const char* key, const std::string& value)
+// Writes go to `path`: the settings file, or its draft.
+void WriteText(const std::string& path, const char* section, const char* key, const std::string& value)
 {
-    gIni.write(section, key, value.c_str(), GetIniPath().c_str());
+    gIni.write(section, key, value.c_str(), path.c_str());
 }
 
-void WriteInt(const char* section, const char* key, int value)
+void WriteInt(const std::string& path, const char* section, const char* key, int value)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%d", value);
-    WriteText(section, key, text);
+    WriteText(path, section, key, text);
 }
 
 std::string DelayChanceKey(int cls, int sign) { return std::string(kClassNames[cls]) + (sign ? "+" : "-"); }
@@ -169,15 +171,17 @@ void LoadKey(const SettingKey& k, const Settings& defaults)
     }
 }
 
-void SaveKey(const SettingKey& k)
+void SaveKey(const std::string& path, const SettingKey& k)
 {
     const Settings& s = gSettings;
     switch (k.type) {
     case KeyType::kInt:
-    case KeyType::kColour: WriteInt(k.section, k.key, s.*k.intField); break;
-    case KeyType::kBool: WriteText(k.section, k.key, s.*k.boolField ? "1" : "0"); break;
-    case KeyType::kPercent: WriteInt(k.section, k.key, static_cast<int>(s.*k.percentField * 100 + 0.5)); break;
-    case KeyType::kText: WriteText(k.section, k.key, s.*k.textField); break;
+    case KeyType::kColour: WriteInt(path, k.section, k.key, s.*k.intField); break;
+    case KeyType::kBool: WriteText(path, k.section, k.key, s.*k.boolField ? "1" : "0"); break;
+    case KeyType::kPercent:
+        WriteInt(path, k.section, k.key, static_cast<int>(s.*k.percentField * 100 + 0.5));
+        break;
+    case KeyType::kText: WriteText(path, k.section, k.key, s.*k.textField); break;
     }
 }
 
@@ -193,13 +197,13 @@ void LoadDelayOptions()
         }
 }
 
-void SaveDelayOptions()
+void SaveDelayOptions(const std::string& path)
 {
     Game& game = TheGame();
-    WriteInt("Opoznienia", "Wyprzedzenie", game.LookAhead());
+    WriteInt(path, "Opoznienia", "Wyprzedzenie", game.LookAhead());
     for (int cls = 0; cls < 6; ++cls)
         for (int sign = 0; sign < 2; ++sign)
-            WriteInt("Opoznienia", DelayChanceKey(cls, sign).c_str(), BaseDelayChance(game, cls, sign));
+            WriteInt(path, "Opoznienia", DelayChanceKey(cls, sign).c_str(), BaseDelayChance(game, cls, sign));
 }
 
 // When all four colours read as black the file predates them: all go white.
@@ -211,6 +215,22 @@ void WhitenBlackColours()
 }
 
 bool IsTrailingJunk(char c) { return c == ' ' || c == '\t' || c == '/'; }
+
+void WriteEveryKey(const std::string& path)
+{
+    for (const char* section : kWriteOrder) {
+        std::string name = section;
+        if (name == "Opoznienia") {
+            SaveDelayOptions(path);
+        } else if (name == "Rozklad") {
+            for (const RozkladKey& k : kRozkladKeys)
+                WriteText(path, section, k.key, IniReadString(section, k.key, k.fallback));
+        } else {
+            for (const SettingKey& k : kKeys)
+                if (name == k.section) SaveKey(path, k);
+        }
+    }
+}
 
 }  // namespace
 
@@ -268,20 +288,16 @@ void LoadSettings()
     WhitenBlackColours();
 }
 
-void SaveSettings()
+bool SaveSettings()
 {
-    for (const char* section : kWriteOrder) {
-        std::string name = section;
-        if (name == "Opoznienia") {
-            SaveDelayOptions();
-        } else if (name == "Rozklad") {
-            for (const RozkladKey& k : kRozkladKeys)
-                WriteText(section, k.key, IniReadString(section, k.key, k.fallback));
-        } else {
-            for (const SettingKey& k : kKeys)
-                if (name == k.section) SaveKey(k);
-        }
-    }
+    const std::string path = GetIniPath();
+    const bool drafted = gIni.startDraft && gIni.finishDraft;
+    const std::string target = drafted ? gIni.startDraft(path.c_str()) : path;
+    bool saved = !target.empty();
+    if (saved) WriteEveryKey(target);
+    if (saved && drafted) saved = gIni.finishDraft(target.c_str(), path.c_str());
+    if (!saved) NotifyStatusText(kSettingsNotSaved);
+    return saved;
 }
 
 std::string ReadRozkladSetting(const std::string& key)

@@ -7,12 +7,17 @@
 #include "model/settings.h"
 
 // The private-profile calls: Windows plugs in GetPrivateProfileStringA and
-// WritePrivateProfileStringA, tests an INI held in memory.
+// WritePrivateProfileStringA, tests an INI held in memory. A whole save goes
+// into a draft beside the file, which then takes the file's place in one
+// step, so the file is never seen half written; a store without drafts
+// (null) takes the keys straight in.
 struct IniAccess {
     std::string (*read)(const char* section, const char* key, const char* fallback,
                         const char* path);  ///< value, or fallback when the key is missing
     void (*write)(const char* section, const char* key, const char* value,
-                  const char* path);        ///< stores one key; failures are not reported
+                  const char* path);        ///< stores one key; a failure shows when the draft is finished
+    std::string (*startDraft)(const char* path) = nullptr;  ///< the draft's path, begun as the file's copy; "" when it cannot be
+    bool (*finishDraft)(const char* draft, const char* path) = nullptr;  ///< every key written: the draft becomes the file
 };
 IniAccess SetIniAccess(IniAccess access);  // returns the previous one
 
@@ -22,7 +27,10 @@ extern const char kBuiltInToken[];        // [Rozklad] Token when the file leave
 
 std::string GetIniPath();                 // game folder + "\semarion.ini"
 void LoadSettings();                      // every key but [Rozklad], clamped
-void SaveSettings();                      // every key, [Rozklad] copied through the file
+// Every key, [Rozklad] copied through the file. A save that fails leaves the
+// file as it was and says so once in the status bar: false.
+bool SaveSettings();
+constexpr char kSettingsNotSaved[] = "Nie udało się zapisać ustawień w pliku semarion.ini.";
 std::string IniReadString(const char* section, const char* key, const char* fallback);
 std::string ReadRozkladSetting(const std::string& key);
 int ParseProfileInt(const std::string& text, int fallback);  // as GetPrivateProfileIntA reads

@@ -134,10 +134,10 @@ TEST_F(ProgramLog, TakesMessagesOnlyWhileAGameRunsAndExportsThem)
     EXPECT_EQ(LogExportPath("/gra"), "/gra/dziennik.txt");
     EXPECT_EQ(LogExportPath("C:\\Gra"), "C:\\Gra\\dziennik.txt");
     EXPECT_EQ(LogExportPath("C:\\Gra\\"), "C:\\Gra\\dziennik.txt");
-    ASSERT_TRUE(ExportLog(folder));
+    ASSERT_TRUE(ExportLog(LogExportPath(folder)));
     EXPECT_EQ(ReadText(LogExportPath(folder)), "# Dziennik zdarzen - Rozjazdowo.stc\n00:05  kept\n");
     running_ = false;
-    ASSERT_TRUE(ExportLog(folder));
+    ASSERT_TRUE(ExportLog(LogExportPath(folder)));
     EXPECT_EQ(ReadText(LogExportPath(folder)), "# Dziennik zdarzen - \n00:05  kept\n");
     ClearLog();
     EXPECT_EQ(LogCount() + LogTotal(), 0);

@@ -105,6 +105,23 @@ TEST_F(GameSession, ADepotTooSmallLeavesItsLocomotivesOnTheDepotTrackAndLogsThem
     EXPECT_EQ(GetLogEvent(11).text, "Lokomotywownia pełna: SU45 nr 45 nie zmieściła się na stacji");
 }
 
+TEST_F(GameSession, LocomotivesLeftOutsideTheDepotTakeOnlySlotsNoGroupClaims)
+{
+    // Eight EU07 and the SU45 for a depot of six, and after them a group that
+    // puts another SU45 on slot 0 of the depot point: that slot stays its own.
+    ASSERT_EQ(StartTestowoVariant(TheGame(), {{"Testowo\n8,", "Testowo\n9,"},
+                                              {"1,2,7,0,0,0,", "1,8,7,0,0,0,"},
+                                              {"2,1,44,713,0,1,", "2,1,44,713,0,1,\n3,1,46,937,0,0,"}}),
+              kNewGameStarted);
+    Game& game = TheGame();
+    EXPECT_EQ(game.SlotAt(kStcDepot, 0)->Type(), 3);
+    EXPECT_EQ(game.SlotAt(kStcDepot, 0)->Number(), 46);
+    for (int32_t s = 1; s <= 2; ++s) EXPECT_EQ(game.SlotAt(kStcDepot, s)->Type(), 1) << s;
+    EXPECT_EQ(game.SlotAt(kStcDepot, 3)->Type(), 3);
+    EXPECT_EQ(game.SlotAt(kStcDepot, 3)->Number(), 45);
+    EXPECT_TRUE(game.SlotAt(kStcDepot, 4)->IsEmpty());
+}
+
 TEST_F(GameSession, TheServicesOfTheLastGameStartAfresh)
 {
     ASSERT_EQ(TheGame().NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);

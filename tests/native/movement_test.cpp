@@ -113,18 +113,19 @@ TEST_F(Movement, ALocomotiveOfTrainZeroIsNoTimetableRow)
 TEST_F(Movement, AThroughTrainMarksItsHeadsTrainLeaving)
 {
     // A locomotive carries no train of its own: it heads the train of the
-    // first car, and only that one leaves.
+    // first car, and only that one leaves. The first car is not of row 0,
+    // which a locomotive's own train would give.
     Load({CarTrain(1000, 1010), CarTrain(1000, 1010)});
     SetClock(1000);
-    Put(kTestowoWestEntry, 0, kTypeCar, 0, true);
-    Put(kTestowoWestEntry, 1, kTypeCar, 1, true);
+    Put(kTestowoWestEntry, 0, kTypeCar, 1, true);
+    Put(kTestowoWestEntry, 1, kTypeCar, 0, true);
     Put(kTestowoWestEntry, 2, kTypeElectricLoco, 0, false);
     Field(0, kRowTrainState) = kTrainStanding;
     Field(1, kRowTrainState) = kTrainStanding;
     Route(kTestowoWestEntry, 2, Path(501, 560));
     Step();
-    EXPECT_EQ(Field(0, kRowTrainState), kTrainLeaving);
-    EXPECT_EQ(Field(1, kRowTrainState), kTrainStanding);
+    EXPECT_EQ(Field(1, kRowTrainState), kTrainLeaving);
+    EXPECT_EQ(Field(0, kRowTrainState), kTrainStanding);
 }
 
 TEST_F(Movement, AMultipleUnitWaitsAtItsPlatformForItsDeparture)

@@ -232,6 +232,10 @@ TEST_F(SavedTestowo, RefusesDamagedSavesAndKeepsTheRunningGame)
         for (const std::string& line : changed) text += line + "\n";
         return text.substr(0, text.size() - 1);
     };
+    // The last place name filling its field with a CR, which its line end
+    // behind the table would swallow on the way back.
+    std::string crName = good;
+    crName.replace(crName.find("Borówkowo"), kNameLength + 1, "Borówkowo Wielkie Zachodnie  \r\r\n");
     std::string unterminated = good;
     const std::string name = std::string("EU07_1") + std::string(kPictureNameLength - 6, '\0');
     unterminated.replace(unterminated.find(name), name.size(), std::string(kPictureNameLength, 'A'));
@@ -260,6 +264,7 @@ TEST_F(SavedTestowo, RefusesDamagedSavesAndKeepsTheRunningGame)
         {"option 2", Replaced(good, "\n742,30,\n1,\n", "\n742,30,\n2,\n")},
         {"300 vehicle types", Replaced(good, "\n9,\nEU07_1", "\n300,\nEU07_1")},
         {"picture name without its end", unterminated},
+        {"place name ending in CR", crName},
         {"row marks 16", good.substr(0, good.rfind("\n\n") + 3) + "\n1,\n0,16,\n"},
     };
     for (const auto& c : cases)

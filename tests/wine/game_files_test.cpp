@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/game.h"
+#include "native/station_files.h"
 #include "sources/win32/text_cp1250.h"
 #include "support/main_window_fixture.h"
 #include "support/read_whole_file.h"
@@ -137,7 +138,16 @@ TEST_F(GameFiles, CommandLineTimetableStartsTheGame)
     gSelection.selectedTile = 412;
     gUi.paused = true;
     gStationView.panX = 30;
+    // No game, nothing to save: Save and Save as are greyed and do nothing.
+    SendMessageA(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(GetMenu(window_), 0)), 0);
+    EXPECT_NE(ItemState(kCmdSaveGame) & MF_GRAYED, 0u);
+    EXPECT_NE(ItemState(kCmdSaveGameAs) & MF_GRAYED, 0u);
+    SendMessageA(window_, WM_COMMAND, kCmdSaveGameAs, 0);
+    EXPECT_TRUE(gDialogs.empty());
     StartGameFromCommandLine(window_, Wide(folder_ + "Testowo.roz"));
+    SendMessageA(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(GetMenu(window_), 0)), 0);
+    EXPECT_EQ(ItemState(kCmdSaveGame) & MF_GRAYED, 0u);
+    EXPECT_EQ(ItemState(kCmdSaveGameAs) & MF_GRAYED, 0u);
 
     EXPECT_TRUE(gMessages.empty()) << gMessages[0].text;
     EXPECT_EQ(Title(window_), kTestowoTitle);
@@ -196,23 +206,44 @@ TEST_F(GameFiles, ARefusedTimetableLeavesTheRunningGameOrNone)
     NewGameCommand(window_);
     EXPECT_TRUE(gCurrentSavePath.empty());
 
-    // Without its rolling-stock pictures no game runs: the first missing one
-    // is named and the new game's options never open.
-    gGameFolder = folder_;
+    // Without its rolling-stock pictures the new game does not start: the
+    // first missing one is named, the new game's options never open, and the
+    // running game goes on with its pictures, unchanged to its last byte.
+    const std::string before = folder_ + "przed.sav";
+    ASSERT_TRUE(SaveGameTo(window_, Wide(before)));
+    const std::string saved = ReadWholeFile(before);
+    Write("Inne.roz", Replaced(ReadWholeFile(folder_ + "Testowo.roz"), "SM42_1", "ZZ42_1"));
+    gChosen = Wide(folder_ + "Inne.roz");
+    gCurrentSavePath = Wide(before);
     gMessages.clear();
     const int dialogs = gNewGameDialogs;
-    EXPECT_FALSE(Start());
-    ASSERT_EQ(gMessages.size(), 1u);
-    EXPECT_EQ(gMessages[0].text, "Brak rysunku " + std::string(TheGame().pictureNames[1].data()));
-    EXPECT_EQ(gMessages[0].caption, "Brak rysunku");
-    EXPECT_EQ(gMessages[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
-    EXPECT_FALSE(gUi.gameRunning);
+    NewGameCommand(window_);
+    ASSERT_EQ(gMessages.size(), 2u);
+    EXPECT_EQ(gMessages[1].text, "Brak rysunku ZZ42_1");
+    EXPECT_EQ(gMessages[1].caption, "Brak rysunku");
+    EXPECT_EQ(gMessages[1].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    EXPECT_TRUE(gUi.gameRunning);
+    EXPECT_EQ(Title(window_), kTestowoTitle);
     EXPECT_EQ(gNewGameDialogs, dialogs);
+    EXPECT_EQ(gCurrentSavePath, Wide(before));
+    EXPECT_NE(GetVehicleBitmap(2, false), nullptr);  // SM42_1
+    ASSERT_TRUE(SaveGameCommand(window_));  // Ctrl+S: the same game over its own save
+    EXPECT_EQ(ReadWholeFile(before), saved);
+
+    // With no game running, none starts.
+    TheGame() = Game();
+    gUi.gameRunning = false;
+    gMessages.clear();
+    EXPECT_FALSE(Start("Inne.roz"));
+    EXPECT_EQ(gMessages.size(), 1u);
+    EXPECT_FALSE(gUi.gameRunning);
+    EXPECT_EQ(TheGame().pointCount, 0);
 }
 
 TEST_F(GameFiles, ASavedGameLoadsBackTheSame)
 {
     ASSERT_TRUE(Start());
+    Write("~semarion-zapis.tmp", "left by a crash");
     const std::string first = folder_ + "pierwszy.sav";
     ASSERT_TRUE(SaveGameTo(window_, Wide(first)));
     EXPECT_FALSE(std::filesystem::exists(folder_ + "~semarion-zapis.tmp"));
@@ -278,6 +309,41 @@ TEST_F(GameFiles, AFailedSaveIsReportedAndKeepsTheOldFile)
         EXPECT_EQ(message.type, static_cast<UINT>(MB_OK));
     }
     EXPECT_EQ(ReadWholeFile(old), "stary zapis");
+}
+
+// "Save first?" answered Yes while the save cannot be written: the message,
+// and the command that asked is given up; the unsaved game runs on.
+TEST_F(GameFiles, AFailedSaveAtTheQuestionGivesUpTheCommand)
+{
+    ASSERT_TRUE(Start());
+    gCurrentSavePath = Wide(folder_ + "brak\\gra.sav");
+    ASSERT_TRUE(CopyFileA((folder_ + "Testowo.roz").c_str(), WideToAnsi(GetAutosavePath()).c_str(), FALSE));
+    gAnswer = IDYES;
+    gChosen = Wide(folder_ + "Testowo.roz");
+    gWindowServices.askSaveGame = AskSaveGame;
+    NewGameCommand(window_);
+    EXPECT_FALSE(LoadGameCommand(window_));
+    LoadLastAutosaveCommand(window_);
+    SendMessageA(window_, WM_CLOSE, 0, 0);
+    DeleteFileW(GetAutosavePath().c_str());
+    ASSERT_EQ(gMessages.size(), 8u);
+    for (size_t m = 0; m < gMessages.size(); m += 2) {
+        EXPECT_EQ(gMessages[m].text, "Czy chcesz zapisać stan gry?");
+        EXPECT_EQ(gMessages[m + 1].caption, "Błąd zapisu");
+    }
+    EXPECT_TRUE(gDialogs.empty());
+    EXPECT_TRUE(IsWindow(window_));
+    EXPECT_TRUE(gUi.gameRunning);
+    EXPECT_EQ(gNewGameDialogs, 1);
+    EXPECT_EQ(gCurrentSavePath, Wide(folder_ + "brak\\gra.sav"));
+
+    // Yes with no save yet and the save dialog cancelled gives it up too.
+    gCurrentSavePath.clear();
+    gChosen.clear();
+    gMessages.clear();
+    SendMessageA(window_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(gDialogs, (std::vector<GameFileDialog>{GameFileDialog::kSaveAs}));
+    EXPECT_TRUE(IsWindow(window_));
 }
 
 TEST_F(GameFiles, SaveAsChoosesTheFileAndTheSaveQuestionSavesThere)
@@ -366,7 +432,7 @@ TEST_F(GameFiles, RemarksAndBackgroundComeFromBesideTheStation)
     EXPECT_EQ(gMessages[0].text, "Brak rysunku " + std::string(TheGame().pictureNames[1].data()));
     EXPECT_EQ(gMessages[0].caption, "Brak rysunku");
     EXPECT_EQ(gMessages[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
-    EXPECT_FALSE(gUi.gameRunning);  // no game without its pictures
+    EXPECT_TRUE(gUi.gameRunning);  // the running game goes on
     EXPECT_TRUE(gCurrentSavePath.empty());
 
     gMessages.clear();

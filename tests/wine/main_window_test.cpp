@@ -244,7 +244,10 @@ TEST_F(MainWindow, TimerDrivesTheStepsAndStopsBeforeTheSaveQuestion)
     gSettings.dzwiek = false;       // the departures due would sound
     AddPenaltyEvent(TheGame());
     gWindowServices.openSectionPermissionDialog = [](HWND, int) { gSectionRequest.answer = 0; };
-    gWindowServices.askSaveGame = [](HWND) { gTimerWhenAsked = gClockDriver.timerId; };
+    gWindowServices.askSaveGame = [](HWND) {
+        gTimerWhenAsked = gClockDriver.timerId;
+        return true;
+    };
     SendMessageA(window_, WM_TIMER, 2, 0);  // not the simulation's timer
     EXPECT_EQ(StatusText(2), "");
     SendMessageA(window_, WM_TIMER, 1, 0);  // one step of ten game seconds

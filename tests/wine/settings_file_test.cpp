@@ -5,12 +5,15 @@
 #include <fstream>
 #include <string>
 
+#include "simulation/notify.h"
 #include "support/read_whole_file.h"
 #include "ui/settings.h"
 #include "ui/startup.h"
 #include "ui/win32/settings_file.h"
 
 namespace {
+
+std::string gStatus;  // what the settings said in the status bar
 
 // A scratch folder under the temporary folder, emptied first.
 class SettingsOnDisk : public ::testing::Test {
@@ -119,6 +122,34 @@ TEST_F(SettingsOnDisk, ValuesSurviveARoundTrip)
     char value[16];
     GetPrivateProfileStringA("Opcje", "Autozapis_minut", "", value, sizeof value, GetIniPath().c_str());
     EXPECT_STREQ(value, "500");
+}
+
+// A save writes a draft beside the file, begun as its copy, which then takes
+// its place; when the draft cannot be made the file stays as it was and the
+// status bar says so.
+TEST_F(SettingsOnDisk, ASaveGoesThroughADraftAndAFailedOneKeepsTheFile)
+{
+    gGameFolder = Folder("gra");
+    const std::string ini = GetIniPath();
+    std::ofstream(ini, std::ios::binary) << "[Inne]\r\nKlucz=1\r\n[Zegar]\r\nInterval=999\r\n";
+    gSettings.interval = 1500;
+    EXPECT_TRUE(SaveSettings());
+    char value[16];
+    GetPrivateProfileStringA("Inne", "Klucz", "", value, sizeof value, ini.c_str());
+    EXPECT_STREQ(value, "1");
+    GetPrivateProfileStringA("Zegar", "Interval", "", value, sizeof value, ini.c_str());
+    EXPECT_STREQ(value, "1500");
+    EXPECT_EQ(GetFileAttributesA((ini + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    const std::string saved = ReadWholeFile(ini);
+    NotifyHooks oldHooks = SetNotifyHooks({nullptr, [](const char* text) { gStatus = text; }});
+    CreateDirectoryA((ini + ".tmp").c_str(), nullptr);
+    gSettings.interval = 2000;
+    EXPECT_FALSE(SaveSettings());
+    SetNotifyHooks(oldHooks);
+    RemoveDirectoryA((ini + ".tmp").c_str());
+    EXPECT_EQ(gStatus, kSettingsNotSaved);
+    EXPECT_EQ(ReadWholeFile(ini), saved);
 }
 
 }  // namespace

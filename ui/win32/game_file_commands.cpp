@@ -54,16 +54,17 @@ bool ShowFileDialog(HWND owner, GameFileDialog dialog, std::wstring& path)
 
 bool (*gChooseGameFile)(HWND, GameFileDialog, std::wstring&) = ShowFileDialog;
 
-void AskSaveGame(HWND owner)
+bool AskSaveGame(HWND owner)
 {
-    if (!gUi.gameRunning) return;
-    if (gGameFilesMessageBox(owner, "Czy chcesz zapisać stan gry?", "Zapis stanu gry", MB_YESNO) == IDYES)
-        SaveGameCommand(owner);
+    if (!gUi.gameRunning) return true;
+    if (gGameFilesMessageBox(owner, "Czy chcesz zapisać stan gry?", "Zapis stanu gry", MB_YESNO) != IDYES)
+        return true;
+    return SaveGameCommand(owner);
 }
 
 void NewGameCommand(HWND owner)
 {
-    AskSaveGame(owner);
+    if (!AskSaveGame(owner)) return;
     std::wstring chosen;
     if (!gChooseGameFile(owner, GameFileDialog::kTimetable, chosen)) return;
     const std::string path = NarrowPathFor(chosen);
@@ -77,9 +78,8 @@ void NewGameCommand(HWND owner)
 
 bool LoadGameCommand(HWND owner)
 {
-    AskSaveGame(owner);
     std::wstring chosen;
-    return gChooseGameFile(owner, GameFileDialog::kLoad, chosen) && LoadGame(owner, chosen);
+    return AskSaveGame(owner) && gChooseGameFile(owner, GameFileDialog::kLoad, chosen) && LoadGame(owner, chosen);
 }
 
 void LoadLastAutosaveCommand(HWND owner)
@@ -89,25 +89,21 @@ void LoadLastAutosaveCommand(HWND owner)
         gGameFilesMessageBox(owner, "Nie ma jeszcze żadnego autozapisu.", "Autozapis", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    AskSaveGame(owner);
-    if (!LoadGame(owner, path)) return;
+    if (!AskSaveGame(owner) || !LoadGame(owner, path)) return;
     gCurrentSavePath.clear();  // a later save asks for a name rather than overwrite the autosave
     ResetAutosaveBase();
     SetStatusText(1, "Wczytany ostatni autozapis.");
 }
 
-void SaveGameCommand(HWND owner)
+bool SaveGameCommand(HWND owner)
 {
-    if (gCurrentSavePath.empty())
-        SaveGameAsCommand(owner);
-    else
-        SaveGameTo(owner, gCurrentSavePath);
+    return gCurrentSavePath.empty() ? SaveGameAsCommand(owner) : SaveGameTo(owner, gCurrentSavePath);
 }
 
-void SaveGameAsCommand(HWND owner)
+bool SaveGameAsCommand(HWND owner)
 {
     std::wstring chosen;
-    if (!gChooseGameFile(owner, GameFileDialog::kSaveAs, chosen)) return;
+    if (!gChooseGameFile(owner, GameFileDialog::kSaveAs, chosen)) return false;
     gCurrentSavePath = chosen;
-    SaveGameTo(owner, chosen);
+    return SaveGameTo(owner, chosen);
 }

@@ -16,9 +16,14 @@ enum class GameFileDialog {
 // Tests put in their own choice.
 extern bool (*gChooseGameFile)(HWND owner, GameFileDialog dialog, std::wstring& path);
 
-void AskSaveGame(HWND owner);  // while a game runs: Yes saves it (SaveGameCommand)
+// While a game runs asks whether to save it: Yes saves it (SaveGameCommand).
+// False when the player wanted it saved and it was not (the save failed or
+// its dialog was cancelled): the command that asked is then given up, so
+// the unsaved game runs on.
+bool AskSaveGame(HWND owner);
 void NewGameCommand(HWND owner);
 bool LoadGameCommand(HWND owner);
 void LoadLastAutosaveCommand(HWND owner);
-void SaveGameCommand(HWND owner);    // over the current save, or to a file chosen first
-void SaveGameAsCommand(HWND owner);
+// Over the current save, or to a file chosen first; true when it was saved.
+bool SaveGameCommand(HWND owner);
+bool SaveGameAsCommand(HWND owner);

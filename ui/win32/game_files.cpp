@@ -3,11 +3,13 @@
 
 #include "model/game.h"
 #include "simulation/game_files.h"
+#include "simulation/game_rebuild.h"
 #include "simulation/new_game.h"
 #include "simulation/rolling_stock_kinds.h"
 #include "simulation/saved_game.h"
 #include "simulation/track_names.h"
 #include "sources/delay_data.h"
+#include "sources/win32/draft_file.h"
 #include "sources/win32/text_cp1250.h"
 #include "ui/autosave.h"
 #include "ui/game_file_names.h"
@@ -16,7 +18,6 @@
 #include "ui/startup.h"
 #include "ui/station_remarks.h"
 #include "ui/station_view.h"
-#include "ui/ui_state.h"
 #include "ui/win32/clock_timer.h"
 #include "ui/win32/main_commands.h"
 #include "ui/win32/main_window.h"
@@ -61,17 +62,27 @@ void LoadStationBackground(const std::string& folder, const char* stationFile)
     gStationBackground = LoadPictureFile(folder + StationBaseName(stationFile) + ".bmp");
 }
 
-// A game whose rolling-stock pictures are not all there does not start: the
-// first picture that failed is named, and no game runs from then on.
-bool LoadPicturesOrStop(HWND owner)
+constexpr int32_t kPictureMissing = -1;  ///< the game was built, but a rolling-stock picture is missing
+
+// Builds the next game in the running one's place and loads its
+// rolling-stock pictures. On any failure the running game, its pictures
+// included, is back before anything is shown: no message box, timer message
+// or save ever meets the half-built game.
+template <typename Build>
+int32_t BuildGameWithPictures(Build build, std::string& failedPicture)
 {
-    std::string failedPicture;
-    if (LoadRollingStockBitmaps(failedPicture)) return true;
-    gGameFilesMessageBox(owner, ("Brak rysunku " + failedPicture).c_str(), "Brak rysunku", MB_OK | MB_ICONERROR);
-    gUi.gameRunning = false;
-    InvalidateAllPanes();
-    UpdateStatusBar();
-    return false;
+    return RebuildGame(TheGame(), [&](Game& game) {
+        const int32_t result = build(game);
+        if (result != 0) return result;
+        return LoadRollingStockBitmaps(failedPicture) ? 0 : kPictureMissing;
+    });
+}
+
+// A game whose rolling-stock pictures are not all there does not start: the
+// first picture that failed is named.
+void ReportMissingPicture(HWND owner, const std::string& picture)
+{
+    gGameFilesMessageBox(owner, ("Brak rysunku " + picture).c_str(), "Brak rysunku", MB_OK | MB_ICONERROR);
 }
 
 // What every started or loaded game shows beside the model: the running
@@ -122,12 +133,17 @@ void ReportUnopenablePath(HWND owner)
 
 bool StartGameFromTimetable(HWND owner, const std::string& path, std::time_t madeSince)
 {
-    const int32_t result = TheGame().NewGameFromTimetable(path.c_str());
+    std::string failedPicture;
+    const int32_t result = BuildGameWithPictures(
+        [&](Game& game) { return FillGameFromTimetable(game, path.c_str()); }, failedPicture);
+    if (result == kPictureMissing) {
+        ReportMissingPicture(owner, failedPicture);
+        return false;
+    }
     if (result != kNewGameStarted) {
         gGameFilesMessageBox(owner, NewGameMessage(result), kNewGameMessageCaption, MB_OK | MB_ICONERROR);
         return false;
     }
-    if (!LoadPicturesOrStop(owner)) return false;
     EnterGame(path, true);
     LoadDelaysFile(TheGame(), path, ClockRealTimeOrSlower(), madeSince);
     LoadRollingStockKinds(path);
@@ -152,8 +168,13 @@ bool LoadGame(HWND owner, const std::wstring& widePath)
         ReportUnopenablePath(owner);
         return false;
     }
-    Game& game = TheGame();
-    const int32_t result = game.LoadGameState(path.c_str(), gGameFolder.c_str());
+    std::string failedPicture;
+    const int32_t result = BuildGameWithPictures(
+        [&](Game& game) { return FillGameFromSave(game, path.c_str(), gGameFolder.c_str()); }, failedPicture);
+    if (result == kPictureMissing) {
+        ReportMissingPicture(owner, failedPicture);
+        return false;
+    }
     if (result == kSavedGameFileError) {
         gGameFilesMessageBox(owner, "Błąd odczytu pliku z zapisanym stanem gry", "Błąd odczytu pliku.", MB_OK);
         return false;
@@ -163,8 +184,8 @@ bool LoadGame(HWND owner, const std::wstring& widePath)
                              "Niewłaściwa wersja pliku.", MB_OK);
         return false;
     }
+    Game& game = TheGame();
     EndDelayData(game);
-    if (!LoadPicturesOrStop(owner)) return false;
     gCurrentSavePath = widePath;
     // The station's remarks and picture lie beside its station file, which
     // is beside the saved game or in its folder under "Stacje".
@@ -177,13 +198,10 @@ bool LoadGame(HWND owner, const std::wstring& widePath)
 bool WriteSavedGame(const std::wstring& widePath)
 {
     const std::wstring temp = WideFolderOf(widePath) + kSaveTempName;
+    DeleteFileW(temp.c_str());  // one an earlier crash left behind
     const std::string narrowTemp = NarrowPathFor(temp);
-    if (narrowTemp.empty()) return false;
-    if (TheGame().SaveGameState(narrowTemp.c_str()) == kSavedGameOk &&
-        MoveFileExW(temp.c_str(), widePath.c_str(), MOVEFILE_REPLACE_EXISTING))
-        return true;
-    DeleteFileW(temp.c_str());
-    return false;
+    const bool written = !narrowTemp.empty() && TheGame().SaveGameState(narrowTemp.c_str()) == kSavedGameOk;
+    return ReplaceWithDraft(temp, widePath, written);
 }
 
 bool SaveGameTo(HWND owner, const std::wstring& widePath)

@@ -21,21 +21,22 @@ std::wstring GetAutosavePath();  // the program's own folder + "\autozapis.sav"
 void ReportUnopenablePath(HWND owner);  // NarrowPathFor gave nothing for the player's file
 
 // A new game from the timetable at path (as NarrowPathFor gives it). A
-// timetable the model refuses is reported and leaves the running game, or
-// no game, as it was: false. A missing rolling-stock picture is reported
-// ("Brak rysunku ...") and leaves no game running: false. A timetable made
-// for the game gives the moment its making began (LoadDelaysFile).
+// timetable the model refuses, or a missing rolling-stock picture ("Brak
+// rysunku ..."), is reported and leaves the running game, or no game, as it
+// was: false. A timetable made for the game gives the moment its making
+// began (LoadDelaysFile).
 bool StartGameFromTimetable(HWND owner, const std::string& path, std::time_t madeSince = 0);
 // The timetable named on the command line; a path that cannot be narrowed is
 // ignored.
 void StartGameFromCommandLine(HWND main, const std::wstring& path);
 
-// Loads a saved game; false, reported and with the running game kept, when
-// it cannot be; false with no game running when a picture is missing.
+// Loads a saved game; false, reported and with the running game, its save
+// path and title kept, when it cannot be, a missing picture included.
 bool LoadGame(HWND owner, const std::wstring& widePath);
 
-// Writes the game to widePath through a file beside it, so a save that
-// fails leaves the old file whole. False when it failed.
+// Writes the game to widePath through a draft beside it (ReplaceWithDraft),
+// so a save that fails or is cut short leaves the old file whole; a draft an
+// earlier crash left goes first. False when it failed.
 bool WriteSavedGame(const std::wstring& widePath);
 // WriteSavedGame with the player told of a failure.
 bool SaveGameTo(HWND owner, const std::wstring& widePath);

@@ -6,6 +6,7 @@
 
 #include "model/game.h"
 #include "simulation/event_log.h"
+#include "sources/win32/draft_file.h"
 #include "sources/win32/text_cp1250.h"
 #include "ui/game_dialog_ids.h"
 #include "ui/game_dialog_texts.h"
@@ -144,10 +145,10 @@ void RefreshEventLogList(HWND dialog)
 
 void SaveEventLogToFile(HWND dialog)
 {
-    const std::string folder = GetExeFolder();
-    if (ExportLog(folder))
-        gEventLogMessageBox(dialog, (kEventLogSaved + LogExportPath(folder)).c_str(), kEventLogCaption,
-                            MB_OK | MB_ICONINFORMATION);
+    const std::string path = LogExportPath(GetExeFolder());
+    const std::string draft = path + kDraftSuffix;
+    if (ReplaceWithDraft(AnsiToWide(draft), AnsiToWide(path), ExportLog(draft)))
+        gEventLogMessageBox(dialog, (kEventLogSaved + path).c_str(), kEventLogCaption, MB_OK | MB_ICONINFORMATION);
     else
         gEventLogMessageBox(dialog, kEventLogNotSaved, kEventLogCaption, MB_OK | MB_ICONERROR);
 }

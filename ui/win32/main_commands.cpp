@@ -39,7 +39,8 @@ void SetEnabled(HWND main, int id, bool enabled)
     EnableMenuItem(GetMenu(main), static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-void Exit(HWND main) { DestroyWindow(main); }
+// As the close box: the window asks first whether to save the game.
+void Exit(HWND main) { SendMessageA(main, WM_CLOSE, 0, 0); }
 
 void SteamCommand(int id)
 {
@@ -99,8 +100,8 @@ const CommandHandler kHandlers[] = {
     {kCmdNewGame, NewGameCommand},
     {kCmdLoadGame, [](HWND main) { LoadGameCommand(main); }},
     {kCmdLoadAutosave, LoadLastAutosaveCommand},
-    {kCmdSaveGame, SaveGameCommand},
-    {kCmdSaveGameAs, SaveGameAsCommand},
+    {kCmdSaveGame, [](HWND main) { SaveGameCommand(main); }},
+    {kCmdSaveGameAs, [](HWND main) { SaveGameAsCommand(main); }},
     {kCmdExit, Exit},
     {kCmdTodayTimetable, TodayTimetableCommand},
     {kCmdFictionalTimetable, FictionalTimetableCommand},
@@ -155,6 +156,8 @@ void InitCommandMenu(HWND main)
 
 void UpdateCommandMenu(HWND main)
 {
+    SetEnabled(main, kCmdSaveGame, gUi.gameRunning);
+    SetEnabled(main, kCmdSaveGameAs, gUi.gameRunning);
     SetEnabled(main, kCmdExtinguish, SteamCommandEnabled(kCmdExtinguish));
     SetEnabled(main, kCmdFireUp, SteamCommandEnabled(kCmdFireUp));
 }

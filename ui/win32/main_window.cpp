@@ -58,12 +58,24 @@ void OnCreate(HWND window)
     LayoutPanes();
 }
 
-// The timer goes first: the save question below runs a message loop of its own,
-// and no simulation step may run under it.
+// Closing asks whether to save the game while it can still be stopped: a
+// save the player wanted that did not happen keeps the window and the game.
+// The timer stops first: the question runs a message loop of its own, and no
+// simulation step may run under it.
+void OnClose(HWND window)
+{
+    const bool timerRan = gClockDriver.timerId != 0;
+    StopClockTimer(window);
+    if (gWindowServices.askSaveGame(window)) {
+        DestroyWindow(window);
+        return;
+    }
+    if (timerRan) RestartClockTimer(window);
+}
+
 void OnDestroy(HWND window)
 {
     StopClockTimer(window);
-    gWindowServices.askSaveGame(window);
     SaveSettings();
     gWindowServices.freeGraphics();
     gStationPane = gArrivalsBoard = gTrainPane = gDeparturesBoard = nullptr;
@@ -167,6 +179,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         if (gStatusBar) SendMessageA(gStatusBar, WM_SIZE, 0, 0);
         SetStatusBarParts();
         LayoutPanes();
+        return 0;
+    case WM_CLOSE:
+        OnClose(window);
         return 0;
     case WM_DESTROY:
         OnDestroy(window);

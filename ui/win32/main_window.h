@@ -20,7 +20,7 @@ struct WindowServices {
     void (*loadGraphics)(HWND main);                     ///< tile, marker bitmaps and fonts at creation
     void (*freeGraphics)();                              ///< their release (and of the game's pictures)
     void (*invalidateToolPanes)();                       ///< panes of the open siding and depot windows
-    void (*askSaveGame)(HWND owner);                     ///< AskSaveGame
+    bool (*askSaveGame)(HWND owner);                     ///< AskSaveGame: false keeps the window open
     void (*startGameFromCommandLine)(HWND main, const std::wstring& path);  ///< NarrowPathFor + StartGameFromTimetable
     void (*openNewGameDialog)(HWND owner);               ///< the new game's options, once it has started
     void (*openSectionPermissionDialog)(HWND owner, int askMode);  ///< sets gSectionRequest.answer

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include "sources/rozklad_setting.h"
+#include "sources/win32/draft_file.h"
+#include "sources/win32/text_cp1250.h"
 #include "ui/startup.h"
 
 namespace {
@@ -18,9 +20,27 @@ std::string ReadProfile(const char* section, const char* key, const char* fallba
     return value;
 }
 
+bool gDraftWriteFailed = false;  // a key of the draft being written could not be stored
+
 void WriteProfile(const char* section, const char* key, const char* value, const char* path)
 {
-    WritePrivateProfileStringA(section, key, value, path);
+    if (!WritePrivateProfileStringA(section, key, value, path)) gDraftWriteFailed = true;
+}
+
+// The draft begins as the file (keys the program does not know stay), or
+// empty when there is no file yet; a draft an earlier crash left goes.
+std::string StartDraft(const char* path)
+{
+    gDraftWriteFailed = false;
+    const std::string draft = std::string(path) + kDraftSuffix;
+    DeleteFileA(draft.c_str());
+    if (CopyFileA(path, draft.c_str(), FALSE) || GetLastError() == ERROR_FILE_NOT_FOUND) return draft;
+    return std::string();
+}
+
+bool FinishDraft(const char* draft, const char* path)
+{
+    return ReplaceWithDraft(AnsiToWide(draft), AnsiToWide(path), !gDraftWriteFailed);
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -40,7 +60,7 @@ bool IsFolder(const std::string& path)
 
 }  // namespace
 
-const IniAccess kPrivateProfile = {ReadProfile, WriteProfile};
+const IniAccess kPrivateProfile = {ReadProfile, WriteProfile, StartDraft, FinishDraft};
 
 std::string GetExeFolder() { return FolderOfPath(ProgramPath()); }
 

@@ -42,23 +42,22 @@ bool KeyFilePresent()
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// A timetable has come, made since `madeSince`: the next save asks for a
-// file name, and the game starts.
+// A timetable has come, made since `madeSince`: the game starts, and the
+// next save asks for a file name.
 void StartOnNewTimetable(HWND owner, const std::wstring& timetable, std::time_t madeSince, const char* unopenable,
                          const char* caption)
 {
-    gCurrentSavePath.clear();
     const std::string narrow = NarrowPathFor(timetable);
     if (narrow.empty()) {
         Fail(owner, unopenable, caption);
         return;
     }
-    StartGameFromTimetable(owner, narrow, madeSince);
+    if (StartGameFromTimetable(owner, narrow, madeSince)) gCurrentSavePath.clear();
 }
 
 void TodayFromServer(HWND owner)
 {
-    AskSaveGame(owner);
+    if (!AskSaveGame(owner)) return;
     const std::wstring chosen = gTimetableCommandCalls.chooseStation(owner, kTodayChooserTitle);
     if (chosen.empty()) return;
     SetStatusText(kStatusMessage, "Pobieram dzisiejszy rozkład z serwera...");
@@ -95,7 +94,7 @@ const ScriptRoad kFictionalScript = {kFictionalChooserTitle, "Układam fikcyjny 
 
 void RunScriptRoad(HWND owner, const ScriptRoad& road)
 {
-    AskSaveGame(owner);
+    if (!AskSaveGame(owner)) return;
     const std::wstring chosen = gTimetableCommandCalls.chooseStation(owner, road.chooserTitle);
     if (chosen.empty()) return;
     SetStatusText(kStatusMessage, road.status);

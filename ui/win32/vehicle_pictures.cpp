@@ -1,6 +1,7 @@
 // Rolling-stock pictures: loading, reversing, caching and the vehicle strip.
 #include "ui/win32/vehicle_pictures.h"
 
+#include <array>
 #include <map>
 #include <optional>
 
@@ -25,18 +26,20 @@ HBITMAP LoadPictureFile(const std::string& path)
 
 bool LoadRollingStockBitmaps(std::string& failedName)
 {
-    FreeRollingStockBitmaps();
     Game& game = TheGame();
     const std::string folder = StockFolder(gGameFolder);
     const int32_t last = LastLoadedType(game.VehicleTypeCount());
+    std::array<ScopedBitmap, kVehicleTypeSlots> loaded;
     for (int32_t type = 1; type <= last; ++type) {
         const std::string name = PictureName(game.pictureNames, type);
-        if (IsPlainPictureName(name)) gVehicleBitmaps[type].Reset(LoadPictureFile(folder + name + ".bmp"));
-        if (!gVehicleBitmaps[type]) {
+        if (IsPlainPictureName(name)) loaded[type].Reset(LoadPictureFile(folder + name + ".bmp"));
+        if (!loaded[type]) {
             failedName = name;
             return false;
         }
     }
+    FreeRollingStockBitmaps();
+    for (int32_t type = 1; type <= last; ++type) gVehicleBitmaps[type] = std::move(loaded[type]);
     return true;
 }
 

@@ -12,10 +12,11 @@
 #include "ui/stock_pictures.h"
 
 // Loads the pictures of types 1 .. Game::VehicleTypeCount (never past type
-// 299) of TheGame() from StockFolder (gGameFolder), after freeing the old ones.
-// Loading stops at the first missing, unreadable or damaged file, or name
-// that is not IsPlainPictureName: false, with failedName that picture's name
-// (the types before it keep their pictures). No game starts without them.
+// 299) of TheGame() from StockFolder (gGameFolder); they replace the old ones
+// once all have loaded. Loading stops at the first missing, unreadable or
+// damaged file, or name that is not IsPlainPictureName: false, with
+// failedName that picture's name, and the old pictures kept. No game starts
+// without them.
 bool LoadRollingStockBitmaps(std::string& failedName);
 void FreeRollingStockBitmaps();   // the cache too; at a new game and at exit
 void ClearMirroredBitmapCache();
