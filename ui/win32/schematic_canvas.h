@@ -2,7 +2,8 @@
 // the station colour and the background picture, and the same reduced to the
 // pane. Both pixel buffers are kept from paint to paint, so that when only
 // tiles have changed (a train moving on, a route set) only those tiles are
-// composed again and only the rows of the reduced picture they fall in.
+// composed again and only the rows of the reduced picture they fall in,
+// also when paints in between showed the schematic enlarged.
 #pragma once
 
 #include <windows.h>
@@ -47,7 +48,7 @@ private:
     void PutTileAt(const SchematicSource& source, size_t at, int x, int y);
     void ComposeAll(const SchematicSource& source);
     void ComposeTile(const SchematicSource& source, int row, int col);
-    void DrawReduced(HDC dc, const ViewPlacement& place, bool whole, int firstRow, int endRow);
+    void DrawReduced(HDC dc, const ViewPlacement& place);
 
     std::unique_ptr<ScopedMemoryDC> composedDc_;
     ScopedBitmap composedBitmap_;
@@ -55,6 +56,7 @@ private:
     TileCanvas composed_;                 ///< its pixels
     ScopedBitmap reducedBitmap_;
     TileCanvas reduced_;                  ///< its pixels
+    KeptReduction reduction_;             ///< what of reduced_ no longer shows composed_
     SchematicSource source_;              ///< what composed_ shows
     bool valid_ = false;                  ///< composed_ shows source_
 };
