@@ -407,9 +407,9 @@ TEST_F(StationPaneKeptPicture, AfterAnySequenceThePanesShowWhatAPaintFromNothing
             Repaint();
             break;
         }
-        case 5:  // the station colour, as the options dialog changes it
+        case 5:  // the station colour, also without the tiles loaded again as the options dialog does
             gSettings.schematStacji = static_cast<int>(kColours[random() % 3]);
-            LoadTileBitmaps();
+            if (random() % 2) LoadTileBitmaps();
             Repaint();
             break;
         case 6:
