@@ -7,7 +7,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <memory>
 #include <random>
 #include <string>
@@ -295,27 +294,8 @@ protected:
         Settle();
         for (HWND pane : {gStationPane, gArrivalsBoard, gDeparturesBoard, gTrainPane}) UpdateWindow(pane);
     }
-    // Pixels that differ between what a pane shows, read from its window
-    // where the main window does not cut it off, and a paint from nothing of
-    // the same state.
-    static int Stale(HWND pane, void (*anew)(HDC dc, int width, int height))
-    {
-        RECT client, seen;
-        GetClientRect(pane, &client);
-        Canvas shown(client.right, client.bottom, RGB(1, 2, 3)), fresh(client.right, client.bottom, RGB(1, 2, 3));
-        HDC dc = GetDC(pane);
-        GetClipBox(dc, &seen);
-        BitBlt(shown.Dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-        ReleaseDC(pane, dc);
-        anew(fresh.Dc(), client.right, client.bottom);
-        const Pixels24 a = shown.Pixels(), b = fresh.Pixels();
-        int n = 0;
-        for (int y = std::max(0L, seen.top); y < std::min(static_cast<LONG>(a.height), seen.bottom); ++y)
-            for (int x = std::max(0L, seen.left); x < std::min(static_cast<LONG>(a.width), seen.right); ++x)
-                n += PixelAt(a, x, y) != PixelAt(b, x, y);
-        return n;
-    }
-    static int Stale() { return Stale(gStationPane, PaintStationViewAnew); }
+    // What the station pane shows against a paint from nothing.
+    static int Stale() { return PixelsDifferingFromAnew(gStationPane, PaintStationViewAnew); }
     static void Wheel(int turns)
     {
         POINT screen = {200, 150};
@@ -432,10 +412,11 @@ TEST_F(StationPaneKeptPicture, AfterAnySequenceThePanesShowWhatAPaintFromNothing
         }
         ASSERT_EQ(Stale(), 0) << "after action " << action << " (" << what << ")";
         // The boards keep their pictures too; the train pane draws anew at every paint.
-        ASSERT_EQ(Stale(gArrivalsBoard, [](HDC dc, int w, int h) { PaintArrivalsBoard(dc, w, h); }), 0) << action;
-        ASSERT_EQ(Stale(gDeparturesBoard, [](HDC dc, int w, int h) { PaintDeparturesBoard(dc, w, h); }), 0)
-            << action;
-        ASSERT_EQ(Stale(gTrainPane, PaintTrainPane), 0) << action;
+        auto arrivals = [](HDC dc, int w, int h) { PaintArrivalsBoard(dc, w, h); };
+        auto departures = [](HDC dc, int w, int h) { PaintDeparturesBoard(dc, w, h); };
+        ASSERT_EQ(PixelsDifferingFromAnew(gArrivalsBoard, arrivals), 0) << action;
+        ASSERT_EQ(PixelsDifferingFromAnew(gDeparturesBoard, departures), 0) << action;
+        ASSERT_EQ(PixelsDifferingFromAnew(gTrainPane, PaintTrainPane), 0) << action;
     }
 }
 
