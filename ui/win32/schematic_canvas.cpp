@@ -113,7 +113,7 @@ void SchematicCanvas::ComposeTile(const SchematicSource& source, int row, int co
     PutTileAt(source, 2 * static_cast<size_t>(row * RegionCols(source.region) + col), x, y);
 }
 
-void SchematicCanvas::Draw(HDC dc, const SchematicSource& source, const ViewPlacement& place)
+bool SchematicCanvas::Draw(HDC dc, const SchematicSource& source, const ViewPlacement& place)
 {
     const ViewRegion& region = source.region;
     const bool patch = valid_ && source.SameButTiles(source_) &&
@@ -129,24 +129,23 @@ void SchematicCanvas::Draw(HDC dc, const SchematicSource& source, const ViewPlac
     } else {
         valid_ = false;
         reduction_.ChangedWhole();
-        if (!MakeComposed(dc, std::max(region.srcW, 1), std::max(region.srcH, 1))) return;
+        if (!MakeComposed(dc, std::max(region.srcW, 1), std::max(region.srcH, 1))) return false;
         ComposeAll(source);
     }
     source_ = source;
     valid_ = true;
-    if (place.dstW >= 1 && place.dstH >= 1 && place.dstW <= composed_.width && place.dstH <= composed_.height) {
-        DrawReduced(dc, place);
-        return;
-    }
+    if (place.dstW >= 1 && place.dstH >= 1 && place.dstW <= composed_.width && place.dstH <= composed_.height)
+        return DrawReduced(dc, place);
     SetStretchModeForScale(dc, place.scale);
     StretchBlt(dc, place.dstX, place.dstY, place.dstW, place.dstH, composedDc_->Get(), 0, 0, region.srcW,
                region.srcH, SRCCOPY);
+    return true;
 }
 
 // The composed region reduced by averaging and copied as it is; of the kept
 // reduced picture only what the composed one changed in since it was last
 // drawn is made again, whichever way it was drawn in between.
-void SchematicCanvas::DrawReduced(HDC dc, const ViewPlacement& place)
+bool SchematicCanvas::DrawReduced(HDC dc, const ViewPlacement& place)
 {
     if (!reducedBitmap_ || reduced_.width != place.dstW || reduced_.height != place.dstH) {
         reduced_ = {nullptr, place.dstW, place.dstH};
@@ -156,9 +155,10 @@ void SchematicCanvas::DrawReduced(HDC dc, const ViewPlacement& place)
     ScopedMemoryDC memory(dc);
     if (!memory.Get() || !reducedBitmap_) {
         reducedBitmap_.Reset();
-        return;
+        return false;
     }
     reduction_.Update(composed_, reduced_);
     ScopedSelect select(memory.Get(), reducedBitmap_.Get());
     BitBlt(dc, place.dstX, place.dstY, reduced_.width, reduced_.height, memory.Get(), 0, 0, SRCCOPY);
+    return true;
 }

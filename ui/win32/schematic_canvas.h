@@ -40,15 +40,16 @@ public:
     SchematicCanvas& operator=(const SchematicCanvas&) = delete;
 
     // The schematic of `source` onto dc where `place` puts it: reduced by
-    // averaging when the pane shows it smaller, else stretched.
-    void Draw(HDC dc, const SchematicSource& source, const ViewPlacement& place);
+    // averaging when the pane shows it smaller, else stretched. False when
+    // there was no memory for its pixels and nothing was drawn.
+    bool Draw(HDC dc, const SchematicSource& source, const ViewPlacement& place);
 
 private:
     bool MakeComposed(HDC like, int width, int height);
     void PutTileAt(const SchematicSource& source, size_t at, int x, int y);
     void ComposeAll(const SchematicSource& source);
     void ComposeTile(const SchematicSource& source, int row, int col);
-    void DrawReduced(HDC dc, const ViewPlacement& place);
+    bool DrawReduced(HDC dc, const ViewPlacement& place);
 
     std::unique_ptr<ScopedMemoryDC> composedDc_;
     ScopedBitmap composedBitmap_;

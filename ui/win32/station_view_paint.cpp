@@ -86,7 +86,8 @@ void PaintRunningView(KeptPane& pictures, HDC dc, bool kept, Game& game, int wid
     if (!pictures.pane.Redraw(dc, kept, std::move(now))) return;
     const std::pair<SchematicInputs, OverlayInputs>& drawn = pictures.pane.Drawn();
     FillSolid(dc, {0, 0, width, height}, static_cast<COLORREF>(colour));
-    pictures.schematic.Draw(dc, drawn.first.source, place);
+    // without its schematic the pane is not what it was drawn from: the next paint tries again
+    if (!pictures.schematic.Draw(dc, drawn.first.source, place)) pictures.pane.Forget();
     DrawTrackLabels(dc, drawn.second.labels, width, height);
     DrawEventBox(dc, drawn.second.events, width, height);
 }
