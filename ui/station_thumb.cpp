@@ -2,6 +2,7 @@
 #include "ui/station_thumb.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 
@@ -14,6 +15,28 @@ std::wstring gThumbPath;
 namespace {
 
 bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+
+// What a station file was when it was read: its size and time of last
+// writing; both empty when there was no file to ask.
+struct FileStamp {
+    uintmax_t size = 0;
+    std::filesystem::file_time_type written{};
+
+    bool operator==(const FileStamp& o) const { return size == o.size && written == o.written; }
+};
+
+FileStamp gThumbStamp;  ///< of the file gThumbPath named when it was read
+
+FileStamp StampOf(const std::wstring& path)
+{
+    std::error_code failed;
+    const std::filesystem::path file = FileSystemPath(path);
+    FileStamp stamp;
+    stamp.size = std::filesystem::file_size(file, failed);
+    if (failed) return FileStamp();
+    stamp.written = std::filesystem::last_write_time(file, failed);
+    return failed ? FileStamp() : stamp;
+}
 
 bool ReadGrid(std::istream& in, ThumbGrid& grid)
 {
@@ -31,9 +54,11 @@ bool ReadGrid(std::istream& in, ThumbGrid& grid)
 
 bool LoadStationThumb(const std::wstring& path)
 {
-    if (path == gThumbPath) return gThumbGrid.rows > 0;
-    // A path that failed stays cached: it is not read again until another was.
+    // The same file unchanged is not read again, also when it failed.
+    const FileStamp stamp = StampOf(path);
+    if (path == gThumbPath && stamp == gThumbStamp) return gThumbGrid.rows > 0;
     gThumbPath = path;
+    gThumbStamp = stamp;
     gThumbGrid = ThumbGrid();
     std::ifstream in(FileSystemPath(path), std::ios::binary);
     ThumbGrid grid;

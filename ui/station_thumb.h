@@ -19,8 +19,9 @@ extern ThumbGrid gThumbGrid;
 extern std::wstring gThumbPath;  // the station file gThumbGrid shows (or failed to read)
 
 // Reads the station file's grid into gThumbGrid unless path is the one read
-// last; a missing, damaged or oversized file leaves it empty. True when the
-// grid has rows.
+// last and the file has kept its size and time of last writing since; a
+// missing, damaged or oversized file leaves it empty. True when the grid has
+// rows.
 bool LoadStationThumb(const std::wstring& path);
 
 // The next integer of the stream: skips to a digit or sign, takes the sign and

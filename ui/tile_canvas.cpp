@@ -114,15 +114,20 @@ void ShrinkRow(const CanvasPixel* in, const Spans& across, CanvasPixel* out, siz
     }
 }
 
+// Whether `to` can show `from` reduced: both have pixels and `to` is no wider or higher.
+bool CanShrink(const TileCanvas& from, const TileCanvas& to)
+{
+    return from.pixels && to.pixels && to.width >= 1 && to.height >= 1 && to.width <= from.width &&
+           to.height <= from.height;
+}
+
 }  // namespace
 
 void ShrinkCanvas(const TileCanvas& from, const TileCanvas& to) { ShrinkCanvasRows(from, to, 0, from.height); }
 
 void ShrinkCanvasRows(const TileCanvas& from, const TileCanvas& to, int32_t firstRow, int32_t endRow)
 {
-    if (!from.pixels || !to.pixels || to.width < 1 || to.height < 1 || to.width > from.width ||
-        to.height > from.height)
-        return;
+    if (!CanShrink(from, to)) return;
     // each target row: its source rows averaged down into one row, which is
     // then reduced across; only one row is ever held on the side
     const size_t wide = static_cast<size_t>(from.width);
@@ -141,4 +146,23 @@ void ShrinkCanvasRows(const TileCanvas& from, const TileCanvas& to, int32_t firs
         for (size_t x = 0; x < wide; ++x) row[x] = sums[x].Average();
         ShrinkRow(row.data(), across, to.pixels + y * static_cast<size_t>(to.width), static_cast<size_t>(to.width));
     }
+}
+
+void KeptReduction::Changed(int32_t firstRow, int32_t endRow)
+{
+    if (endRow <= firstRow) return;
+    firstRow_ = endRow_ <= firstRow_ ? firstRow : std::min(firstRow_, firstRow);
+    endRow_ = std::max(endRow_, endRow);
+}
+
+void KeptReduction::ChangedWhole() { whole_ = true; }
+
+void KeptReduction::Update(const TileCanvas& from, const TileCanvas& to)
+{
+    const int32_t sizes[4] = {from.width, from.height, to.width, to.height};
+    if (whole_ || !std::equal(sizes, sizes + 4, sizes_)) ShrinkCanvas(from, to);
+    else if (firstRow_ < endRow_) ShrinkCanvasRows(from, to, firstRow_, endRow_);
+    std::copy(sizes, sizes + 4, sizes_);
+    whole_ = !CanShrink(from, to);  // nothing was drawn
+    firstRow_ = endRow_ = 0;
 }

@@ -44,3 +44,26 @@ void ShrinkCanvas(const TileCanvas& from, const TileCanvas& to);
 // The same for the rows of `to` that rows firstRow..endRow-1 of `from` take
 // part in; the other rows of `to` are left as they are.
 void ShrinkCanvasRows(const TileCanvas& from, const TileCanvas& to, int32_t firstRow, int32_t endRow);
+
+// A kept reduced copy of a canvas that changes part by part. It remembers
+// which rows of the canvas changed since the copy was last brought up to
+// date, whatever the paints in between did with the canvas (drawn enlarged,
+// not drawn at all), and what size both had then; a copy that cannot be
+// known to match is reduced whole.
+class KeptReduction {
+public:
+    // Rows firstRow..endRow-1 of the canvas changed.
+    void Changed(int32_t firstRow, int32_t endRow);
+    // All of the canvas changed, or the copy's pixels are new.
+    void ChangedWhole();
+    // `to` (the copy) made to show `from` (the canvas) reduced: whole when
+    // either has another size than at the last call or ChangedWhole was
+    // called since, else the rows of `to` that the changed rows take part in.
+    void Update(const TileCanvas& from, const TileCanvas& to);
+
+private:
+    bool whole_ = true;      ///< the copy must be reduced whole
+    int32_t firstRow_ = 0;   ///< the changed rows of the canvas, none when endRow_ <= firstRow_
+    int32_t endRow_ = 0;
+    int32_t sizes_[4] = {};  ///< the canvas's and the copy's width and height at the last update
+};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
 
@@ -44,7 +45,7 @@ TEST(StationThumb, IntegersAreReadPastAnySeparators)
     EXPECT_FALSE(Read(huge, value));
 }
 
-TEST(StationThumb, TestowoGridIsReadAndKeptUntilAnotherPath)
+TEST(StationThumb, TestowoGridIsReadAndKeptWhileTheFileStaysAsItWas)
 {
     const std::wstring testowo = Wide(TestowoFile("Testowo.stc"));
     ASSERT_TRUE(LoadStationThumb(testowo));
@@ -52,17 +53,19 @@ TEST(StationThumb, TestowoGridIsReadAndKeptUntilAnotherPath)
     EXPECT_EQ(gThumbGrid.columns, 44);
     ASSERT_EQ(gThumbGrid.codes.size(), 12u * 44u);
 
-    // The same path is not read again: a changed file shows once another was asked for.
+    // The same file unchanged is not read again; a file changed since is.
     const std::string folder = TestFolder();
     const std::string copy = WriteFileIn(folder, "Kopia.stc", "1,\n1,2,\n5,6,\n");
     ASSERT_TRUE(LoadStationThumb(Wide(copy)));
     EXPECT_EQ(gThumbGrid.codes, (std::vector<int32_t>{5, 6}));
+    gThumbGrid.codes[0] = 9;  // what is kept stays while the file does
+    EXPECT_TRUE(LoadStationThumb(Wide(copy)));
+    EXPECT_EQ(gThumbGrid.codes, (std::vector<int32_t>{9, 6}));
     WriteFileIn(folder, "Kopia.stc", "1,\n1,1,\n7,\n");
     EXPECT_TRUE(LoadStationThumb(Wide(copy)));
-    EXPECT_EQ(gThumbGrid.codes, (std::vector<int32_t>{5, 6}));
-    ASSERT_TRUE(LoadStationThumb(testowo));
-    ASSERT_TRUE(LoadStationThumb(Wide(copy)));
     EXPECT_EQ(gThumbGrid.codes, (std::vector<int32_t>{7}));
+    std::remove(copy.c_str());
+    EXPECT_FALSE(LoadStationThumb(Wide(copy)));
 }
 
 TEST(StationThumb, DamagedOrOversizedGridsLeaveItEmpty)

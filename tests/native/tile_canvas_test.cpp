@@ -1,6 +1,8 @@
-// Tiles copied into a pixel buffer: whole, keyed, and cut at every edge.
+// Tiles copied into a pixel buffer: whole, keyed, and cut at every edge; the
+// buffer reduced, whole, by rows, and as a kept copy.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "ui/tile_canvas.h"
@@ -123,6 +125,55 @@ TEST(ShrinkCanvas, RefusesToEnlargeOrEmpty)
     ShrinkCanvas({nullptr, 2, 2}, {to.data(), 1, 1});
     ShrinkCanvas({from.data(), 2, 2}, {to.data(), 0, 1});
     EXPECT_EQ(to[0], 7u);
+}
+
+}  // namespace
+
+namespace {
+
+// A kept reduced copy after any sequence of tiles put into the canvas, the
+// canvas composed anew, and paints reduced at one of a few sizes or not
+// reduced at all (drawn enlarged) equals the canvas reduced from nothing.
+TEST(KeptReduction, AfterAnySequenceOfPaintsTheCopyEqualsAFreshReduction)
+{
+    constexpr int kCols = 12, kRows = 8, kW = kCols * kTileSize, kH = kRows * kTileSize;
+    constexpr int kSizes[][2] = {{100, 67}, {150, 100}, {kW, kH}, {37, 25}};
+    std::mt19937 random(29);
+    std::vector<CanvasPixel> canvas(kW * kH, 0x102030);
+    const TileCanvas from{canvas.data(), kW, kH};
+    std::vector<CanvasPixel> copy, fresh;
+    KeptReduction kept;
+    int width = 0, height = 0;
+    for (int action = 0; action < 3000; ++action) {
+        switch (random() % 4) {
+        case 0: {  // a tile changes
+            TilePixels tile;
+            tile.pixels.fill(random() & 0xFFFFFF);
+            const int row = static_cast<int>(random() % kRows), col = static_cast<int>(random() % kCols);
+            PutTile(from, col * kTileSize, row * kTileSize, tile);
+            kept.Changed(row * kTileSize, (row + 1) * kTileSize);
+            break;
+        }
+        case 1:  // now and then composed anew, as after a colour change
+            if (random() % 8) break;
+            std::fill(canvas.begin(), canvas.end(), random() & 0xFFFFFF);
+            kept.ChangedWhole();
+            break;
+        case 2: {  // drawn reduced: a copy of another size is new pixels
+            const int* size = kSizes[random() % 4];
+            if (size[0] != width || size[1] != height) copy.assign(static_cast<size_t>(size[0] * size[1]), 0xABCDEF);
+            width = size[0];
+            height = size[1];
+            kept.Update(from, {copy.data(), width, height});
+            fresh.assign(copy.size(), 0);
+            ShrinkCanvas(from, {fresh.data(), width, height});
+            ASSERT_EQ(copy, fresh) << "after action " << action;
+            break;
+        }
+        default:  // drawn enlarged: the copy is left as it is
+            break;
+        }
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -90,3 +91,25 @@ private:
     ScopedBitmap bitmap_;    ///< the picture
     HGDIOBJ previous_;       ///< the context's own bitmap, back in place while reading
 };
+
+// Pixels that differ between what a window shows, read from it where its
+// parents and the screen do not cut it off, and what `anew` paints at the
+// size of its client area from nothing; -1 when none of it can be seen.
+inline int PixelsDifferingFromAnew(HWND window, void (*anew)(HDC dc, int width, int height))
+{
+    RECT client, seen;
+    GetClientRect(window, &client);
+    Canvas shown(client.right, client.bottom, RGB(1, 2, 3)), fresh(client.right, client.bottom, RGB(1, 2, 3));
+    HDC dc = GetDC(window);
+    const int visible = GetClipBox(dc, &seen);
+    BitBlt(shown.Dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    ReleaseDC(window, dc);
+    if (visible == NULLREGION || visible == ERROR || client.right < 1 || client.bottom < 1) return -1;
+    anew(fresh.Dc(), client.right, client.bottom);
+    const Pixels24 a = shown.Pixels(), b = fresh.Pixels();
+    int n = 0;
+    for (int y = std::max(0L, seen.top); y < std::min(static_cast<LONG>(a.height), seen.bottom); ++y)
+        for (int x = std::max(0L, seen.left); x < std::min(static_cast<LONG>(a.width), seen.right); ++x)
+            n += PixelAt(a, x, y) != PixelAt(b, x, y);
+    return n;
+}

@@ -157,6 +157,7 @@ TEST_F(DepotWindow, FromTheMenuAClickOnAPictureCallsTheEngineOutAndTheSizeIsReme
         EXPECT_EQ(Statuses(), (std::vector<int32_t>{kDepotParked, kDepotParked, kDepotParked, kDepotPreparing}));
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, kDepotList)));
         Paint(dialog);
+        EXPECT_EQ(PixelsDifferingFromAnew(pane, PaintDepotPane), 0);
         SaveScreenshot(dialog, TestPicturePath("depot_window.bmp").c_str());
     });
     EXPECT_GT(gSettings.lokomW, 0);

@@ -81,6 +81,13 @@ TEST_F(GraphicsResources, ANewStationColourRebuildsTheTiles)
     LoadTileBitmaps();
     EXPECT_EQ(PixelAt(PixelsOf(TileBitmap(0)), 3, 3), RGB(20, 40, 60));
     EXPECT_EQ(PixelAt(PixelsOf(TileBitmap(2)), 0, 0), RGB(20, 40, 60));
+    // A colour changed without a new load: the tiles made already follow it,
+    // and those who keep pictures of them see a new generation.
+    const int32_t generation = TileBitmapsGeneration();
+    gSettings.schematStacji = static_cast<int>(RGB(70, 80, 90));
+    EXPECT_NE(TileBitmapsGeneration(), generation);
+    EXPECT_EQ(PixelAt(PixelsOf(TileBitmap(2)), 0, 0), RGB(70, 80, 90));
+    EXPECT_EQ(PicturePixels(PictureForTile(10, 0))->pixels[0], CanvasPixelOf(RGB(70, 80, 90)));
     FreeTileBitmaps();
     EXPECT_EQ(TileBitmap(0), nullptr);
 }

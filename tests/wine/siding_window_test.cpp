@@ -117,6 +117,7 @@ TEST_F(SidingWindowTest, ARightClickOpensItAndItsClicksCoupleAndSelect)
         PaneMouse(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, (loco.left + loco.right) / 2, kSidingBand + 20);
         EXPECT_EQ(StatusText(1), TurnLocomotiveMessage(kTurnNotAtTurntable));
         UpdateWindow(gSidingPane);
+        EXPECT_EQ(PixelsDifferingFromAnew(gSidingPane, PaintSidingPane), 0);
         SaveScreenshot(dialog, TestPicturePath("siding_window_coupling.bmp").c_str());
 
         // The signal column of the second sub-track selects its consist and closes the window.

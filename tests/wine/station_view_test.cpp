@@ -1,15 +1,20 @@
 // The station view painted for Testowo after a new game: the schematic with
 // its occupied tracks, the labels and their columns, the event box, the
-// background picture, and the pane's zoom, pan and centring.
+// background picture, and the pane's zoom, pan and centring; what the panes
+// show after any sequence of play and view changes is what a paint from
+// nothing shows.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "model/game.h"
 #include "native/slot_texts.h"
+#include "simulation/admission.h"
 #include "simulation/event_log.h"
 #include "simulation/hints.h"
 #include "simulation/new_game.h"
@@ -17,13 +22,18 @@
 #include "support/canvas.h"
 #include "support/fresh_ui_state.h"
 #include "support/main_window_fixture.h"
+#include "support/sample_game.h"
 #include "ui/commands.h"
 #include "ui/event_box.h"
+#include "ui/station_pane_input.h"
 #include "ui/station_view.h"
 #include "ui/track_labels.h"
+#include "ui/win32/boards_paint.h"
 #include "ui/win32/fonts.h"
+#include "ui/win32/panes.h"
 #include "ui/win32/station_view_paint.h"
 #include "ui/win32/tile_bitmaps.h"
+#include "ui/win32/train_pane.h"
 
 namespace {
 
@@ -222,6 +232,192 @@ TEST_F(StationPane, WheelZoomsDragPansAndCentringForgetsThePan)
     EXPECT_EQ(gStationView.panY, 0);
     EXPECT_DOUBLE_EQ(gSettings.rozmiarSchematu, 1.0);
     gStationView = StationViewState();
+}
+
+// The panes in a shown main window on a paused Testowo shift, changed as
+// the player and the game change them; after each change they are repainted
+// as the timer repaints them, and what they show is compared with a paint
+// from nothing.
+class StationPaneKeptPicture : public MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        gSettings.dzwiek = false;
+        gStationView = StationViewState();
+        game_ = std::make_unique<SampleGame>("Testowo");
+        gUi.paused = true;
+        SetStationBackgroundSource([] { return Background(); });
+        Resize(900, 600);
+        ShowWindow(window_, SW_SHOWNOACTIVATE);
+        Settle();
+    }
+    void TearDown() override
+    {
+        SetStationBackgroundSource(nullptr);
+        game_.reset();  // puts back the window's hooks before the window goes
+        MainWindowFixture::TearDown();
+        gStationView = StationViewState();
+    }
+    // A picture of Testowo's grid size, green with a red stripe every 20 rows.
+    static HBITMAP Background()
+    {
+        static ScopedBitmap picture;
+        if (picture) return picture.Get();
+        ScopedWindowDC screen(nullptr);
+        picture.Reset(CreateCompatibleBitmap(screen.Get(), 44 * 14, 12 * 14));
+        ScopedMemoryDC memory(screen.Get());
+        ScopedSelect select(memory.Get(), picture.Get());
+        ScopedBrush green(CreateSolidBrush(RGB(0, 160, 0))), red(CreateSolidBrush(RGB(200, 0, 0)));
+        const RECT all = {0, 0, 44 * 14, 12 * 14};
+        FillRect(memory.Get(), &all, green.Get());
+        for (int y = 0; y < 12 * 14; y += 20) {
+            const RECT stripe = {0, y, 44 * 14, y + 3};
+            FillRect(memory.Get(), &stripe, red.Get());
+        }
+        return picture.Get();
+    }
+    void Resize(int width, int height)
+    {
+        SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    static void Settle()
+    {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+    // The repaint of the panes after each timer message.
+    static void Repaint()
+    {
+        Settle();
+        InvalidateAllPanes();
+        Settle();
+        for (HWND pane : {gStationPane, gArrivalsBoard, gDeparturesBoard, gTrainPane}) UpdateWindow(pane);
+    }
+    // What the station pane shows against a paint from nothing.
+    static int Stale() { return PixelsDifferingFromAnew(gStationPane, PaintStationViewAnew); }
+    static void Wheel(int turns)
+    {
+        POINT screen = {200, 150};
+        ClientToScreen(gStationPane, &screen);
+        const WORD delta = static_cast<WORD>(turns * WHEEL_DELTA);
+        SendMessageA(gStationPane, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(screen.x, screen.y));
+        Repaint();
+    }
+    // Ten-second steps with every arriving train let onto its line.
+    static void Run(int steps)
+    {
+        Game& game = TheGame();
+        for (int i = 0; i < steps; ++i) {
+            game.SimulationStep();
+            for (int32_t row = game.AdmitArrivingTrains(kFirstAsk, kLetOntoLine); row >= 0;)
+                row = game.AdmitArrivingTrains(row, kLetOntoLine);
+        }
+        Repaint();
+    }
+    // The route of the unit on platform 2 (tile 513) to the east exit (542, then 530).
+    static void RouteFromPlatformTwo()
+    {
+        StationPaneClick(TheGame(), true, 13 * 14, 5 * 14, true);
+        StationPaneClick(TheGame(), false, 42 * 14, 5 * 14, true);
+        StationPaneClick(TheGame(), false, 30 * 14, 5 * 14, true);
+        Repaint();
+    }
+
+    std::unique_ptr<SampleGame> game_;  ///< Testowo in TheGame()
+};
+
+TEST_F(StationPaneKeptPicture, ZoomedOutAgainAfterTheUnitLeftShowsItGone)
+{
+    Repaint();
+    Wheel(-1);  // reduced
+    Wheel(1);   // enlarged
+    Command(kCmdCentreSchematic);
+    Repaint();
+    RouteFromPlatformTwo();
+    EXPECT_EQ(Stale(), 0);
+    Run(60);
+    Wheel(-1);
+    EXPECT_EQ(Stale(), 0) << "the kept reduced schematic from before the route";
+}
+
+TEST_F(StationPaneKeptPicture, ShrunkBackAfterTheTrainsMovedShowsThemWhereTheyAre)
+{
+    Resize(760, 560);
+    Repaint();
+    ASSERT_LT(gStationView.scale, 1.0);
+    Resize(1200, 800);
+    Repaint();
+    ASSERT_GT(gStationView.scale, 1.0);
+    RouteFromPlatformTwo();
+    Run(60);
+    Resize(760, 560);
+    Repaint();
+    EXPECT_EQ(Stale(), 0);
+}
+
+// Random (seeded) sequences of steps, routes, wheel turns, window sizes,
+// pan drags, colour and background changes and a window opened over the
+// panes and closed again.
+TEST_F(StationPaneKeptPicture, AfterAnySequenceThePanesShowWhatAPaintFromNothingShows)
+{
+    constexpr int kSizes[][2] = {{760, 560}, {1200, 800}, {700, 500}, {1000, 480}};
+    constexpr COLORREF kColours[] = {RGB(255, 255, 255), RGB(230, 230, 200), RGB(40, 40, 60)};
+    std::mt19937 random(29);
+    gSettings.rozmiarSchematu = 1 / kZoomStep;  // reduced at the first size, enlarged at the second
+    Resize(760, 560);
+    Repaint();
+    for (int action = 0; action < 100; ++action) {
+        const unsigned what = random() % 8;
+        switch (what) {
+        case 0: Run(1 + static_cast<int>(random() % 40)); break;
+        case 1: RouteFromPlatformTwo(); break;
+        case 2: Wheel(random() % 2 ? 1 : -1); break;
+        case 3: {
+            const int* size = kSizes[random() % 4];
+            Resize(size[0], size[1]);
+            Repaint();
+            break;
+        }
+        case 4: {  // a pan drag with the middle button
+            const int dx = static_cast<int>(random() % 121) - 60, dy = static_cast<int>(random() % 81) - 40;
+            SendMessageA(gStationPane, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(300, 200));
+            SendMessageA(gStationPane, WM_MOUSEMOVE, MK_MBUTTON, MAKELPARAM(300 + dx, 200 + dy));
+            SendMessageA(gStationPane, WM_MBUTTONUP, 0, MAKELPARAM(300 + dx, 200 + dy));
+            Repaint();
+            break;
+        }
+        case 5:  // the station colour, also without the tiles loaded again as the options dialog does
+            gSettings.schematStacji = static_cast<int>(kColours[random() % 3]);
+            if (random() % 2) LoadTileBitmaps();
+            Repaint();
+            break;
+        case 6:
+            gSettings.tlo = !gSettings.tlo;
+            Repaint();
+            break;
+        default: {  // a tool window over the panes, closed: they repaint what it uncovers
+            RECT pane;
+            GetWindowRect(gStationPane, &pane);
+            HWND tool = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, "STATIC", "",
+                                        WS_POPUP | WS_VISIBLE | WS_BORDER, pane.left - 60, pane.top + 30, 400, 200,
+                                        window_, nullptr, nullptr, nullptr);
+            Settle();
+            UpdateWindow(tool);
+            DestroyWindow(tool);
+            Settle();
+            for (HWND uncovered : {gStationPane, gArrivalsBoard, gDeparturesBoard, gTrainPane}) UpdateWindow(uncovered);
+            break;
+        }
+        }
+        ASSERT_EQ(Stale(), 0) << "after action " << action << " (" << what << ")";
+        // The boards keep their pictures too; the train pane draws anew at every paint.
+        auto arrivals = [](HDC dc, int w, int h) { PaintArrivalsBoard(dc, w, h); };
+        auto departures = [](HDC dc, int w, int h) { PaintDeparturesBoard(dc, w, h); };
+        ASSERT_EQ(PixelsDifferingFromAnew(gArrivalsBoard, arrivals), 0) << action;
+        ASSERT_EQ(PixelsDifferingFromAnew(gDeparturesBoard, departures), 0) << action;
+        ASSERT_EQ(PixelsDifferingFromAnew(gTrainPane, PaintTrainPane), 0) << action;
+    }
 }
 
 }  // namespace

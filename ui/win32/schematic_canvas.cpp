@@ -113,53 +113,52 @@ void SchematicCanvas::ComposeTile(const SchematicSource& source, int row, int co
     PutTileAt(source, 2 * static_cast<size_t>(row * RegionCols(source.region) + col), x, y);
 }
 
-void SchematicCanvas::Draw(HDC dc, const SchematicSource& source, const ViewPlacement& place)
+bool SchematicCanvas::Draw(HDC dc, const SchematicSource& source, const ViewPlacement& place)
 {
     const ViewRegion& region = source.region;
     const bool patch = valid_ && source.SameButTiles(source_) &&
                        composed_.width == std::max(region.srcW, 1) && composed_.height == std::max(region.srcH, 1);
-    int firstRow = region.srcH, endRow = 0;  // of the composed pixels that changed
     if (patch) {
         const int cols = RegionCols(region);
         for (size_t i = 0; i < source.tiles.size(); i += 2) {
             if (source.tiles[i] == source_.tiles[i] && source.tiles[i + 1] == source_.tiles[i + 1]) continue;
             const int row = static_cast<int>(i / 2) / cols, col = static_cast<int>(i / 2) % cols;
             ComposeTile(source, row, col);
-            firstRow = std::min(firstRow, row * kTileSize);
-            endRow = std::max(endRow, (row + 1) * kTileSize);
+            reduction_.Changed(row * kTileSize, (row + 1) * kTileSize);
         }
     } else {
         valid_ = false;
-        if (!MakeComposed(dc, std::max(region.srcW, 1), std::max(region.srcH, 1))) return;
+        reduction_.ChangedWhole();
+        if (!MakeComposed(dc, std::max(region.srcW, 1), std::max(region.srcH, 1))) return false;
         ComposeAll(source);
     }
     source_ = source;
     valid_ = true;
-    if (place.dstW >= 1 && place.dstH >= 1 && place.dstW <= composed_.width && place.dstH <= composed_.height) {
-        DrawReduced(dc, place, !patch, firstRow, endRow);
-        return;
-    }
+    if (place.dstW >= 1 && place.dstH >= 1 && place.dstW <= composed_.width && place.dstH <= composed_.height)
+        return DrawReduced(dc, place);
     SetStretchModeForScale(dc, place.scale);
     StretchBlt(dc, place.dstX, place.dstY, place.dstW, place.dstH, composedDc_->Get(), 0, 0, region.srcW,
                region.srcH, SRCCOPY);
+    return true;
 }
 
-// The composed region reduced by averaging (all of it, or the rows that the
-// changed composed rows take part in) and copied as it is.
-void SchematicCanvas::DrawReduced(HDC dc, const ViewPlacement& place, bool whole, int firstRow, int endRow)
+// The composed region reduced by averaging and copied as it is; of the kept
+// reduced picture only what the composed one changed in since it was last
+// drawn is made again, whichever way it was drawn in between.
+bool SchematicCanvas::DrawReduced(HDC dc, const ViewPlacement& place)
 {
     if (!reducedBitmap_ || reduced_.width != place.dstW || reduced_.height != place.dstH) {
         reduced_ = {nullptr, place.dstW, place.dstH};
         reducedBitmap_.Reset(CreatePixelBuffer(reduced_.width, reduced_.height, reduced_.pixels));
-        whole = true;
+        reduction_.ChangedWhole();
     }
     ScopedMemoryDC memory(dc);
     if (!memory.Get() || !reducedBitmap_) {
         reducedBitmap_.Reset();
-        return;
+        return false;
     }
-    if (whole) ShrinkCanvas(composed_, reduced_);
-    else ShrinkCanvasRows(composed_, reduced_, firstRow, endRow);
+    reduction_.Update(composed_, reduced_);
     ScopedSelect select(memory.Get(), reducedBitmap_.Get());
     BitBlt(dc, place.dstX, place.dstY, reduced_.width, reduced_.height, memory.Get(), 0, 0, SRCCOPY);
+    return true;
 }

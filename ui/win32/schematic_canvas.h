@@ -2,7 +2,8 @@
 // the station colour and the background picture, and the same reduced to the
 // pane. Both pixel buffers are kept from paint to paint, so that when only
 // tiles have changed (a train moving on, a route set) only those tiles are
-// composed again and only the rows of the reduced picture they fall in.
+// composed again and only the rows of the reduced picture they fall in,
+// also when paints in between showed the schematic enlarged.
 #pragma once
 
 #include <windows.h>
@@ -39,15 +40,16 @@ public:
     SchematicCanvas& operator=(const SchematicCanvas&) = delete;
 
     // The schematic of `source` onto dc where `place` puts it: reduced by
-    // averaging when the pane shows it smaller, else stretched.
-    void Draw(HDC dc, const SchematicSource& source, const ViewPlacement& place);
+    // averaging when the pane shows it smaller, else stretched. False when
+    // there was no memory for its pixels and nothing was drawn.
+    bool Draw(HDC dc, const SchematicSource& source, const ViewPlacement& place);
 
 private:
     bool MakeComposed(HDC like, int width, int height);
     void PutTileAt(const SchematicSource& source, size_t at, int x, int y);
     void ComposeAll(const SchematicSource& source);
     void ComposeTile(const SchematicSource& source, int row, int col);
-    void DrawReduced(HDC dc, const ViewPlacement& place, bool whole, int firstRow, int endRow);
+    bool DrawReduced(HDC dc, const ViewPlacement& place);
 
     std::unique_ptr<ScopedMemoryDC> composedDc_;
     ScopedBitmap composedBitmap_;
@@ -55,6 +57,7 @@ private:
     TileCanvas composed_;                 ///< its pixels
     ScopedBitmap reducedBitmap_;
     TileCanvas reduced_;                  ///< its pixels
+    KeptReduction reduction_;             ///< what of reduced_ no longer shows composed_
     SchematicSource source_;              ///< what composed_ shows
     bool valid_ = false;                  ///< composed_ shows source_
 };

@@ -41,8 +41,6 @@ struct SchematicInputs {
     }
 };
 
-SchematicCanvas gSchematic;
-
 // What the labels and the event box over the schematic are drawn from.
 struct OverlayInputs {
     TrackLabelPlan labels;
@@ -55,7 +53,14 @@ struct OverlayInputs {
     }
 };
 
-KeptPicture<std::pair<SchematicInputs, OverlayInputs>> gKeptPane;  ///< the schematic, labels and event box
+// What a painter keeps from paint to paint: what the pane was drawn from
+// (the schematic, labels and event box) and the composed schematic.
+struct KeptPane {
+    KeptPicture<std::pair<SchematicInputs, OverlayInputs>> pane;
+    SchematicCanvas schematic;
+};
+
+KeptPane gKept;  ///< the pane's
 
 HFONT EventBoxFont()
 {
@@ -66,7 +71,7 @@ HFONT EventBoxFont()
 // The running game's pane: schematic, labels and event box, drawn again only
 // when what they show has changed; the schematic composes again only the
 // tiles that changed (ui/win32/schematic_canvas.h).
-void PaintRunningView(HDC dc, bool kept, Game& game, int width, int height)
+void PaintRunningView(KeptPane& pictures, HDC dc, bool kept, Game& game, int width, int height)
 {
     const ViewRegion region = StationViewRegion(game);
     const ViewPlacement place = FitStationView(gStationView, region, width, height, gSettings.rozmiarSchematu);
@@ -78,10 +83,11 @@ void PaintRunningView(HDC dc, bool kept, Game& game, int width, int height)
         OverlayInputs{PlanTrackLabels(game, gStationView, width, gUi.gameRunning, gSelection.selectedTile),
                       EventBoxLinesNow(gUi.gameRunning),
                       {TrackLabelFont(false), TrackLabelFont(true), EventBoxFont()}});
-    if (!gKeptPane.Redraw(dc, kept, std::move(now))) return;
-    const std::pair<SchematicInputs, OverlayInputs>& drawn = gKeptPane.Drawn();
+    if (!pictures.pane.Redraw(dc, kept, std::move(now))) return;
+    const std::pair<SchematicInputs, OverlayInputs>& drawn = pictures.pane.Drawn();
     FillSolid(dc, {0, 0, width, height}, static_cast<COLORREF>(colour));
-    gSchematic.Draw(dc, drawn.first.source, place);
+    // without its schematic the pane is not what it was drawn from: the next paint tries again
+    if (!pictures.schematic.Draw(dc, drawn.first.source, place)) pictures.pane.Forget();
     DrawTrackLabels(dc, drawn.second.labels, width, height);
     DrawEventBox(dc, drawn.second.events, width, height);
 }
@@ -95,17 +101,29 @@ StationBackgroundSource SetStationBackgroundSource(StationBackgroundSource sourc
     return old;
 }
 
-void PaintStationView(HDC dc, int width, int height, bool kept)
+namespace {
+
+void PaintWith(KeptPane& pictures, HDC dc, int width, int height, bool kept)
 {
     Game& game = TheGame();
     if (gUi.gameRunning && game.GridCols() >= 1 && game.GridRows() >= 1) {
-        PaintRunningView(dc, kept, game, width, height);
+        PaintRunningView(pictures, dc, kept, game, width, height);
         return;
     }
-    gKeptPane.Forget();
+    pictures.pane.Forget();
     FillSolid(dc, {0, 0, width, height}, static_cast<COLORREF>(gSettings.schematStacji));
     ClearStationViewPlacement(gStationView);
     DrawEventBox(dc, EventBoxLinesNow(gUi.gameRunning), width, height);
+}
+
+}  // namespace
+
+void PaintStationView(HDC dc, int width, int height, bool kept) { PaintWith(gKept, dc, width, height, kept); }
+
+void PaintStationViewAnew(HDC dc, int width, int height)
+{
+    KeptPane fresh;
+    PaintWith(fresh, dc, width, height, false);
 }
 
 void DrawEventBox(HDC dc, const std::vector<EventBoxLine>& lines, int width, int height)

@@ -13,6 +13,10 @@
 // unless dc still holds (`kept`) what it shows (KeptPanePainter); leaves the
 // view's scale and origin for the input and the labels.
 void PaintStationView(HDC dc, int width, int height, bool kept = false);
+// The same drawn from nothing, with pictures made for this paint alone: what
+// the pane keeps is left as it is. What the pane shows after any sequence of
+// paints is this picture of the same state.
+void PaintStationViewAnew(HDC dc, int width, int height);
 
 // The box of the lines (hints and newest events, EventBoxLinesNow) in the
 // pane's bottom-right corner.

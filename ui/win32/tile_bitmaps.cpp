@@ -118,9 +118,17 @@ const TileImage* Entry(const TileImage (&table)[N], int32_t i)
 
 HBITMAP BitmapOf(const TileImage* image) { return image ? image->bitmap.Get() : nullptr; }
 
+// The tiles are made over the station colour: whichever way the colour
+// changed, the tiles made over another one are dropped (a new generation).
+void FollowStationColour()
+{
+    if (gTilesLoaded && gTileColour != static_cast<COLORREF>(gSettings.schematStacji)) LoadTileBitmaps();
+}
+
 // Track tile `entry`, made now when it is asked for the first time since the load.
 const TileImage* TrackTile(int32_t entry)
 {
+    FollowStationColour();
     if (!gTilesLoaded || entry < 0 || entry >= kTileEntryCount) return nullptr;
     if (!gTileMade[entry]) {
         gTileMade[entry] = true;
@@ -208,7 +216,11 @@ void FreeSignalBitmaps()
     gSignalUpBitmap.Reset();
 }
 
-int32_t TileBitmapsGeneration() { return gTileGeneration; }
+int32_t TileBitmapsGeneration()
+{
+    FollowStationColour();
+    return gTileGeneration;
+}
 
 HBITMAP TileBitmap(int32_t entry) { return BitmapOf(TrackTile(entry)); }
 HBITMAP EntryNumberBitmap(int32_t n) { return BitmapOf(Marker(gEntryNumbers, n)); }

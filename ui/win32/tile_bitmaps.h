@@ -18,7 +18,8 @@ HBITMAP LoadNamedBitmap(const char* prefix, int32_t n);
 // made from now on: entry i (picture number i + 100), when first asked for, is
 // a 14 x 14 bitmap compatible with the screen in that colour with TOR<n> drawn
 // over it: keyed on white, or for family 53 on its own top-left pixel. Again
-// after the station colour changes.
+// after the station colour changes; a tile or the generation asked for after
+// a change of the colour that was not followed by a load loads them so.
 void LoadTileBitmaps();
 void FreeTileBitmaps();
 void LoadMarkerBitmaps();  // NR1..NR9, L1..L37 as they are, each read when first asked for
