@@ -20,7 +20,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     InstallCrashHandlers();
     gInstance = instance;
     SetTickSource([] { return static_cast<uint64_t>(GetTickCount64()); });
-    SetDelaysTransport(RefreshDelays);
+    // The delay refresh's thread does nothing but this call.
+    SetDelaysTransport([](const std::string& current, std::string& error) {
+        ReserveCrashStack();
+        return RefreshDelays(current, error);
+    });
     SetNotifyHooks(kMainWindowHooks);
     SetStationBackgroundSource([] { return gStationBackground; });
     ReadSettingsAtStartup(GetExeFolder());
