@@ -16,6 +16,7 @@
 #include "ui/startup.h"
 #include "ui/station_remarks.h"
 #include "ui/station_view.h"
+#include "ui/status_texts.h"
 #include "ui/ui_state.h"
 #include "ui/win32/clock_timer.h"
 #include "ui/win32/main_commands.h"
@@ -81,6 +82,8 @@ void EnterGame(const std::string& timetablePath, bool otherRemarks)
 {
     Game& game = TheGame();
     BeginGameSession();
+    // The last game's message is no word about this one.
+    SetStatusText(kStatusMessage, "");
     gStationDescription = StationDescription(timetablePath, game.StationName(), otherRemarks);
     EnableGameCommands(gMainWindow, !gStationDescription.empty());
     GridBounds region;
@@ -142,7 +145,10 @@ bool StartGameFromTimetable(HWND owner, const std::string& path, std::time_t mad
 void StartGameFromCommandLine(HWND main, const std::wstring& path)
 {
     const std::string narrow = NarrowPathFor(path);
-    if (!narrow.empty()) StartGameFromTimetable(main, narrow);
+    if (narrow.empty())
+        ReportUnopenablePath(main);
+    else
+        StartGameFromTimetable(main, narrow);
 }
 
 bool LoadGame(HWND owner, const std::wstring& widePath)

@@ -86,6 +86,7 @@ void OnKeyDown(HWND window, WPARAM key)
         gWindowServices.openPreviewDialog(window);
     } else if (key == VK_ESCAPE && CancelRouteLaying()) {
         SetStatusText(1, "Układanie drogi przerwane");
+        UpdateStatusBar();
         InvalidateAllPanes();
     }
 }
@@ -174,6 +175,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_ACTIVATEAPP:
         gUi.appActive = wParam != 0;
         if (gUi.appActive) ResetClockTickBase();
+        UpdateStatusBar();
         return 0;
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:
