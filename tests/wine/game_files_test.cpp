@@ -159,10 +159,13 @@ TEST_F(GameFiles, CommandLineTimetableStartsTheGame)
     GetCurrentDirectoryA(MAX_PATH, current);
     EXPECT_EQ(std::string(current) + "\\", folder_);  // the timetable's folder
 
-    // A path whose folder does not exist is reported, and the game runs on.
+    // A path whose folder, or file, is not there is reported, and the game
+    // runs on.
     StartGameFromCommandLine(window_, Wide(folder_ + "brak\\Testowo.roz"));
-    ASSERT_EQ(gMessages.size(), 1u);
+    StartGameFromCommandLine(window_, Wide(folder_ + "Brak.roz"));
+    ASSERT_EQ(gMessages.size(), 2u);
     EXPECT_EQ(gMessages[0].text, "Nie udało się otworzyć pliku z tej ścieżki.");
+    EXPECT_EQ(gMessages[1].text, "Nie udało się otworzyć pliku z tej ścieżki.");
     EXPECT_EQ(gNewGameDialogs, 1);
     EXPECT_EQ(Title(window_), kTestowoTitle);
 }

@@ -144,7 +144,10 @@ bool StartGameFromTimetable(HWND owner, const std::string& path, std::time_t mad
 
 void StartGameFromCommandLine(HWND main, const std::wstring& path)
 {
-    const std::string narrow = NarrowPathFor(path);
+    // A name alone narrows whether or not the file is there: one that is not
+    // is reported as the file dialog's road reports a path it cannot open.
+    const bool there = GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const std::string narrow = there ? NarrowPathFor(path) : std::string();
     if (narrow.empty())
         ReportUnopenablePath(main);
     else
