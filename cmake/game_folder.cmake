@@ -3,9 +3,10 @@
 # command and zipped by the package target.
 
 # The exe ships without its DWARF sections (about 40 MB the process would map):
-# they stay in bin/semarion.debug, which the exe names through its debug link,
-# so the symbol handler beside it and addr2line on crash.log addresses find them.
-set(SEMARION_DEBUG_FILE semarion.debug)
+# they stay in bin/semarion.exe.debug, named after the module as crash.log
+# names it, which the exe names through its debug link, so the symbol handler
+# beside it and tools/crash_lines.sh on crash.log addresses find them.
+set(SEMARION_DEBUG_FILE semarion.exe.debug)
 add_custom_command(TARGET semarion POST_BUILD
   COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE_NAME:semarion> ${SEMARION_DEBUG_FILE}
   COMMAND ${CMAKE_STRIP} --strip-debug $<TARGET_FILE_NAME:semarion>

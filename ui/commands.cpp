@@ -129,6 +129,12 @@ const char* ToggleHints()
                                  : "Podpowiedzi wyłączone.";
 }
 
+std::string HelpFailedText(const std::string& contentsPath, const std::string& bookPath, bool contentsFound)
+{
+    if (contentsFound) return "Nie udało się otworzyć pomocy: " + contentsPath;
+    return "Pomoc nie jest zainstalowana. Program szuka jej w pliku " + contentsPath + " albo " + bookPath + ".";
+}
+
 bool SteamCommandEnabled(int id)
 {
     int point = SelectedPoint();

@@ -74,3 +74,7 @@ bool SteamCommandEnabled(int id);         // kCmdExtinguish or kCmdFireUp
 const char* RunSteamCommand(int id);      // refusal text, or null when done
 std::string RealTimeFromNow(int localHour, int localMinute);  // status text
 bool CancelRouteLaying();                 // Esc: true when a route was being laid
+// "Spis treści" that opened nothing: neither the contents page nor the help
+// book is there (no help installed), or the page is and could not be opened.
+std::string HelpFailedText(const std::string& contentsPath, const std::string& bookPath, bool contentsFound);
+constexpr const char kHelpCaption[] = "Pomoc";

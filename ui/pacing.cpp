@@ -66,12 +66,17 @@ int ClockTicksForTimer()
     return n;
 }
 
+const char* const kPauseReasons[kPauseReasonCount] = {
+    "układasz drogę - Esc przerywa",
+    "otwarty podgląd składu",
+    "okno gry nieaktywne",
+};
+
 const char* PauseReason()
 {
-    if (gSettings.pauzaZaznaczanie && (gSelection.routeLaying || gSelection.candidatesShown))
-        return "układasz drogę - Esc przerywa";
-    if (gSettings.pauzaPodglad && gUi.previewOpen) return "otwarty podgląd składu";
-    if (gSettings.pauzaNieaktywne && !gUi.appActive) return "okno gry nieaktywne";
+    if (gSettings.pauzaZaznaczanie && (gSelection.routeLaying || gSelection.candidatesShown)) return kPauseReasons[0];
+    if (gSettings.pauzaPodglad && gUi.previewOpen) return kPauseReasons[1];
+    if (gSettings.pauzaNieaktywne && !gUi.appActive) return kPauseReasons[2];
     return nullptr;
 }
 

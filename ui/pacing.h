@@ -25,7 +25,10 @@ int TimerPeriodMs();         // 1000 / SpeedFactor() clamped to 40..1000, rounde
 void ResetClockTickBase();   // no catching up after this moment
 int ClockTicksForTimer();    // steps for this timer message, 1..300
 
-// Why the simulation stands still without the player's pause, or null.
+// Why the simulation stands still without the player's pause, or null: a
+// route being laid, the consist preview open, the game window inactive.
+constexpr int kPauseReasonCount = 3;
+extern const char* const kPauseReasons[kPauseReasonCount];
 const char* PauseReason();
 bool IsAutoPaused();
 

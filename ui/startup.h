@@ -14,6 +14,10 @@ std::string FolderOfPath(const std::string& path);
 // (left as "\.." in the string).
 std::string ChooseGameFolder(const std::string& exeFolder, bool hasStationsFolder);
 
+// The exit code of a start that could not make the program's windows (under
+// Wine: no display driver); standard error says why.
+constexpr int kExitNoWindow = 4;
+
 // What follows the program name on the command line, trimmed of blanks and tabs
 // and of one pair of enclosing quotes: the timetable to start, or empty.
 std::wstring TimetableArgument(const std::wstring& commandLine);

@@ -158,4 +158,7 @@ void StationPaneClick(Game& game, bool rightButton, int x, int y, bool byTile)
         FirstRouteClick(game, tile);
     else if (gSelection.selectedTile != 0)
         SecondRouteClick(game, tile);
+    // A route begun or ended stops the clock or lets it go: the clock part
+    // says so now, not at the next step.
+    NotifyStatusBar();
 }

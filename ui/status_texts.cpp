@@ -8,27 +8,49 @@
 #include "ui/pacing.h"
 #include "ui/ui_state.h"
 
-StatusBarEdges StatusBarPartEdges(int clientWidth)
+namespace {
+
+constexpr int kScoreEdge = 120;
+constexpr int kMinClockWidth = 170;
+
+// The clock text for a time of day (HHMM and seconds), the player's pause
+// and the automatic pause's reason (null when none).
+std::string ClockText(int hhmm, int seconds, bool paused, const char* reason)
+{
+    int h = hhmm / 100, m = hhmm % 100;
+    char text[160];
+    if (paused)
+        std::snprintf(text, sizeof text, "Godzina: %02d:%02d:%02d  (pauza)", h, m, seconds);
+    else if (reason)
+        std::snprintf(text, sizeof text, "Godzina: %02d:%02d:%02d  (pauza: %s)", h, m, seconds, reason);
+    else
+        std::snprintf(text, sizeof text, "Godzina: %02d:%02d:%02d", h, m, seconds);
+    return text;
+}
+
+}  // namespace
+
+StatusBarEdges StatusBarPartEdges(int clientWidth, int clockWidth)
 {
     int width = clientWidth < 400 ? 400 : clientWidth;
-    int message = width - 170 > 180 ? width - 170 : 180;
-    return StatusBarEdges{{120, message, -1}};
+    int clock = clockWidth > kMinClockWidth ? clockWidth : kMinClockWidth;
+    int message = width - clock > kScoreEdge ? width - clock : kScoreEdge;
+    return StatusBarEdges{{kScoreEdge, message, -1}};
 }
 
 std::string ClockStatusText()
 {
     if (!gUi.gameRunning) return std::string();
-    int hhmm = TheGame().Now();
-    int h = hhmm / 100, m = hhmm % 100, s = TheGame().Seconds();
-    char text[160];
-    const char* reason = PauseReason();
-    if (gUi.paused)
-        std::snprintf(text, sizeof text, "Godzina: %02d:%02d:%02d  (pauza)", h, m, s);
-    else if (reason)
-        std::snprintf(text, sizeof text, "Godzina: %02d:%02d:%02d  (pauza: %s)", h, m, s, reason);
-    else
-        std::snprintf(text, sizeof text, "Godzina: %02d:%02d:%02d", h, m, s);
-    return text;
+    return ClockText(TheGame().Now(), TheGame().Seconds(), gUi.paused, PauseReason());
+}
+
+std::vector<std::string> ClockStatusTextKinds()
+{
+    constexpr int kLatestHHMM = 2359;
+    constexpr int kLatestSecond = 59;
+    std::vector<std::string> kinds = {ClockText(kLatestHHMM, kLatestSecond, true, nullptr)};
+    for (const char* reason : kPauseReasons) kinds.push_back(ClockText(kLatestHHMM, kLatestSecond, false, reason));
+    return kinds;
 }
 
 std::string ScoreStatusText()

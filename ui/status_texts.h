@@ -2,21 +2,27 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Part 0 the score, part 1 the message line, part 2 the clock.
 constexpr int kStatusScore = 0;
 constexpr int kStatusMessage = 1;
 constexpr int kStatusClock = 2;
 
-// Right edges of the three parts for a client width (counted as at least 400);
-// the last is -1: to the window's end.
+// Right edges of the three parts for a client width (counted as at least 400)
+// and the width the clock part's longest text needs: the clock part is at
+// least 170 wide and wide enough for it, and the message line gives way down
+// to nothing. The last edge is -1: to the window's end.
 struct StatusBarEdges {
     int edges[3];  ///< right edge of each part
 };
-StatusBarEdges StatusBarPartEdges(int clientWidth);
+StatusBarEdges StatusBarPartEdges(int clientWidth, int clockWidth);
 
 // The clock part: empty without a game, else the game time with the pause or
 // its automatic reason.
 std::string ClockStatusText();
+// Every kind of text the clock part shows while a game runs, the pause and
+// each of its reasons: the part is made as wide as the widest.
+std::vector<std::string> ClockStatusTextKinds();
 // The score part while a game runs: "Gra testowa" or the penalty points.
 std::string ScoreStatusText();

@@ -77,6 +77,8 @@ int RunTimerMessage()
 {
     if (!gUi.gameRunning || gUi.paused || IsAutoPaused()) {
         ResetClockTickBase();
+        // A pause that began or ended anywhere shows in the clock part.
+        NotifyStatusBar();
         return 0;
     }
     Game& game = TheGame();

@@ -8,6 +8,9 @@
 //   driver statustext TITLE PART
 //                               prints the text of a status bar part (code
 //                               page 1250, as the program holds it)
+//   driver statusfit TITLE PART prints the room a status bar part gives its
+//                               text and the width of the text, in pixels
+//   driver foreground SECONDS   holds a window of its own in the foreground
 //   driver pane TITLE ID        prints the screen x, y of the client area of
 //                               the window's child ID and its width, height
 //   driver slide TITLE ID POS   moves a dialog's trackbar as a drag would
@@ -32,6 +35,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -67,27 +71,91 @@ int PrintStatusBar(HWND hwnd)
     return 0;
 }
 
-// The status bar's text lives in the program's process: the bar writes it
-// into a buffer made there, which is read back from here.
-int PrintStatusText(HWND hwnd, int part)
+HWND StatusBarOf(HWND hwnd) { return FindWindowExA(hwnd, nullptr, STATUSCLASSNAMEA, nullptr); }
+
+// What the status bar answers to `message` about a part lives in the
+// program's process: the bar writes it into a buffer made there, which is
+// read back from here; `size` must hold the whole answer.
+bool AskStatusBar(HWND bar, UINT message, int part, void* answer, SIZE_T size)
 {
-    HWND bar = FindWindowExA(hwnd, nullptr, STATUSCLASSNAMEA, nullptr);
     DWORD processId = 0;
-    GetWindowThreadProcessId(hwnd, &processId);
+    GetWindowThreadProcessId(bar, &processId);
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-    if (!bar || !process) return 1;
-    constexpr SIZE_T kSize = 1024;
-    void* remote = VirtualAllocEx(process, nullptr, kSize, MEM_COMMIT, PAGE_READWRITE);
-    char text[kSize] = {};
+    if (!process) return false;
+    void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
     bool read = false;
-    if (remote && LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(part), 0)) < kSize) {
-        SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(remote));
-        read = ReadProcessMemory(process, remote, text, kSize - 1, nullptr) != 0;
+    if (remote) {
+        SendMessageA(bar, message, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(remote));
+        read = ReadProcessMemory(process, remote, answer, size, nullptr) != 0;
     }
     if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
-    if (!read) return 1;
+    return read;
+}
+
+bool TextFits(HWND bar, int part, size_t characters)
+{
+    return LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0)) < characters;
+}
+
+int PrintStatusText(HWND hwnd, int part)
+{
+    char text[1024] = {};
+    HWND bar = StatusBarOf(hwnd);
+    if (!bar || !TextFits(bar, part, sizeof text) || !AskStatusBar(bar, SB_GETTEXTA, part, text, sizeof text - 1))
+        return 1;
     std::printf("%s\n", text);
+    return 0;
+}
+
+// The room a part gives its text (the size grip, which the last part
+// shares, left out) and the width of the text it shows, in the font every
+// status bar takes from the system.
+int PrintStatusFit(HWND hwnd, int part)
+{
+    wchar_t text[512] = {};
+    RECT rect = {};
+    HWND bar = StatusBarOf(hwnd);
+    if (!bar || !TextFits(bar, part, std::size(text)) ||
+        !AskStatusBar(bar, SB_GETTEXTW, part, text, sizeof text - sizeof(wchar_t)) ||
+        !AskStatusBar(bar, SB_GETRECT, part, &rect, sizeof rect))
+        return 1;
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT font = CreateFontIndirectW(&metrics.lfStatusFont);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    const bool grip = (GetWindowLongPtrA(bar, GWL_STYLE) & SBARS_SIZEGRIP) != 0;
+    std::printf("%ld %ld\n", rect.right - rect.left - (grip ? GetSystemMetrics(SM_CXVSCROLL) : 0), extent.cx);
+    return 0;
+}
+
+// A window of the driver's own in the foreground for a while: the program
+// is then not the active one.
+int HoldForeground(int seconds)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "SemarionDriverForeground";
+    RegisterClassA(&wc);
+    HWND window = CreateWindowA(wc.lpszClassName, "Semarion driver", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                nullptr, nullptr, wc.hInstance, nullptr);
+    if (!window) return 1;
+    SetForegroundWindow(window);
+    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
+    MSG msg;
+    while (static_cast<LONG>(end - GetTickCount()) > 0) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        Sleep(20);
+    }
+    DestroyWindow(window);
     return 0;
 }
 
@@ -226,10 +294,11 @@ int main(int argc, char** argv)
     if (argc >= 4 && std::strcmp(argv[1], "wait") == 0)
         return WaitForWindow(argv[2], std::atoi(argv[3])) ? 0 : 1;
     if (argc == 2 && std::strcmp(argv[1], "dialogs") == 0) return EnumWindows(PrintDialog, 0) ? 0 : 1;
+    if (argc == 3 && std::strcmp(argv[1], "foreground") == 0) return HoldForeground(std::atoi(argv[2]));
     if (argc < 3) {
         std::fprintf(stderr,
-                     "usage: driver wait|close|command|menu|statusbar|statustext|pane|slide|click|settext|text|filedialog|"
-                     "memory TITLE [...] | driver dialogs\n");
+                     "usage: driver wait|close|command|menu|statusbar|statustext|statusfit|pane|slide|click|settext|"
+                     "text|filedialog|memory TITLE [...] | driver dialogs | driver foreground SECONDS\n");
         return 2;
     }
     HWND hwnd = FindWindowA(nullptr, argv[2]);
@@ -241,6 +310,7 @@ int main(int argc, char** argv)
     if (std::strcmp(argv[1], "memory") == 0) return PrintMemory(hwnd);
     if (std::strcmp(argv[1], "statusbar") == 0) return PrintStatusBar(hwnd);
     if (argc >= 4 && std::strcmp(argv[1], "statustext") == 0) return PrintStatusText(hwnd, std::atoi(argv[3]));
+    if (argc >= 4 && std::strcmp(argv[1], "statusfit") == 0) return PrintStatusFit(hwnd, std::atoi(argv[3]));
     if (argc >= 4 && std::strcmp(argv[1], "pane") == 0) return PrintPane(hwnd, std::atoi(argv[3]));
     if (argc >= 5 && std::strcmp(argv[1], "slide") == 0) return Slide(hwnd, std::atoi(argv[3]), std::atoi(argv[4]));
     if (argc >= 4 && std::strcmp(argv[1], "click") == 0) return Click(hwnd, std::atoi(argv[3]));

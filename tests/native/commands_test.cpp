@@ -3,6 +3,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "simulation/disruptions.h"
 #include "simulation/routes.h"
@@ -154,11 +155,22 @@ TEST_F(Commands, StatusBarTexts)
     TheGame().SetTestGame(true);
     EXPECT_EQ(ScoreStatusText(), "Gra testowa");
 
-    EXPECT_EQ(StatusBarPartEdges(900).edges[1], 730);
-    EXPECT_EQ(StatusBarPartEdges(300).edges[1], 230);
-    EXPECT_EQ(StatusBarPartEdges(400).edges[1], 230);
-    EXPECT_EQ(StatusBarPartEdges(0).edges[0], 120);
-    EXPECT_EQ(StatusBarPartEdges(0).edges[2], -1);
+    // Every kind of clock text, the widest among them the route's 57 letters.
+    std::vector<std::string> kinds = ClockStatusTextKinds();
+    ASSERT_EQ(kinds.size(), 4u);
+    EXPECT_EQ(kinds[0], "Godzina: 23:59:59  (pauza)");
+    EXPECT_EQ(kinds[1], "Godzina: 23:59:59  (pauza: układasz drogę - Esc przerywa)");
+    EXPECT_EQ(kinds[2], "Godzina: 23:59:59  (pauza: otwarty podgląd składu)");
+    EXPECT_EQ(kinds[3], "Godzina: 23:59:59  (pauza: okno gry nieaktywne)");
+
+    // The clock part is 170 wide or as wide as its text needs; the message
+    // line gives way, down to nothing.
+    EXPECT_EQ(StatusBarPartEdges(900, 0).edges[1], 730);
+    EXPECT_EQ(StatusBarPartEdges(900, 330).edges[1], 570);
+    EXPECT_EQ(StatusBarPartEdges(300, 100).edges[1], 230);
+    EXPECT_EQ(StatusBarPartEdges(400, 330).edges[1], 120);
+    EXPECT_EQ(StatusBarPartEdges(0, 0).edges[0], 120);
+    EXPECT_EQ(StatusBarPartEdges(0, 0).edges[2], -1);
 }
 
 }  // namespace

@@ -144,6 +144,7 @@ TEST_F(GameFiles, CommandLineTimetableStartsTheGame)
     EXPECT_NE(ItemState(kCmdSaveGameAs) & MF_GRAYED, 0u);
     SendMessageA(window_, WM_COMMAND, kCmdSaveGameAs, 0);
     EXPECT_TRUE(gDialogs.empty());
+    SetStatusText(1, "Parowóz Ol49 nabrał wody na L1");
     StartGameFromCommandLine(window_, Wide(folder_ + "Testowo.roz"));
     SendMessageA(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(GetMenu(window_), 0)), 0);
     EXPECT_EQ(ItemState(kCmdSaveGame) & MF_GRAYED, 0u);
@@ -163,14 +164,20 @@ TEST_F(GameFiles, CommandLineTimetableStartsTheGame)
     EXPECT_EQ(ItemState(kCmdRealTime) & MF_GRAYED, 0u);
     EXPECT_TRUE(gCurrentSavePath.empty());
     EXPECT_EQ(StatusText(2), "Godzina: 05:00:00");
+    EXPECT_EQ(StatusText(1), "");  // no word of the game before
     char current[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, current);
     EXPECT_EQ(std::string(current) + "\\", folder_);  // the timetable's folder
 
-    // A path whose folder does not exist is let go without a word.
+    // A path whose folder, or file, is not there is reported, and the game
+    // runs on.
     StartGameFromCommandLine(window_, Wide(folder_ + "brak\\Testowo.roz"));
-    EXPECT_TRUE(gMessages.empty());
+    StartGameFromCommandLine(window_, Wide(folder_ + "Brak.roz"));
+    ASSERT_EQ(gMessages.size(), 2u);
+    EXPECT_EQ(gMessages[0].text, "Nie udało się otworzyć pliku z tej ścieżki.");
+    EXPECT_EQ(gMessages[1].text, "Nie udało się otworzyć pliku z tej ścieżki.");
     EXPECT_EQ(gNewGameDialogs, 1);
+    EXPECT_EQ(Title(window_), kTestowoTitle);
 }
 
 TEST_F(GameFiles, ARefusedTimetableLeavesTheRunningGameOrNone)

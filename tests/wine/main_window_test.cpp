@@ -81,8 +81,19 @@ TEST_F(MainWindow, PanesAndStatusBarAreMadeAndLaidOut)
     RECT client, bar, station;
     GetClientRect(window_, &client);
     EXPECT_EQ(edges[0], 120);
-    EXPECT_EQ(edges[1], client.right - 170);
     EXPECT_EQ(edges[2], -1);
+    // The message line gives way to the clock part's longest text, whole in
+    // the bar's own font with room for the part's edges.
+    HDC dc = GetDC(gStatusBar);
+    HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(gStatusBar, WM_GETFONT, 0, 0)));
+    const std::wstring longest = L"Godzina: 23:59:59  (pauza: układasz drogę - Esc przerywa)";
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, longest.c_str(), static_cast<int>(longest.size()), &extent);
+    SelectObject(dc, font);
+    ReleaseDC(gStatusBar, dc);
+    EXPECT_GT(extent.cx, 170);
+    EXPECT_GE(client.right - edges[1], extent.cx + 6);
+    EXPECT_LT(client.right - edges[1], extent.cx + 60);
 
     // no game: the station pane takes everything above the status bar
     GetWindowRect(gStatusBar, &bar);
@@ -254,11 +265,14 @@ TEST_F(MainWindow, TimerDrivesTheStepsAndStopsBeforeTheSaveQuestion)
     EXPECT_EQ(StatusText(2), "Godzina: 05:00:10");
     EXPECT_EQ(StatusText(0), "Punkty karne: 5");
 
+    // Standing still, and saying why from the moment the window is left.
     SendMessageA(window_, WM_ACTIVATEAPP, FALSE, 0);
     EXPECT_FALSE(gUi.appActive);
+    EXPECT_EQ(StatusText(2), "Godzina: 05:00:10  (pauza: okno gry nieaktywne)");
     SendMessageA(window_, WM_TIMER, 1, 0);
-    EXPECT_EQ(StatusText(2), "Godzina: 05:00:10");  // standing still: not even repainted
+    EXPECT_EQ(StatusText(2), "Godzina: 05:00:10  (pauza: okno gry nieaktywne)");
     SendMessageA(window_, WM_ACTIVATEAPP, TRUE, 0);
+    EXPECT_EQ(StatusText(2), "Godzina: 05:00:10");
 
     Command(kCmdRealTime);  // starts timer 1
     ASSERT_NE(gClockDriver.timerId, 0u);

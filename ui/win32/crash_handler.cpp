@@ -43,9 +43,15 @@ bool ModuleOffset(DWORD64 address, char (&name)[MAX_PATH], DWORD64& offset)
     return true;
 }
 
-void WriteFrame(FILE* log, HANDLE process, int index, void* frame)
+// One frame's line; false, and nothing written, for a frame outside every
+// loaded module: past the system's callback dispatcher the walk reads what
+// is no frame at all, and nothing after it is worth a line.
+bool WriteFrame(FILE* log, HANDLE process, int index, void* frame)
 {
     DWORD64 address = reinterpret_cast<DWORD64>(frame);
+    char module[MAX_PATH] = {};
+    DWORD64 offset = 0;
+    if (!ModuleOffset(address, module, offset)) return false;
     alignas(SYMBOL_INFO) char storage[sizeof(SYMBOL_INFO) + 256] = {};
     SYMBOL_INFO* symbol = reinterpret_cast<SYMBOL_INFO*>(storage);
     symbol->SizeOfStruct = sizeof(SYMBOL_INFO);
@@ -57,13 +63,11 @@ void WriteFrame(FILE* log, HANDLE process, int index, void* frame)
 
     bool hasSymbol = SymFromAddr(process, address, &displacement, symbol);
     bool hasLine = hasSymbol && SymGetLineFromAddr64(process, address, &lineDisplacement, &line);
-    char module[MAX_PATH] = {};
-    DWORD64 offset = 0;
-    bool inModule = ModuleOffset(address, module, offset);
     std::string text = CrashFrameLine(index, address, hasSymbol ? symbol->Name : nullptr, displacement,
-                                      hasLine ? line.FileName : nullptr, hasLine ? line.LineNumber : 0,
-                                      inModule ? module : nullptr, offset);
+                                      hasLine ? line.FileName : nullptr, hasLine ? line.LineNumber : 0, module,
+                                      offset);
     std::fputs(text.c_str(), log);
+    return true;
 }
 
 }  // namespace
@@ -117,7 +121,8 @@ LONG WINAPI CrashHandler(EXCEPTION_POINTERS* info)
     SymInitialize(process, nullptr, TRUE);
     void* frames[kMaxCrashFrames] = {};
     USHORT count = RtlCaptureStackBackTrace(0, kMaxCrashFrames, frames, nullptr);
-    for (USHORT i = 0; i < count; ++i) WriteFrame(log, process, i, frames[i]);
+    for (USHORT i = 0; i < count && WriteFrame(log, process, i, frames[i]); ++i) {
+    }
     std::fclose(log);
     return EXCEPTION_EXECUTE_HANDLER;
 }
@@ -145,8 +150,31 @@ constexpr DWORD kFatalAppExit = 0x40000015;
 
 }  // namespace
 
+// Windows commits a stack as it grows, behind a guard page that moves down
+// with it, and keeps the guarantee below that page. Wine commits the whole
+// stack at once with its guard at the very bottom, where no guarantee fits:
+// a guard page of our own above the guarantee makes Wine's stack growth
+// start there, and it then stops with the guarantee still free. On Windows
+// that page is not committed yet and is left alone.
+void ReserveCrashStack()
+{
+    ULONG size = kCrashStackBytes;
+    SetThreadStackGuarantee(&size);
+    MEMORY_BASIC_INFORMATION stack = {};
+    if (!VirtualQuery(&stack, &stack, sizeof stack)) return;
+    SYSTEM_INFO system;
+    GetSystemInfo(&system);
+    char* guard = static_cast<char*>(stack.AllocationBase) + 2 * system.dwPageSize + kCrashStackBytes;
+    MEMORY_BASIC_INFORMATION page = {};
+    DWORD old = 0;
+    if (VirtualQuery(guard, &page, sizeof page) && page.State == MEM_COMMIT && page.Protect == PAGE_READWRITE &&
+        guard < reinterpret_cast<char*>(&stack))
+        VirtualProtect(guard, system.dwPageSize, PAGE_READWRITE | PAGE_GUARD, &old);
+}
+
 void InstallCrashHandlers()
 {
+    ReserveCrashStack();
     SetUnhandledExceptionFilter(CrashHandler);
     std::set_terminate(LogTermination);
 }

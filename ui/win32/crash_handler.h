@@ -10,8 +10,16 @@ LONG WINAPI CrashHandler(EXCEPTION_POINTERS* info);
 
 // Installs CrashHandler as the process's unhandled-exception filter: a fault
 // or a C++ exception that leaves a thread or the start-up code unhandled; and
-// logs a std::terminate the same way before it ends the program.
+// logs a std::terminate the same way before it ends the program. Reserves
+// the calling thread's crash stack.
 void InstallCrashHandlers();
+
+// A stack overflow leaves its handler only the stack the thread has kept in
+// reserve, and the log (the C library's file, the symbol handler) needs far
+// more than the system's default: without it the process dies unlogged.
+// Every thread the program makes calls this first.
+constexpr ULONG kCrashStackBytes = 128 * 1024;
+void ReserveCrashStack();
 
 // Calls a window or dialog procedure inside a guard: a fault or a C++
 // exception that leaves the procedure (nothing inside it handled it) is

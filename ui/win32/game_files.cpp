@@ -18,6 +18,7 @@
 #include "ui/startup.h"
 #include "ui/station_remarks.h"
 #include "ui/station_view.h"
+#include "ui/status_texts.h"
 #include "ui/win32/clock_timer.h"
 #include "ui/win32/main_commands.h"
 #include "ui/win32/main_window.h"
@@ -92,6 +93,8 @@ void EnterGame(const std::string& timetablePath, bool otherRemarks)
 {
     Game& game = TheGame();
     BeginGameSession();
+    // The last game's message is no word about this one.
+    SetStatusText(kStatusMessage, "");
     gStationDescription = StationDescription(timetablePath, game.StationName(), otherRemarks);
     EnableGameCommands(gMainWindow, !gStationDescription.empty());
     GridBounds region;
@@ -157,8 +160,14 @@ bool StartGameFromTimetable(HWND owner, const std::string& path, std::time_t mad
 
 void StartGameFromCommandLine(HWND main, const std::wstring& path)
 {
-    const std::string narrow = NarrowPathFor(path);
-    if (!narrow.empty()) StartGameFromTimetable(main, narrow);
+    // A name alone narrows whether or not the file is there: one that is not
+    // is reported as the file dialog's road reports a path it cannot open.
+    const bool there = GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const std::string narrow = there ? NarrowPathFor(path) : std::string();
+    if (narrow.empty())
+        ReportUnopenablePath(main);
+    else
+        StartGameFromTimetable(main, narrow);
 }
 
 bool LoadGame(HWND owner, const std::wstring& widePath)

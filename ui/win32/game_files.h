@@ -26,8 +26,8 @@ void ReportUnopenablePath(HWND owner);  // NarrowPathFor gave nothing for the pl
 // was: false. A timetable made for the game gives the moment its making
 // began (LoadDelaysFile).
 bool StartGameFromTimetable(HWND owner, const std::string& path, std::time_t madeSince = 0);
-// The timetable named on the command line; a path that cannot be narrowed is
-// ignored.
+// The timetable named on the command line; a file that is not there, or
+// whose path cannot be narrowed, is reported as the menu's road reports it.
 void StartGameFromCommandLine(HWND main, const std::wstring& path);
 
 // Loads a saved game; false, reported and with the running game, its save

@@ -81,13 +81,28 @@ void RealTime(HWND)
     SetStatusText(1, RealTimeFromNow(local.wHour, local.wMinute).c_str());
 }
 
+// The game folder as the player finds it, its "\.." resolved.
+std::string FullGameFolder()
+{
+    char full[MAX_PATH];
+    DWORD length = GetFullPathNameA(gGameFolder.c_str(), MAX_PATH, full, nullptr);
+    return length > 0 && length < MAX_PATH ? std::string(full, length) : gGameFolder;
+}
+
+// The help book is looked for in the game folder: the current folder, where
+// a bare name would be looked for, follows the files the player opens.
 void Help(HWND main)
 {
-    std::wstring contents = AnsiToWide(gGameFolder) + L"\\help\\spis.html";
-    if (GetFileAttributesW(contents.c_str()) != INVALID_FILE_ATTRIBUTES)
-        ShellExecuteW(main, L"open", contents.c_str(), nullptr, nullptr, SW_SHOW);
-    else
-        ShellExecuteA(main, "open", "semarion.chm", nullptr, nullptr, SW_SHOW);
+    const std::string folder = FullGameFolder();
+    const std::string contents = folder + "\\help\\spis.html", book = folder + "\\semarion.chm";
+    const std::wstring wideContents = AnsiToWide(contents);
+    const bool found = GetFileAttributesW(wideContents.c_str()) != INVALID_FILE_ATTRIBUTES;
+    HINSTANCE opened = found ? ShellExecuteW(main, L"open", wideContents.c_str(), nullptr, nullptr, SW_SHOW)
+                             : ShellExecuteA(main, "open", book.c_str(), nullptr, nullptr, SW_SHOW);
+    // ShellExecute's success is a value above 32.
+    if (reinterpret_cast<INT_PTR>(opened) <= 32)
+        MessageBoxCp1250(main, HelpFailedText(contents, book, found).c_str(), kHelpCaption,
+                         MB_OK | MB_ICONINFORMATION);
 }
 
 struct CommandHandler {

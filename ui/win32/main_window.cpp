@@ -98,6 +98,7 @@ void OnKeyDown(HWND window, WPARAM key)
         gWindowServices.openPreviewDialog(window);
     } else if (key == VK_ESCAPE && CancelRouteLaying()) {
         SetStatusText(1, "Układanie drogi przerwane");
+        UpdateStatusBar();
         InvalidateAllPanes();
     }
 }
@@ -189,6 +190,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_ACTIVATEAPP:
         gUi.appActive = wParam != 0;
         if (gUi.appActive) ResetClockTickBase();
+        UpdateStatusBar();
         return 0;
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:

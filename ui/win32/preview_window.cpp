@@ -16,6 +16,7 @@
 #include "ui/win32/h_scroll_bar.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/pane_paint.h"
+#include "ui/win32/status_bar.h"
 #include "ui/win32/tool_dialog.h"
 #include "ui/win32/vehicle_pictures.h"
 
@@ -106,7 +107,9 @@ void OpenPreviewDialog(HWND owner)
 {
     if (!CanOpenPreview(TheGame(), gSelection.selectedTile)) return;
     gUi.previewOpen = true;
+    UpdateStatusBar();
     DialogBoxParamW(gInstance, MAKEINTRESOURCEW(kPreviewDialog), owner, GuardedDialogProc<PreviewDialogProc>, 0);
     gUi.previewOpen = false;
     ResetClockTickBase();
+    UpdateStatusBar();
 }
