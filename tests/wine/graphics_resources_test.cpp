@@ -135,15 +135,19 @@ TEST_F(GraphicsResources, FontsAreEastEuropeanAndTheScaledOnesFollowTheScale)
     EXPECT_EQ(logFont(FontId::kPreviewSmallFont).lfHeight, -12);  // 9 x 1.35 = 12.15
 
     const HFONT label = UiFont(FontId::kLabelFont);
+    const int32_t generation = FontsGeneration();
     gSettings.powiekszeniePodgladu = 2.0;
     CreateScaledFonts(2.0);
     EXPECT_EQ(UiFont(FontId::kLabelFont), label);  // fixed fonts are kept
+    EXPECT_NE(FontsGeneration(), generation);  // a new font may get a deleted one's handle
     EXPECT_EQ(logFont(FontId::kBoardFont).lfHeight, -24);
     EXPECT_EQ(logFont(FontId::kBoardSmallFont).lfHeight, -20);
     EXPECT_EQ(logFont(FontId::kPreviewFont).lfHeight, -48);
 
+    const int32_t scaled = FontsGeneration();
     DeleteFonts();
     for (int i = 0; i < kFontCount; ++i) EXPECT_EQ(UiFont(static_cast<FontId>(i)), nullptr) << i;
+    EXPECT_NE(FontsGeneration(), scaled);
 }
 
 TEST_F(GraphicsResources, LevelBarsFrameFillAndClamp)

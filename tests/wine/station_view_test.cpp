@@ -173,7 +173,7 @@ TEST_F(StationViewPaint, TheBackgroundPictureShowsThroughTheTracksWhite)
         ScopedBrush green(CreateSolidBrush(RGB(0, 200, 0)));
         FillRect(memory.Get(), &all, green.Get());
     }
-    SetStationBackgroundSource([] { return background.Get(); });
+    SetStationBackgroundSource([] { return StationBackground{background.Get(), 1}; });
     gSettings.opisyTorow = false;
     gSettings.rozmiarSchematu = 2.0;  // big pixels: no edge falls between two tile rows
     Canvas canvas(kWidth, kHeight, RGB(1, 2, 3));
@@ -247,7 +247,7 @@ protected:
         gStationView = StationViewState();
         game_ = std::make_unique<SampleGame>("Testowo");
         gUi.paused = true;
-        SetStationBackgroundSource([] { return Background(); });
+        SetStationBackgroundSource([] { return StationBackground{Background(), 1}; });
         Resize(900, 600);
         ShowWindow(window_, SW_SHOWNOACTIVATE);
         Settle();

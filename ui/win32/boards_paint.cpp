@@ -1,9 +1,10 @@
 // The boards' painting: the plans of ui/boards drawn in the board fonts.
 #include "ui/win32/boards_paint.h"
 
-#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <tuple>
+#include <utility>
 
 #include "model/game.h"
 #include "ui/boards.h"
@@ -65,12 +66,12 @@ struct BoardInputs {
     bool running = false;
     double scale = 0;
     std::vector<BoardPlan> plans;
-    HFONT fonts[5] = {};
+    int32_t fonts = 0;  ///< FontsGeneration
 
     bool operator==(const BoardInputs& o) const
     {
         return width == o.width && height == o.height && colour == o.colour && running == o.running &&
-               scale == o.scale && plans == o.plans && std::equal(fonts, fonts + 5, o.fonts);
+               scale == o.scale && plans == o.plans && fonts == o.fonts;
     }
 };
 
@@ -79,10 +80,7 @@ KeptPicture<BoardInputs> gKeptDepartures;
 
 BoardInputs BoardInputsNow(int width, int height, int colour)
 {
-    return {width, height, colour, gUi.gameRunning, gUiScale, {},
-            {UiFontOrDefault(FontId::kBoardFont), UiFontOrDefault(FontId::kBoardItalicFont),
-             UiFontOrDefault(FontId::kBoardUnderlineFont), UiFontOrDefault(FontId::kBoardBoldFont),
-             UiFontOrDefault(FontId::kBoardSmallFont)}};
+    return {width, height, colour, gUi.gameRunning, gUiScale, {}, FontsGeneration()};
 }
 
 // The background, the header and the plans, or without a game the background

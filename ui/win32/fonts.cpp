@@ -6,6 +6,7 @@
 namespace {
 
 ScopedFont gFonts[kFontCount];
+int32_t gGeneration = 0;  ///< makings and deletions so far
 
 HFONT MakeFont(const FontSpec& wanted)
 {
@@ -19,6 +20,7 @@ void MakeFonts(int first, int end, double uiScale)
 {
     for (int i = first; i < end; ++i)
         gFonts[i].Reset(MakeFont(FontSpecFor(static_cast<FontId>(i), uiScale, StationFontScale(uiScale))));
+    ++gGeneration;
 }
 
 }  // namespace
@@ -49,4 +51,7 @@ void CreateScaledFonts(double uiScale)
 void DeleteFonts()
 {
     for (ScopedFont& font : gFonts) font.Reset();
+    ++gGeneration;
 }
+
+int32_t FontsGeneration() { return gGeneration; }

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "ui/font_table.h"
 
 // The font, or null before CreateFonts and after DeleteFonts.
@@ -18,3 +20,6 @@ void CreateFonts(double uiScale);
 // StationFontScale (uiScale). The layout calls it when the scale changes.
 void CreateScaledFonts(double uiScale);
 void DeleteFonts();
+// Moves on whenever fonts are made or deleted: a font made later may get the
+// handle of one deleted before, so a kept picture knows its text's fonts by it.
+int32_t FontsGeneration();

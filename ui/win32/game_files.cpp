@@ -29,7 +29,7 @@
 #include "ui/win32/vehicle_pictures.h"
 
 std::wstring gCurrentSavePath;
-HBITMAP gStationBackground = nullptr;
+StationBackground gStationBackground;
 int (*gGameFilesMessageBox)(HWND, const char*, const char*, UINT) = MessageBoxCp1250;
 
 namespace {
@@ -60,7 +60,7 @@ const PathNarrowing kWindowsNarrowing = {EnterFolder, ToAnsi, ShortPath};
 void LoadStationBackground(const std::string& folder, const char* stationFile)
 {
     FreeStationBackground();
-    gStationBackground = LoadPictureFile(folder + StationBaseName(stationFile) + ".bmp");
+    gStationBackground.picture = LoadPictureFile(folder + StationBaseName(stationFile) + ".bmp");
 }
 
 constexpr int32_t kPictureMissing = -1;  ///< the game was built, but a rolling-stock picture is missing
@@ -229,6 +229,7 @@ void AutosaveTick()
 
 void FreeStationBackground()
 {
-    if (gStationBackground) DeleteObject(gStationBackground);
-    gStationBackground = nullptr;
+    if (gStationBackground.picture) DeleteObject(gStationBackground.picture);
+    gStationBackground.picture = nullptr;
+    ++gStationBackground.load;
 }

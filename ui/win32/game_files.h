@@ -8,8 +8,10 @@
 #include <ctime>
 #include <string>
 
+#include "ui/win32/station_view_paint.h"
+
 extern std::wstring gCurrentSavePath;  // the saved game "Zapisz stan gry" overwrites; empty when none
-extern HBITMAP gStationBackground;     // the station's background picture; null when none
+extern StationBackground gStationBackground;  // the station's background picture and its load
 
 // The message boxes of the game files (MessageBoxCp1250); tests record them.
 extern int (*gGameFilesMessageBox)(HWND owner, const char* text, const char* caption, UINT type);
@@ -42,4 +44,4 @@ bool WriteSavedGame(const std::wstring& widePath);
 bool SaveGameTo(HWND owner, const std::wstring& widePath);
 
 void AutosaveTick();  // once per simulation timer message
-void FreeStationBackground();
+void FreeStationBackground();  // its load moves on, as with every load

@@ -31,13 +31,14 @@ void DrawBackgroundPart(HDC target, HBITMAP picture, const ViewRegion& region, c
 bool SchematicSource::SameButTiles(const SchematicSource& o) const
 {
     return region.srcX == o.region.srcX && region.srcY == o.region.srcY && region.srcW == o.region.srcW &&
-           region.srcH == o.region.srcH && colour == o.colour && background == o.background &&
-           tilePictures == o.tilePictures && tiles.size() == o.tiles.size();
+           region.srcH == o.region.srcH && colour == o.colour && background.picture == o.background.picture &&
+           background.load == o.background.load && tilePictures == o.tilePictures && tiles.size() == o.tiles.size();
 }
 
 bool SchematicSource::operator==(const SchematicSource& o) const { return SameButTiles(o) && tiles == o.tiles; }
 
-SchematicSource SchematicSourceNow(Game& game, const ViewRegion& region, int64_t colour, HBITMAP background)
+SchematicSource SchematicSourceNow(Game& game, const ViewRegion& region, int64_t colour,
+                                   const StationBackground& background)
 {
     SchematicSource source{region, colour, background, TileBitmapsGeneration(), {}};
     const int firstCol = region.srcX / kTileSize, firstRow = region.srcY / kTileSize;
@@ -79,7 +80,7 @@ void SchematicCanvas::PutTileAt(const SchematicSource& source, size_t at, int x,
     const TilePicture picture = PictureForTile(code, source.tiles[at + 1]);
     const TilePixels* tile = PicturePixels(picture);
     if (!tile) return;
-    if (source.background && picture.kind == TilePictureKind::kTrack)
+    if (source.background.picture && picture.kind == TilePictureKind::kTrack)
         PutTileKeyed(composed_, x, y, *tile,
                      IsKeyedOnOwnCorner(picture.number) ? tile->pixels[0] : CanvasPixelOf(kTransparentWhite));
     else
@@ -93,7 +94,7 @@ void SchematicCanvas::ComposeAll(const SchematicSource& source)
     const ViewRegion& region = source.region;
     const RECT all = {0, 0, region.srcW, region.srcH};
     FillSolid(composedDc_->Get(), all, static_cast<COLORREF>(source.colour));
-    if (source.background) DrawBackgroundPart(composedDc_->Get(), source.background, region, all);
+    if (source.background.picture) DrawBackgroundPart(composedDc_->Get(), source.background.picture, region, all);
     GdiFlush();  // the fill and the picture are in the pixels before the tiles go over them
     const int cols = RegionCols(region);
     for (size_t i = 0; i < source.tiles.size(); i += 2) {
@@ -108,7 +109,8 @@ void SchematicCanvas::ComposeTile(const SchematicSource& source, int row, int co
     const int x = col * kTileSize, y = row * kTileSize;
     const RECT cell = {x, y, x + kTileSize, y + kTileSize};
     FillSolid(composedDc_->Get(), cell, static_cast<COLORREF>(source.colour));
-    if (source.background) DrawBackgroundPart(composedDc_->Get(), source.background, source.region, cell);
+    if (source.background.picture)
+        DrawBackgroundPart(composedDc_->Get(), source.background.picture, source.region, cell);
     GdiFlush();
     PutTileAt(source, 2 * static_cast<size_t>(row * RegionCols(source.region) + col), x, y);
 }

@@ -16,12 +16,13 @@
 #include "ui/station_view.h"
 #include "ui/tile_canvas.h"
 #include "ui/win32/gdi_scoped.h"
+#include "ui/win32/station_view_paint.h"
 
 // Everything the composed schematic is made from besides the tile pictures.
 struct SchematicSource {
     ViewRegion region;
     int64_t colour = 0;          ///< the station colour, 0x00BBGGRR
-    HBITMAP background = nullptr;  ///< drawn under the tiles; null for none
+    StationBackground background;  ///< drawn under the tiles
     int32_t tilePictures = 0;    ///< TileBitmapsGeneration
     std::vector<int32_t> tiles;  ///< code and state of every tile of the region, row by row
 
@@ -30,7 +31,8 @@ struct SchematicSource {
 };
 
 // The source of the game's schematic now.
-SchematicSource SchematicSourceNow(Game& game, const ViewRegion& region, int64_t colour, HBITMAP background);
+SchematicSource SchematicSourceNow(Game& game, const ViewRegion& region, int64_t colour,
+                                   const StationBackground& background);
 
 class SchematicCanvas {
 public:

@@ -24,7 +24,7 @@
 
 namespace {
 
-StationBackgroundSource gBackgroundSource = [] { return HBITMAP(nullptr); };
+StationBackgroundSource gBackgroundSource = [] { return StationBackground(); };
 
 // Everything the filled pane with its schematic is drawn from.
 struct SchematicInputs {
@@ -45,11 +45,11 @@ struct SchematicInputs {
 struct OverlayInputs {
     TrackLabelPlan labels;
     std::vector<EventBoxLine> events;
-    HFONT fonts[3] = {};
+    int32_t fonts = 0;  ///< FontsGeneration
 
     bool operator==(const OverlayInputs& o) const
     {
-        return labels == o.labels && events == o.events && std::equal(fonts, fonts + 3, o.fonts);
+        return labels == o.labels && events == o.events && fonts == o.fonts;
     }
 };
 
@@ -76,13 +76,11 @@ void PaintRunningView(KeptPane& pictures, HDC dc, bool kept, Game& game, int wid
     const ViewRegion region = StationViewRegion(game);
     const ViewPlacement place = FitStationView(gStationView, region, width, height, gSettings.rozmiarSchematu);
     const int64_t colour = gSettings.schematStacji;
+    const StationBackground background = gSettings.tlo ? gBackgroundSource() : StationBackground();
     std::pair<SchematicInputs, OverlayInputs> now(
-        SchematicInputs{width, height, place,
-                        SchematicSourceNow(game, region, colour, gSettings.tlo ? gBackgroundSource() : nullptr),
-                        game.StationName()},
+        SchematicInputs{width, height, place, SchematicSourceNow(game, region, colour, background), game.StationName()},
         OverlayInputs{PlanTrackLabels(game, gStationView, width, gUi.gameRunning, gSelection.selectedTile),
-                      EventBoxLinesNow(gUi.gameRunning),
-                      {TrackLabelFont(false), TrackLabelFont(true), EventBoxFont()}});
+                      EventBoxLinesNow(gUi.gameRunning), FontsGeneration()});
     if (!pictures.pane.Redraw(dc, kept, std::move(now))) return;
     const std::pair<SchematicInputs, OverlayInputs>& drawn = pictures.pane.Drawn();
     FillSolid(dc, {0, 0, width, height}, static_cast<COLORREF>(colour));
@@ -97,7 +95,7 @@ void PaintRunningView(KeptPane& pictures, HDC dc, bool kept, Game& game, int wid
 StationBackgroundSource SetStationBackgroundSource(StationBackgroundSource source)
 {
     const StationBackgroundSource old = gBackgroundSource;
-    gBackgroundSource = source ? source : [] { return HBITMAP(nullptr); };
+    gBackgroundSource = source ? source : [] { return StationBackground(); };
     return old;
 }
 

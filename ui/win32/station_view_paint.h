@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "ui/event_box.h"
@@ -22,7 +23,15 @@ void PaintStationViewAnew(HDC dc, int width, int height);
 // pane's bottom-right corner.
 void DrawEventBox(HDC dc, const std::vector<EventBoxLine>& lines, int width, int height);
 
+// The station's background picture and which of its loads it is: a picture
+// loaded later may get the handle of one freed before, so the kept schematic
+// knows its picture by both.
+struct StationBackground {
+    HBITMAP picture = nullptr;  ///< null when none
+    int32_t load = 0;           ///< moves on with every load and free
+};
+
 // Where the station's background picture comes from (the game files load
 // it); until one is set there is none. Returns the one before.
-using StationBackgroundSource = HBITMAP (*)();
+using StationBackgroundSource = StationBackground (*)();
 StationBackgroundSource SetStationBackgroundSource(StationBackgroundSource source);

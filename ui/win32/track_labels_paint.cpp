@@ -54,8 +54,6 @@ void PlaceAndDraw(HDC dc, std::vector<ViewRect>& placed, const TrackLabelSpot& s
 
 }  // namespace
 
-HFONT TrackLabelFont(bool bold) { return bold ? LabelBoldFont() : LabelFont(); }
-
 void DrawTrackLabels(HDC dc, const TrackLabelPlan& plan, int width, int height)
 {
     if (!plan.drawn) return;

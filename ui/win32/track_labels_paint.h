@@ -12,8 +12,6 @@
 // The overlay of the plan (PlanTrackLabels of the same paint) for a pane of
 // width x height, at the view's scale and origin of the same paint.
 void DrawTrackLabels(HDC dc, const TrackLabelPlan& plan, int width, int height);
-// The fonts the overlay is drawn in, which the pane's kept picture depends on.
-HFONT TrackLabelFont(bool bold);
 
 // The text in white one pixel around (x, y), then in `colour` at (x, y).
 void DrawHaloText(HDC dc, int x, int y, const std::string& text, COLORREF colour);
