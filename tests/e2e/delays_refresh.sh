@@ -35,17 +35,13 @@ esac
 # A train asking for its line section at this hour of the day is let on,
 # or the stopped clock would hold the refresh back.
 permission="Pozwolenie zajęcia odcinka"
-refreshed=
-for _ in $(seq 90); do
+refreshed() {
   refreshed=$(message)
-  case "$refreshed" in "Opoóźnienia odświeżone: "*) break ;; esac
+  case "$refreshed" in "Opoóźnienia odświeżone: "*) return 0 ;; esac
   if "$run" "$driver" wait "$permission" 0; then "$run" "$driver" click "$permission" 446; fi
-  sleep 1
-done
-case "$refreshed" in
-  "Opoóźnienia odświeżone: "*) ;;
-  *) cat "$work/server.log"; fail "no refresh within two minutes: $refreshed" ;;
-esac
+  return 1
+}
+wait_until 150 refreshed || { cat "$work/server.log"; fail "no refresh within two minutes and a half: $refreshed"; }
 grep -q '"POST /opoznienia HTTP/1.1" 200' "$work/server.log" || fail "the server saw no delays request"
 import -window root "$work/refreshed.png"
 close_without_saving "$testowo"

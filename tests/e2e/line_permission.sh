@@ -58,22 +58,16 @@ game_minutes() {
 }
 question_text() { "$run" "$driver" text "$permission" 443 | tr -d '\r' | iconv -f CP1250 -t UTF-8; }
 # The dialog's window exists a moment before its controls get their texts.
-wait_question() {
-  local text=
-  for _ in $(seq 50); do
-    text=$(question_text)
-    [ -n "$text" ] && break
-    sleep 0.1
-  done
-  echo "$text"
-}
+# wait_question: the question into $asked.
+wait_question() { wait_until 20 question_shown || true; }
+question_shown() { asked=$(question_text); [ -n "$asked" ]; }
 
 [ "$(ink 102)" -gt 500 ] || fail "the arrivals board shows no trains"
 [ "$(ink 104)" -gt 500 ] || fail "the departures board shows no trains"
 import -window root "$work/boards.png"
 
 wait_window "$permission" 120 || fail "no train asked for the branch line"
-asked=$(wait_question)
+wait_question
 asked_at=$(game_minutes)
 [ "$asked" = "Pociąg numer 36102 czeka na pozwolenie zajęcia odcinka" ] ||
   fail "the question names another train: '$asked'"
@@ -84,7 +78,7 @@ import -window root "$work/asked.png"
 
 sleep 2
 wait_window "$permission" 120 || fail "the railcar told to wait did not ask again"
-asked=$(wait_question)
+wait_question
 again_at=$(game_minutes)
 [ $((again_at - asked_at)) -ge 20 ] || fail "the railcar asked again after $((again_at - asked_at)) minutes"
 [ "$asked" = "Pociąg numer 36102 czeka na pozwolenie zajęcia odcinka" ] || fail "another train asked: '$asked'"

@@ -6,21 +6,16 @@ exe=$1 driver=$2
 here=$(cd "$(dirname "$0")" && pwd)
 run=$here/../wine/wine-run.sh
 . "$SEMARION_WINE_SESSION/env"
-out=$PWD/e2e/window_smoke
-mkdir -p "$out"
-title="Semarion Win32 port - Phase 1"
+work=$PWD/e2e/window_smoke
+. "$here/game_helpers.bash"
+mkdir -p "$work"
+program=$exe
 
-"$run" "$exe" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-
-"$run" "$driver" wait "$title" 60 || { echo "no window titled '$title'"; exit 1; }
-xdotool search --name "^$title\$" >/dev/null || { echo "X has no window '$title'"; exit 1; }
-import -window root "$out/screenshot.png"
-"$run" "$driver" close "$title"
-
-rc=0
-wait $pid || rc=$?
+launch_program
+wait_window "$no_game" 60 || fail "no window titled '$no_game'"
+xdotool search --name "^$no_game\$" >/dev/null || fail "X has no window '$no_game'"
+import -window root "$work/screenshot.png"
+"$run" "$driver" close "$no_game"
+expect_exit 0
 trap - EXIT
-[ "$rc" -eq 0 ] || { echo "semarion.exe ended with $rc"; exit 1; }
-echo "screenshot: $out/screenshot.png"
+echo "screenshot: $work/screenshot.png"
