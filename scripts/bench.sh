@@ -103,7 +103,8 @@ build_native "$root" "$root/build"
 build_win "$root" "$root/build"
 labels+=(after)
 tree[after]=$root/build
-floor_exe=$root/build/bench-floor/semarion_floor.exe
+# A short name: the process is found by its name, which Linux keeps to 15 characters.
+floor_exe=$root/build/bench-floor/floor.exe
 mkdir -p "$(dirname "$floor_exe")"
 x86_64-w64-mingw32-g++-posix -O2 -std=c++17 -static -o "$floor_exe" "$root/bench/floor/floor_window.cpp" -lgdi32
 
@@ -133,7 +134,7 @@ make_games() {
 }
 timetable() { winepath -w "$(game_dir "$1")/Stacje/Tarninowo/Tarninowo.roz" 2>/dev/null; }
 
-# The process of the program named $1 (an exe) running in this session.
+# The process named $1 (a pattern) running in this session's Wine prefix.
 program_pid() {
   local p
   for p in $(pgrep -u "$(id -u)" -x "$1" || true); do
@@ -200,7 +201,7 @@ ticks() {
 cpu_sample() {
   local label=$1 exe=semarion.exe driver="${tree[after]}/win/tests/semarion_driver.exe"
   if [ "$label" = floor ]; then
-    exe=semarion_floor.exe
+    exe=floor.exe
     launch floor
     wait_window "$floor_title" "$launched" || { echo "no window '$floor_title'" >&2; stop_program "$launched"; return 1; }
   else
@@ -212,7 +213,7 @@ cpu_sample() {
   fi
   sleep "$cpu_warmup"
   local p server xvfb hz
-  p=$(program_pid "$exe") server=$(program_pid wineserver) xvfb=$(cat "$session/xvfb.pid") hz=$(getconf CLK_TCK)
+  p=$(program_pid "$exe") server=$(program_pid 'wineserver(64)?') xvfb=$(cat "$session/xvfb.pid") hz=$(getconf CLK_TCK)
   [ -n "$p" ] && [ -n "$server" ] || { echo "no $exe or wineserver to measure" >&2; stop_program "$launched"; return 1; }
   local alone0 all0 alone1 all1
   alone0=$(ticks "$p") all0=$(ticks "$p" "$server" "$xvfb")

@@ -4,8 +4,8 @@
 // tick it repaints the whole client area from a bitmap kept since the start,
 // as the game's panes do from theirs. Nothing else: no game, no files.
 //
-//   semarion_floor                  shows the window until it is closed
-//   semarion_floor repaint COUNT    prints one full repaint of a 1280 x 800
+//   floor                           shows the window until it is closed
+//   floor repaint COUNT             prints one full repaint of a 1280 x 800
 //                                   client area from the kept bitmap, in the
 //                                   repaint benchmark's line "NAME ... median X ms"
 //
