@@ -15,7 +15,7 @@ python3 "$here/../../tools/timetable_server/server.py" --port 0 --port-file "$wo
   --verbose 2>"$work/server.log" &
 server=$!
 trap '[ -n "$pid" ] && kill $pid 2>/dev/null; kill $server 2>/dev/null || true' EXIT
-wait_for_file "$work/port" 100 "the stand-in server did not start"
+wait_for_file "$work/port" 30 "the stand-in server did not start"
 
 printf '# Testowo dzis\nPOBRANE 2026-12-07 04:50\n6 12 10\n7 -2 0\n8 35 33\n' >"$work/gra/Stacje/Testowo/Testowo.opoz"
 printf '[Opcje]\r\nPauza_nieaktywne=0\r\n[Rozklad]\r\nSerwer=http://127.0.0.1:%s/\r\nOdswiezanieMinut=1\r\n' \

@@ -125,7 +125,7 @@ start_program() {
 save_as() {
   "$run" "$driver" command "$1" 40004
   "$run" "$driver" filedialog "$1" "$(winpath "$2")" 30 || fail "no save dialog"
-  wait_for_file "$2" 100 "saving as $2 wrote nothing"
+  wait_for_file "$2" 30 "saving as $2 wrote nothing"
 }
 
 # Closing a running game asks whether to save it: No, and the program ends.
@@ -173,7 +173,7 @@ status_text() { "$run" "$driver" statustext "$testowo" "$1" | tr -d '\r' | iconv
 # expect_status PART TEXT MESSAGE: the part shows the text within the time.
 expect_status() {
   shown_status=
-  wait_until 20 status_is "$1" "$2" || fail "$3 (the status bar shows '$shown_status')"
+  wait_until 30 status_is "$1" "$2" || fail "$3 (the status bar shows '$shown_status')"
 }
 status_is() {
   shown_status=$(status_text "$1")
