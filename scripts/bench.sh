@@ -138,7 +138,7 @@ timetable() { winepath -w "$(game_dir "$1")/Stacje/Tarninowo/Tarninowo.roz" 2>/d
 program_pid() {
   local p
   for p in $(pgrep -u "$(id -u)" -x "$1" || true); do
-    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && { echo "$p"; return; }
+    { tr '\0' '\n' <"/proc/$p/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && { echo "$p"; return; }
   done
 }
 
