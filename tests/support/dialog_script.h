@@ -17,7 +17,7 @@
 using DialogScript = void (*)(HWND dialog);
 
 struct DialogScriptState {
-    const wchar_t* title = nullptr;  ///< of the dialog looked for
+    std::wstring title;              ///< of the dialog looked for (a copy: callers pass temporaries)
     DialogScript script = nullptr;   ///< what is done in it
     bool ran = false;                ///< the dialog was found and the script run
     bool reported = false;           ///< a dialog that never opened is already a failure
@@ -37,13 +37,18 @@ inline DialogScriptState& CurrentDialogScript()
     return state;
 }
 
+inline std::string Utf8(const wchar_t* text)
+{
+    char utf8[600] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    return utf8;
+}
+
 inline std::string DialogTitle(HWND dialog)
 {
     wchar_t title[200] = {};
     GetWindowTextW(dialog, title, 200);
-    char utf8[600] = {};
-    WideCharToMultiByte(CP_UTF8, 0, title, -1, utf8, sizeof utf8, nullptr, nullptr);
-    return utf8;
+    return Utf8(title);
 }
 
 // The shown dialogs (message boxes too) of this process.
@@ -66,7 +71,7 @@ inline std::vector<HWND> OpenDialogs()
 
 // Closes every open dialog, failing the test with each one's title: from
 // inside a modal loop its dialog ends, at the end of a test it is destroyed.
-inline bool CloseDialogsLeftOpen(const char* why, bool modal)
+inline bool CloseDialogsLeftOpen(const std::string& why, bool modal)
 {
     const std::vector<HWND> open = OpenDialogs();
     for (HWND dialog : open) {
@@ -93,7 +98,7 @@ inline void CALLBACK RunDialogScript(HWND, UINT, UINT_PTR id, DWORD)
         if (due) CloseDialogsLeftOpen("still open long after the script ran", true);
         return;
     }
-    HWND dialog = FindWindowW(L"#32770", state.title);
+    HWND dialog = FindWindowW(L"#32770", state.title.c_str());
     // The dialog shows itself once its queue is first empty: a timer due
     // earlier finds it hidden and unpainted. On a busy machine the timer may
     // also come due in a message loop run before the dialog is made: it waits
@@ -113,8 +118,9 @@ inline void CALLBACK RunDialogScript(HWND, UINT, UINT_PTR id, DWORD)
         return;
     }
     if (!due) return;
-    if (!CloseDialogsLeftOpen("the awaited dialog did not open", true) && !state.reported)
-        ADD_FAILURE() << "the dialog awaited by the script did not open in " << kDialogScriptWaitMs / 1000 << " s";
+    const std::string awaited = "the dialog \"" + Utf8(state.title.c_str()) + "\" awaited by the script did not open in " +
+                                std::to_string(kDialogScriptWaitMs / 1000) + " s";
+    if (!CloseDialogsLeftOpen(awaited, true) && !state.reported) ADD_FAILURE() << awaited;
     state.reported = true;
 }
 
