@@ -24,6 +24,9 @@ fail() {
   exit 1
 }
 winpath() { winepath -w "$1" 2>/dev/null; }
+# A command that fails outside a check ends the test (set -e): it says which.
+set -o errtrace
+trap 'echo "stopped by a failed command at ${BASH_SOURCE[0]##*/}:$LINENO: $BASH_COMMAND" >&2' ERR
 
 # make_game_folder WORK: WORK/gra is the game folder, WORK/zapisy empty.
 make_game_folder() {
