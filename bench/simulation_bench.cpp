@@ -13,9 +13,9 @@
 // per timetable row stays visible.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -64,6 +64,30 @@ std::string Joined(const std::vector<long>& numbers)
     return line + "\r";
 }
 
+// A folder of this run's own under the temporary folder, removed at the
+// end: runs side by side do not share their grown timetables.
+const std::filesystem::path& RunFolder()
+{
+    struct Folder {
+        std::filesystem::path path;
+        Folder()
+        {
+            const std::filesystem::path temp = std::filesystem::temp_directory_path();
+            for (unsigned n = static_cast<unsigned>(std::random_device()());; ++n) {
+                path = temp / ("semarion-bench-" + std::to_string(n));
+                if (std::filesystem::create_directory(path)) break;
+            }
+        }
+        ~Folder()
+        {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    };
+    static const Folder folder;
+    return folder.path;
+}
+
 // Tarninowo's timetable with every row copied `times` over, beside the
 // station file in a folder of their own. A copy's
 // links and units point at its own copies; copies of trains that stand in
@@ -98,8 +122,7 @@ std::string GrownTimetable(int times)
         }
     }
     out.insert(out.end(), lines.begin() + static_cast<long>(at + static_cast<size_t>(units)), lines.end());
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("semarion-bench-" + std::to_string(times) + "x");
+    const std::filesystem::path folder = RunFolder() / (std::to_string(times) + "x");
     std::filesystem::create_directories(folder);
     std::filesystem::copy_file(kStationFolder + "Tarninowo.stc", folder / "Tarninowo.stc",
                                std::filesystem::copy_options::overwrite_existing);
@@ -123,19 +146,23 @@ const NotifyHooks kQuietWindow = {
 };
 
 // A new game of `timetable` as the program starts one, driven by the timer
-// message; the clock moves a millisecond a message, so each message runs one step.
-Game& ShiftGame(const std::string& timetable)
+// message; the clock moves a millisecond a message, so each message runs one
+// step. Null, the benchmark stopped with an error, when the game does not start.
+Game* ShiftGame(benchmark::State& state, const std::string& timetable)
 {
     SetNotifyHooks(kQuietWindow);
     SetTickSource([] { return ++gFakeMillis; });
     Game& game = TheGame();
     game = Game();
     SeedRandom(1);  // after the timetable's own seeding from the time
-    if (game.NewGameFromTimetable(timetable.c_str()) != kNewGameStarted) std::fprintf(stderr, "%s did not start\n", timetable.c_str());
+    if (game.NewGameFromTimetable(timetable.c_str()) != kNewGameStarted) {
+        state.SkipWithError((timetable + " did not start").c_str());
+        return nullptr;
+    }
     BeginGameSession();
     gClockDriver.timerId = 1;
     gClockDriver.tickBase = 0;
-    return game;
+    return &game;
 }
 
 bool IsPointTile(const Game& game, int32_t point, TileCode tile)
@@ -230,7 +257,9 @@ int32_t VehiclesInStation(Game& game)
 // timetable's rows are copied.
 void BM_SimulationStep(benchmark::State& state)
 {
-    Game& game = ShiftGame(GrownTimetable(static_cast<int>(state.range(0))));
+    Game* started = ShiftGame(state, GrownTimetable(static_cast<int>(state.range(0))));
+    if (!started) return;
+    Game& game = *started;
     for (int32_t s = 0; s < 6 * 3600; ++s) RunStep(game);
     for (auto _ : state) benchmark::DoNotOptimize(RunStep(game));
     state.counters["vehicles"] = VehiclesInStation(game);
@@ -243,10 +272,11 @@ void BM_SimulatedDay(benchmark::State& state)
 {
     for (auto _ : state) {
         state.PauseTiming();
-        Game& game = ShiftGame(kTimetable);
+        Game* game = ShiftGame(state, kTimetable);
+        if (!game) break;
         state.ResumeTiming();
-        for (int32_t s = 0; s < kSecondsPerDay; ++s) RunStep(game);
-        benchmark::DoNotOptimize(game.Now());
+        for (int32_t s = 0; s < kSecondsPerDay; ++s) RunStep(*game);
+        benchmark::DoNotOptimize(game->Now());
     }
     state.SetItemsProcessed(state.iterations() * kSecondsPerDay);
 }

@@ -1,21 +1,34 @@
 #!/usr/bin/env bash
 # The speed figures of a running Tarninowo shift, each as min / median over
 # several runs:
-#   1. CPU of the program over a minute of a running shift at the default pace (Wine)
+#   1. CPU over a running shift at the default pace, after a warm-up (Wine):
+#      the program alone, and the program with wineserver and Xvfb
 #   2. one full repaint of the station pane at 1280 x 800 (Wine)
 #   3. cold start to a shown window (no wineserver running)
 #   4. Tarninowo from the command line to its options dialog, cold
 #   5. one simulation step through the timer message (native), with its
 #      instruction count under callgrind averaged over a whole day
 #   6. a whole day, 86 400 steps, through the timer message (native)
+# The Wine figures are also given as a ratio to the floor: bench/floor, a
+# minimal Win32 program of the game's window size and timer period that
+# repaints its client area from a kept bitmap, measured in the same run.
 #
 #   scripts/bench.sh [REF]
 #
 # With REF (a commit), the sources of REF are built beside this tree and both
-# are measured in the same run, REF first; a REF older than the benchmarks of
-# the step and the day is measured with this tree's benchmarks.
-# RUNS (default 5) sets the runs per figure, CPU_RUNS (3) and CPU_SECONDS (60)
-# the CPU measurement; CALLGRIND=0 leaves the instruction count out.
+# are measured in the same run, run by run in turn (REF, this tree, the
+# floor), so that a change of the machine's load falls on all alike. REF is
+# measured with this tree's benchmarks when they build against it; else with
+# its own, and a figure its own benchmark takes over another path than the
+# timer message is marked "not comparable".
+#
+# A figure without a single sample fails the run, naming it. A run that
+# fails (a window that does not show) is taken once more; failing again, its
+# figure is reported as failed, the others still print, and the run fails.
+# RUNS (default 5) sets the runs per figure, CPU_RUNS (3), CPU_WARMUP (10)
+# and CPU_SECONDS (60) the CPU measurement; CALLGRIND=0 leaves the
+# instruction count out; FIGURES (default "cpu repaint start options step
+# day") chooses the figures.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -23,44 +36,77 @@ cd "$root"
 jobs=$(nproc 2>/dev/null || echo 2)
 runs=${RUNS:-5}
 cpu_runs=${CPU_RUNS:-3}
+cpu_warmup=${CPU_WARMUP:-10}
 cpu_seconds=${CPU_SECONDS:-60}
+figures=${FIGURES:-cpu repaint start options step day}
 ref=${1:-}
+[ "$cpu_warmup" -ge 10 ] || { echo "CPU_WARMUP must be at least 10 seconds" >&2; exit 2; }
 
-# build SOURCE BUILD: the native benchmarks and the Windows program, its
-# repaint benchmark and the end-to-end driver.
-build() {
-  cmake -S "$1" -B "$2/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$2/native" -j "$jobs" --target semarion_bench >/dev/null
+# build_native SOURCE BUILD: the native benchmarks.
+build_native() {
+  cmake -S "$1" -B "$2/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+    cmake --build "$2/native" -j "$jobs" --target semarion_bench >/dev/null
+}
+# build_win SOURCE BUILD: the Windows program, its repaint benchmark and the end-to-end driver.
+build_win() {
   cmake -S "$1" -B "$2/win" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-posix.cmake" >/dev/null
-  cmake --build "$2/win" -j "$jobs" --target semarion semarion_win_bench semarion_driver >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-posix.cmake" >/dev/null &&
+    cmake --build "$2/win" -j "$jobs" --target semarion semarion_win_bench semarion_driver >/dev/null
 }
 
-# min_median VALUES...: "min / median"
-min_median() {
-  printf '%s\n' "$@" | LC_ALL=C sort -g | LC_ALL=C awk '{ v[NR] = $1 } END {
-    m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-    printf "%.3g / %.3g", v[1], m }'
+# sync FROM TO [SKIPPED]: TO becomes a copy of FROM but for the folder
+# SKIPPED in both; a file whose content is unchanged keeps its time, so that
+# building REF again builds only what changed, and one that changed gets a
+# new time, so that it is built again.
+sync() {
+  local from=$1 to=$2 skip=${3:-} f
+  mkdir -p "$to"
+  while IFS= read -r f; do
+    cmp -s "$from/$f" "$to/$f" || { mkdir -p "$(dirname "$to/$f")"; cp "$from/$f" "$to/$f"; }
+  done < <(cd "$from" && find . -type f ${skip:+-not -path "./$skip/*"})
+  while IFS= read -r f; do
+    [ -e "$from/$f" ] || rm "$to/$f"
+  done < <(cd "$to" && find . -type f ${skip:+-not -path "./$skip/*"})
 }
 
-trees=()
+labels=()
+declare -A tree      # label -> build folder
+declare -A apart     # label,figure -> why that figure is not comparable
 if [ -n "$ref" ]; then
   before=$root/build/bench-before
-  rm -rf "$before/src" && mkdir -p "$before/src"
-  git archive "$ref" | tar -x -C "$before/src"
-  # A tree whose benchmarks measure the figures keeps its own; an older one
-  # gets this tree's (whose calls it must then still offer).
-  if ! grep -q BM_SimulatedDay "$before/src/bench/simulation_bench.cpp" 2>/dev/null; then
-    rm -rf "$before/src/bench" && cp -r "$root/bench" "$before/src/bench"
-    # Older trees call the train of a head ConsistTrainRow.
-    grep -q HeadTrainRow "$before/src/simulation/consist.h" ||
-      sed -i 's/HeadTrainRow(/ConsistTrainRow(/' "$before/src/bench/simulation_bench.cpp"
+  rm -rf "$before/ref" && mkdir -p "$before/ref" "$before/src"
+  git archive "$ref" | tar -x -C "$before/ref"
+  sync "$before/ref" "$before/src"
+  sync "$root/bench" "$before/src/bench"
+  # This tree's benchmarks where they build against REF; else its own, and
+  # what they take over another path is marked.
+  if ! build_native "$before/src" "$before/build" 2>"$before/native.log"; then
+    echo "this tree's native benchmarks do not build against $ref: its own" >&2
+    sync "$before/ref/bench" "$before/src/bench" win32
+    build_native "$before/src" "$before/build" || { echo "building $ref failed" >&2; exit 1; }
+    if ! grep -q RunTimerMessage "$before/src/bench/simulation_bench.cpp"; then
+      for figure in step day instructions; do
+        apart[before,$figure]="not comparable: its benchmark steps without the timer message"
+      done
+    fi
   fi
-  build "$before/src" "$before/src/build"
-  trees+=("$before/src/build")
+  if ! build_win "$before/src" "$before/build" 2>"$before/win.log"; then
+    echo "this tree's repaint benchmark does not build against $ref: its own" >&2
+    sync "$before/ref/bench/win32" "$before/src/bench/win32"
+    build_win "$before/src" "$before/build" || { echo "building $ref failed" >&2; exit 1; }
+    apart[before,repaint]="not comparable: its own repaint benchmark"
+  fi
+  labels+=(before)
+  tree[before]=$before/build
 fi
-build "$root" "$root/build"
-trees+=("$root/build")
+build_native "$root" "$root/build"
+build_win "$root" "$root/build"
+labels+=(after)
+tree[after]=$root/build
+# A short name: the process is found by its name, which Linux keeps to 15 characters.
+floor_exe=$root/build/bench-floor/floor.exe
+mkdir -p "$(dirname "$floor_exe")"
+x86_64-w64-mingw32-g++-posix -O2 -std=c++17 -static -o "$floor_exe" "$root/bench/floor/floor_window.cpp" -lgdi32
 
 session=$root/build/bench-session
 bash tests/wine/session.sh start "$session" >/dev/null
@@ -69,34 +115,41 @@ trap 'bash tests/wine/session.sh stop "$session" >/dev/null 2>&1 || true' EXIT
 export LC_ALL=C  # the figures with decimal points, whatever the session's locale
 run="$root/tests/wine/wine-run.sh"
 export SEMARION_WINE_SESSION=$session
-game_dir=$root/build/bench-game
 main_title="Semarion Win32 port - Phase 2 - Tarninowo.stc"
 no_game_title="Semarion Win32 port - Phase 1"
+floor_title="Semarion floor"
 
-# make_game TREE: a game folder with TREE's program, Tarninowo and the
-# rolling stock, and no settings file (the default pace).
-make_game() {
-  rm -rf "$game_dir" && mkdir -p "$game_dir/Stacje"
-  cp "$1/win/bin/semarion.exe" "$game_dir/"
-  cp -r "$root/game/Stacje/Tarninowo" "$game_dir/Stacje/"
-  cp -r "$root/game/Tabor" "$game_dir/"
+# game_dir LABEL: the game folder of LABEL's program, Tarninowo and the
+# rolling stock, and no settings file (the default pace); made by make_games.
+game_dir() { echo "$root/build/bench-game-$1"; }
+make_games() {
+  local label dir
+  for label in "${labels[@]}"; do
+    dir=$(game_dir "$label")
+    rm -rf "$dir" && mkdir -p "$dir/Stacje"
+    cp "${tree[$label]}/win/bin/semarion.exe" "$dir/"
+    cp -r "$root/game/Stacje/Tarninowo" "$dir/Stacje/"
+    cp -r "$root/game/Tabor" "$dir/"
+  done
 }
+timetable() { winepath -w "$(game_dir "$1")/Stacje/Tarninowo/Tarninowo.roz" 2>/dev/null; }
 
-# The Windows process of the program started as $1 in this session.
+# The process named $1 (a pattern) running in this session's Wine prefix.
 program_pid() {
   local p
-  for p in $(pgrep -u "$(id -u)" -x semarion.exe || true); do
-    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && { echo "$p"; return; }
+  for p in $(pgrep -u "$(id -u)" -x "$1" || true); do
+    { tr '\0' '\n' <"/proc/$p/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && { echo "$p"; return; }
   done
 }
 
-# wait_window TITLE: polls the X server until a window of that name is shown.
+# wait_window TITLE PID: polls the X server until a window of that name is
+# shown; false after a minute or once the process PID has ended.
 wait_window() {
-  for _ in $(seq 3000); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && return 0
+  local deadline=$((SECONDS + 60))
+  until xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do
+    kill -0 "$2" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep 0.01
   done
-  return 1
 }
 
 # stop_program PID: ends the program and the Wine server, so the next start is cold.
@@ -107,103 +160,244 @@ stop_program() {
   wineserver -w 2>/dev/null || true
 }
 
-# cold_start TITLE [ARGS]: seconds from a start without a wineserver to the window.
+# launch LABEL [ARGS]: starts LABEL's program (the floor's for "floor") in
+# the background as $launched.
+launch() {
+  local label=$1; shift
+  if [ "$label" = floor ]; then "$run" "$floor_exe" >/dev/null 2>&1 &
+  else "$run" "$(game_dir "$label")/semarion.exe" "$@" >/dev/null 2>&1 &
+  fi
+  launched=$!
+}
+
+# cold_start LABEL TITLE [ARGS]: seconds from a start without a wineserver to the window.
 cold_start() {
-  local title=$1; shift
+  local label=$1 title=$2; shift 2
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
   local t0 t1
   t0=$(date +%s.%N)
-  "$run" "$game_dir/semarion.exe" "$@" >/dev/null 2>&1 &
-  local pid=$!
-  wait_window "$title" || { echo "no window '$title'" >&2; stop_program "$pid"; return 1; }
+  launch "$label" "$@"
+  wait_window "$title" "$launched" || { echo "no window '$title'" >&2; stop_program "$launched"; return 1; }
   t1=$(date +%s.%N)
-  stop_program "$pid"
+  stop_program "$launched"
   echo "$t1 - $t0" | bc -l
 }
+start_sample() {
+  if [ "$1" = floor ]; then cold_start floor "$floor_title"; else cold_start "$1" "$no_game_title"; fi
+}
+options_sample() { cold_start "$1" "Nowa gra" "$(timetable "$1")"; }
 
-# cpu_percent: percent of one core the program takes over CPU_SECONDS of a running shift.
-cpu_percent() {
-  local roz
-  roz=$(winepath -w "$game_dir/Stacje/Tarninowo/Tarninowo.roz" 2>/dev/null)
-  "$run" "$game_dir/semarion.exe" "$roz" >/dev/null 2>&1 &
-  local pid=$!
-  "$run" "$1/win/tests/semarion_driver.exe" wait "Nowa gra" 60 >/dev/null
-  "$run" "$1/win/tests/semarion_driver.exe" click "Nowa gra" 1 >/dev/null
-  wait_window "$main_title"
-  sleep 3
-  local p ticks0 ticks1 hz
-  p=$(program_pid)
-  hz=$(getconf CLK_TCK)
-  ticks0=$(awk '{ print $14 + $15 }' "/proc/$p/stat")
+# ticks PID...: the CPU clock ticks the processes have used.
+ticks() {
+  local p t=0
+  for p in "$@"; do t=$((t + $(awk '{ print $14 + $15 }' "/proc/$p/stat"))); done
+  echo "$t"
+}
+
+# cpu_sample LABEL: "ALONE TOTAL", percent of one core the program takes over
+# CPU_SECONDS of a running shift (the floor: of its window), alone and with
+# wineserver and Xvfb, after CPU_WARMUP seconds.
+cpu_sample() {
+  local label=$1 exe=semarion.exe driver="${tree[after]}/win/tests/semarion_driver.exe"
+  if [ "$label" = floor ]; then
+    exe=floor.exe
+    launch floor
+    wait_window "$floor_title" "$launched" || { echo "no window '$floor_title'" >&2; stop_program "$launched"; return 1; }
+  else
+    launch "$label" "$(timetable "$label")"
+    if ! "$run" "$driver" wait "Nowa gra" 60 >/dev/null || ! "$run" "$driver" click "Nowa gra" 1 >/dev/null ||
+       ! wait_window "$main_title" "$launched"; then
+      echo "no running shift" >&2; stop_program "$launched"; return 1
+    fi
+  fi
+  sleep "$cpu_warmup"
+  local p server xvfb hz
+  p=$(program_pid "$exe") server=$(program_pid 'wineserver(64)?') xvfb=$(cat "$session/xvfb.pid") hz=$(getconf CLK_TCK)
+  [ -n "$p" ] && [ -n "$server" ] || { echo "no $exe or wineserver to measure" >&2; stop_program "$launched"; return 1; }
+  local alone0 all0 alone1 all1
+  alone0=$(ticks "$p") all0=$(ticks "$p" "$server" "$xvfb")
   sleep "$cpu_seconds"
-  ticks1=$(awk '{ print $14 + $15 }' "/proc/$p/stat")
-  stop_program "$pid"
-  echo "($ticks1 - $ticks0) * 100 / $hz / $cpu_seconds" | bc -l
+  alone1=$(ticks "$p") all1=$(ticks "$p" "$server" "$xvfb")
+  stop_program "$launched"
+  echo "($alone1 - $alone0) * 100 / $hz / $cpu_seconds" | bc -l
+  echo "($all1 - $all0) * 100 / $hz / $cpu_seconds" | bc -l
 }
 
-# The repaint benchmark prints "NAME ... median X ms ..." per case; read from stdin.
-repaint_median() {
-  sed -n "s/^$1 .*median \([0-9.]*\) ms.*/\1/p"
+# repaint_sample LABEL: the medians of the repaint benchmark's cases, one a
+# line, in the order of repaint_cases (the floor: its one repaint).
+repaint_cases=("start of the shift" "6:00, nobody dispatching" "6:00, a tile changed each time")
+repaint_sample() {
+  local out name
+  if [ "$1" = floor ]; then
+    out=$("$run" "$floor_exe" repaint 100 2>/dev/null | tr -d '\r')
+    sed -n 's/^floor repaint .*median \([0-9.]*\) ms.*/\1/p' <<<"$out"
+  else
+    out=$("$run" "${tree[$1]}/win/semarion_win_bench.exe" 100 2>/dev/null | tr -d '\r')
+    for name in "${repaint_cases[@]}"; do
+      sed -n "s/^$name .*median \([0-9.]*\) ms.*/\1/p" <<<"$out" | grep . || echo -
+    done
+  fi
 }
 
-# Native benchmark CPU times in microseconds (step) or milliseconds (day).
-native_times() {
-  "$1/native/semarion_bench" --benchmark_filter="$2" --benchmark_repetitions="$runs" \
-    --benchmark_report_aggregates_only=false --benchmark_format=csv 2>/dev/null |
-    awk -F, -v name="\"$3\"" '$1 == name { print $4 }'
+# bench_name LABEL NAME...: the first of the names LABEL's native benchmark offers.
+bench_name() {
+  local label=$1 name offered; shift
+  offered=$("${tree[$label]}/native/semarion_bench" --benchmark_list_tests=true)
+  for name in "$@"; do
+    if [ -n "$name" ] && grep -qx "$name" <<<"$offered"; then echo "$name"; return; fi
+  done
+}
+# native_sample LABEL NAME DIVISOR: one repetition's CPU time over DIVISOR;
+# a benchmark that reports an error is a failed run.
+native_sample() {
+  local out
+  out=$("${tree[$1]}/native/semarion_bench" --benchmark_filter="^$2\$" --benchmark_format=csv 2>&1) || {
+    echo "$out" >&2; return 1; }
+  awk -F, -v name="\"$2\"" -v d="$3" '
+    $1 == name && $0 !~ /,true,/ { printf "%.6g\n", $4 / d; found = 1 }
+    END { exit !found }' <<<"$out" || { grep -i error <<<"$out" >&2; return 1; }
 }
 
 step_instructions() {
-  local out=$root/build/bench-callgrind.out
+  local out=$root/build/bench-callgrind-$1.out
   valgrind --tool=callgrind --callgrind-out-file="$out" --toggle-collect='*RunStep*' \
-    "$1/native/semarion_bench" --benchmark_filter='BM_SimulatedDay' --benchmark_min_time=0 >/dev/null 2>&1
-  awk '/^summary:/ { printf "%.0f k", $2 / 86400 / 1000 }' "$out"
+    "${tree[$1]}/native/semarion_bench" --benchmark_filter='BM_SimulatedDay' --benchmark_min_time=0 >/dev/null 2>&1 ||
+    return 1
+  awk '/^summary:/ && $2 > 0 { printf "%.0f\n", $2 / 86400 / 1000 }' "$out"
 }
 
-declare -A figure
-for tree in "${trees[@]}"; do
-  label=$([ "$tree" = "$root/build" ] && echo after || echo before)
-  echo "measuring $label ($tree)" >&2
-  make_game "$tree"
-  v=(); for _ in $(seq "$cpu_runs"); do v+=("$(cpu_percent "$tree")"); done
-  figure[$label,cpu]="$(min_median "${v[@]}") %"
-  v=(); w=(); x=(); for _ in $(seq "$runs"); do
-    out=$("$run" "$tree/win/semarion_win_bench.exe" 100 2>/dev/null | tr -d '\r')
-    v+=("$(repaint_median "start of the shift" <<<"$out")")
-    w+=("$(repaint_median "6:00, nobody dispatching" <<<"$out")")
-    x+=("$(repaint_median "6:00, a tile changed each time" <<<"$out")")
-  done
-  figure[$label,repaint]="$(min_median "${v[@]}") ms; 6:00 $(min_median "${w[@]}") ms"
-  [ -z "${x[0]}" ] || figure[$label,repaint]+="; 6:00 with a tile changed $(min_median "${x[@]}") ms"
+# missing LABEL: why a figure its benchmark does not give has no samples: an
+# older REF may not offer it; this tree's benchmarks must.
+not_offered="not offered by its benchmark"
+missing() { if [ "$1" = before ]; then echo "$not_offered"; else echo "no samples"; fi; }
+# The samples: samples[LABEL,FIGURE] holds one value a line; failed[LABEL,FIGURE] why there are no more.
+declare -A samples failed
+# take LABEL FIGURE COMMAND...: one run of the command, its values (one a
+# line) added to the figures FIGURE, FIGURE.2, ... in order; a run that fails
+# is taken once more, and failing again fails the figure.
+take() {
+  local label=$1 figure=$2; shift 2
+  [ -z "${failed[$label,$figure]:-}" ] || return 0
+  local values
+  if ! values=$("$@") || [ -z "$values" ]; then
+    echo "$label: $figure failed, once more" >&2
+    if ! values=$("$@") || [ -z "$values" ]; then
+      failed[$label,$figure]="failed twice"
+      return 0
+    fi
+  fi
+  local i=0 v key
+  while read -r v; do
+    key=$figure; [ "$i" -eq 0 ] || key=$figure.$((i + 1))
+    if [ "$v" = - ]; then failed[$label,$key]=$(missing "$label")
+    else samples[$label,$key]+="$v"$'\n'
+    fi
+    i=$((i + 1))
+  done <<<"$values"
+}
+
+wants() { [[ " $figures " == *" $1 "* ]]; }
+wine_labels=("${labels[@]}" floor)
+
+make_games
+for r in $(seq "$runs"); do
+  echo "run $r of $runs" >&2
+  if wants cpu && [ "$r" -le "$cpu_runs" ]; then
+    for label in "${wine_labels[@]}"; do take "$label" cpu cpu_sample "$label"; done
+  fi
+  if wants repaint; then
+    for label in "${wine_labels[@]}"; do take "$label" repaint repaint_sample "$label"; done
+  fi
+  if wants start; then
+    for label in "${wine_labels[@]}"; do take "$label" start start_sample "$label"; done
+  fi
+  if wants options; then
+    for label in "${labels[@]}"; do take "$label" options options_sample "$label"; done
+  fi
   wineserver -k 2>/dev/null || true
-  v=(); for _ in $(seq "$runs"); do v+=("$(cold_start "$no_game_title")"); done
-  figure[$label,start]="$(min_median "${v[@]}") s"
-  roz=$(winepath -w "$game_dir/Stacje/Tarninowo/Tarninowo.roz" 2>/dev/null)
-  v=(); for _ in $(seq "$runs"); do v+=("$(cold_start "Nowa gra" "$roz")"); done
-  figure[$label,options]="$(min_median "${v[@]}") s"
-  mapfile -t v < <(native_times "$tree" 'BM_SimulationStep/1$' BM_SimulationStep/1)
-  step="$(min_median "$(printf '%s\n' "${v[@]}" | awk '{ print $1 / 1000 }')") µs"
-  for n in 2 4; do
-    mapfile -t v < <(native_times "$tree" "BM_SimulationStep/$n\$" "BM_SimulationStep/$n")
-    step+=", ${n}x rows $(min_median "$(printf '%s\n' "${v[@]}" | awk '{ print $1 / 1000 }')") µs"
-  done
-  [ "${CALLGRIND:-1}" = 0 ] || step+=", $(step_instructions "$tree") instructions"
-  figure[$label,step]=$step
-  mapfile -t v < <(native_times "$tree" 'BM_SimulatedDay' BM_SimulatedDay)
-  figure[$label,day]="$(min_median "$(printf '%s\n' "${v[@]}" | awk '{ print $1 / 1000 }')") s"
+  if wants step; then
+    for label in "${labels[@]}"; do
+      for n in 1 2 4; do
+        name=$(bench_name "$label" "BM_SimulationStep/$n" "$([ $n = 1 ] && echo BM_SimulationStep)")
+        if [ -n "$name" ]; then take "$label" "step$n" native_sample "$label" "$name" 1000
+        else failed[$label,step$n]=$(missing "$label"); fi
+      done
+    done
+  fi
+  if wants day; then
+    for label in "${labels[@]}"; do take "$label" day native_sample "$label" BM_SimulatedDay 1000; done
+  fi
 done
+if wants step && [ "${CALLGRIND:-1}" != 0 ]; then
+  for label in "${labels[@]}"; do take "$label" instructions step_instructions "$label"; done
+fi
+
+# The printed figures; a figure of no samples is an error.
+errors=()
+# stat LABEL FIGURE: "min / median" of its samples, empty without any.
+stat() {
+  [ -n "${samples[$1,$2]:-}" ] || return 0
+  printf '%s' "${samples[$1,$2]}" | LC_ALL=C sort -g | LC_ALL=C awk '{ v[NR] = $1 } END {
+    m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+    printf "%.3g / %.3g", v[1], m }'
+}
+median() { stat "$1" "$2" | sed 's|.* / ||'; }
+# cell LABEL FIGURE UNIT [FLOOR-FIGURE]: the figure with its unit and its
+# ratio to the floor's, or why it is missing.
+cell() {
+  local label=$1 figure=$2 unit=$3 floor=${4:-} s
+  s=$(stat "$label" "$figure")
+  if [ -z "$s" ]; then printf '%s' "${failed[$label,$figure]:-no samples}"; return; fi
+  printf '%s %s' "$s" "$unit"
+  if [ -n "$floor" ] && [ "$label" != floor ] && [ -n "$(stat floor "$floor")" ]; then
+    printf ' (%.2f× floor)' "$(echo "$(median "$label" "$figure") / $(median floor "$floor")" | bc -l)"
+  fi
+  local why=${apart[$label,${figure%%[0-9.]*}]:-}
+  [ -z "$why" ] || printf ' [%s]' "$why"
+}
+# row NAME FIGURE UNIT [FLOOR-FIGURE]: a line of the table; each figure
+# without samples (not one its benchmark does not offer) is an error.
+row() {
+  local name=$1 figure=$2 unit=$3 floor=${4:-} line=$1 label
+  for label in "${labels[@]}"; do
+    line+=" | $(cell "$label" "$figure" "$unit" "$floor")"
+    [ -n "$(stat "$label" "$figure")" ] || [ "${failed[$label,$figure]:-}" = "$not_offered" ] ||
+      errors+=("$name ($label): ${failed[$label,$figure]:-no samples}")
+  done
+  if [ "$floor" = "$figure" ]; then
+    line+=" | $(cell floor "$floor" "$unit")"
+    [ -n "$(stat floor "$floor")" ] || errors+=("$name (floor): ${failed[floor,$floor]:-no samples}")
+  else
+    line+=" | -"
+  fi
+  echo "$line"
+}
 
 echo
-echo "figure (min / median, CPU time for the native ones) | ${ref:+before | }after"
-for key in cpu repaint start options step day; do
-  case $key in
-    cpu) name="CPU of a running shift, default pace, over ${cpu_seconds} s" ;;
-    repaint) name="one full repaint of the station pane, 1280 x 800" ;;
-    start) name="cold start to a shown window" ;;
-    options) name="Tarninowo from the command line to its options dialog, cold" ;;
-    step) name="one simulation step through the timer message" ;;
-    day) name="a whole day, 86 400 steps" ;;
-  esac
-  echo "$name | ${ref:+${figure[before,$key]} | }${figure[after,$key]}"
-done
+echo "figure (min / median, CPU time for the native ones) | ${ref:+before | }after | floor"
+if wants cpu; then
+  row "CPU of a running shift, default pace, over ${cpu_seconds} s, the program alone" cpu % cpu
+  row "the same, program + wineserver + Xvfb" cpu.2 % cpu.2
+fi
+if wants repaint; then
+  row "one full repaint of the station pane, 1280 x 800, start of the shift" repaint ms repaint
+  row "the same at 6:00" repaint.2 ms repaint
+  row "the same at 6:00 with a tile changed" repaint.3 ms repaint
+fi
+if wants start; then row "cold start to a shown window" start s start; fi
+if wants options; then row "Tarninowo from the command line to its options dialog, cold" options s start; fi
+if wants step; then
+  row "one simulation step through the timer message" step1 µs
+  row "the same, 2x timetable rows" step2 µs
+  row "the same, 4x timetable rows" step4 µs
+  [ "${CALLGRIND:-1}" = 0 ] || row "its instructions (callgrind, averaged over a day)" instructions k
+fi
+if wants day; then row "a whole day, 86 400 steps" day s; fi
+
+if [ ${#errors[@]} -gt 0 ]; then
+  echo >&2
+  echo "figures not measured:" >&2
+  printf '  %s\n' "${errors[@]}" >&2
+  exit 1
+fi

@@ -19,7 +19,7 @@ start_program "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")"
 wait_window "$testowo" 60 || fail "the command line did not start Testowo"
 sleep 50
 [ ! -e "$autosave" ] || fail "autosaved before its minute"
-wait_for_file "$autosave" 600 "no autosave after its minute"
+wait_for_file "$autosave" 90 "no autosave after its minute"
 close_without_saving "$testowo"
 
 start_program
@@ -29,7 +29,7 @@ wait_window "$testowo" 30 || fail "the autosave did not load"
 "$run" "$driver" command "$testowo" 40003
 "$run" "$driver" filedialog "$testowo" "$(winpath "$work/zapisy/po_autozapisie.sav")" 30 ||
   fail "saving after the autosave did not ask for a name"
-wait_for_file "$work/zapisy/po_autozapisie.sav" 100 "the save wrote nothing"
+wait_for_file "$work/zapisy/po_autozapisie.sav" 30 "the save wrote nothing"
 close_without_saving "$testowo"
 trap - EXIT
 

@@ -15,7 +15,7 @@ python3 "$here/../../tools/timetable_server/server.py" --port 0 --port-file "$wo
   --verbose 2>"$work/server.log" &
 server=$!
 trap '[ -n "$pid" ] && kill $pid 2>/dev/null; kill $server 2>/dev/null || true' EXIT
-wait_for_file "$work/port" 100 "the stand-in server did not start"
+wait_for_file "$work/port" 30 "the stand-in server did not start"
 
 printf '# Testowo dzis\nPOBRANE 2026-12-07 04:50\n6 12 10\n7 -2 0\n8 35 33\n' >"$work/gra/Stacje/Testowo/Testowo.opoz"
 printf '[Opcje]\r\nPauza_nieaktywne=0\r\n[Rozklad]\r\nSerwer=http://127.0.0.1:%s/\r\nOdswiezanieMinut=1\r\n' \
@@ -35,17 +35,13 @@ esac
 # A train asking for its line section at this hour of the day is let on,
 # or the stopped clock would hold the refresh back.
 permission="Pozwolenie zajęcia odcinka"
-refreshed=
-for _ in $(seq 90); do
+refreshed() {
   refreshed=$(message)
-  case "$refreshed" in "Opóźnienia odświeżone: "*) break ;; esac
+  case "$refreshed" in "Opóźnienia odświeżone: "*) return 0 ;; esac
   if "$run" "$driver" wait "$permission" 0; then "$run" "$driver" click "$permission" 446; fi
-  sleep 1
-done
-case "$refreshed" in
-  "Opóźnienia odświeżone: "*) ;;
-  *) cat "$work/server.log"; fail "no refresh within two minutes: $refreshed" ;;
-esac
+  return 1
+}
+wait_until 150 refreshed || { cat "$work/server.log"; fail "no refresh within two minutes and a half: $refreshed"; }
 grep -q '"POST /opoznienia HTTP/1.1" 200' "$work/server.log" || fail "the server saw no delays request"
 import -window root "$work/refreshed.png"
 close_without_saving "$testowo"

@@ -42,20 +42,16 @@ ink() {
 import -window root "$work/depot.png"
 counts_only=$(blue)
 xdotool mousemove --sync $((pane_x + 10)) $((pane_y + 10)) click 1
+# blue_above N / blue_below N: the pane's blue pixels, kept in $blue_now, compared.
+blue_above() { blue_now=$(blue); [ "$blue_now" -gt "$1" ]; }
+blue_below() { blue_now=$(blue); [ "$blue_now" -lt "$1" ]; }
 # The window repaints on the next timer message; a loaded machine may take a while.
-for _ in $(seq 10); do
-  sleep 0.3
-  called=$(blue)
-  [ "$called" -gt $((counts_only + 15)) ] && break
-done
-[ "$called" -gt $((counts_only + 15)) ] || fail "no readiness after the call-out ($counts_only -> $called blue pixels)"
+wait_until 30 blue_above $((counts_only + 15)) ||
+  fail "no readiness after the call-out ($counts_only -> $blue_now blue pixels)"
+called=$blue_now
 import -window root "$work/called.png"
-for _ in $(seq 60); do
-  [ "$(blue)" -lt $((called - 15)) ] && break
-  sleep 0.5
-done
-left=$(blue)
-[ "$left" -lt $((called - 15)) ] || fail "the window did not follow the engine out of the shed ($called -> $left)"
+wait_until 60 blue_below $((called - 15)) ||
+  fail "the window did not follow the engine out of the shed ($called -> $blue_now)"
 import -window root "$work/left.png"
 "$run" "$driver" click "$depot" 1
 close_without_saving "$title"

@@ -53,7 +53,7 @@ refused() {
   cmp -s "$work/zapisy/drugi.sav" "$work/przed.sav" || fail "$2 changed the running game's save"
   rm "$work/zapisy/drugi.sav"
   "$run" "$driver" command "$testowo" 40003
-  wait_for_file "$work/zapisy/drugi.sav" 100 "Ctrl+S after $2 wrote nothing"
+  wait_for_file "$work/zapisy/drugi.sav" 30 "Ctrl+S after $2 wrote nothing"
   cmp "$work/zapisy/drugi.sav" "$work/przed.sav" || fail "after $2 Ctrl+S saved another game"
 }
 refused 40002 "$work/zly.sav" ZZ07_1

@@ -13,8 +13,7 @@ make_game_folder "$work"
 rm "$work/gra/Tabor/SU45_1.bmp" "$work/gra/Tabor/SM42_1.bmp"  # the second and third types of Testowo
 
 box="Brak rysunku"
-"$run" "$work/gra/semarion.exe" "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")" &
-pid=$!
+launch_program "$(winpath "$work/gra/Stacje/Testowo/Testowo.roz")"  # no options asked for
 wait_window "$box" 60 || fail "no '$box' box"
 text=$("$run" "$driver" text "$box" 65535 | tr -d '\r')
 [ "$text" = "Brak rysunku SM42_1" ] || fail "the box says '$text'"
@@ -23,7 +22,4 @@ wait_window "$no_game" 30 || fail "the window's title names a game"
 ! wait_window "Nowa gra" 2 || fail "the new game's options were asked for"
 [ -z "$("$run" "$driver" statustext "$no_game" 2 | tr -d '\r\n')" ] || fail "a game clock runs"
 "$run" "$driver" close "$no_game"
-rc=0
-wait "$pid" || rc=$?
-pid=
-[ "$rc" -eq 0 ] || fail "semarion.exe ended with $rc"
+expect_exit 0

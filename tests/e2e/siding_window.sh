@@ -49,14 +49,8 @@ click_siding() {
   xdotool mousemove --sync "$x" "$y" click "$1"
   sleep 0.3
 }
-# expect_closed MESSAGE: the window is gone within a few seconds.
-expect_closed() {
-  for _ in $(seq 30); do
-    "$run" "$driver" wait "$siding" 0 || return 0
-    sleep 0.2
-  done
-  fail "$1"
-}
+# expect_closed MESSAGE: the window is gone within the time.
+expect_closed() { wait_closed "$siding" 20 || fail "$1"; }
 # band_has_vehicle BAND [same]: some pixel that is not white where the band's
 # first vehicle stands, in a fresh screenshot or, with "same", in the last one.
 band_has_vehicle() {
@@ -74,14 +68,8 @@ grant_line() {
 }
 # wait_band BAND SECONDS MESSAGE: the band shows a vehicle within the time (the
 # pane paints once the window has shown, and then on every timer tick).
-wait_band() {
-  for _ in $(seq $(($2 * 2))); do
-    band_has_vehicle "$1" && return 0
-    grant_line
-    sleep 0.5
-  done
-  fail "$3"
-}
+wait_band() { wait_until "$2" band_or_grant "$1" || fail "$3"; }
+band_or_grant() { band_has_vehicle "$1" || { grant_line; false; }; }
 
 # The window over the game: the second sub-track holds SM42 #44 and a wagon,
 # and one of the first and the third is empty (a car stands on the other, as
@@ -90,16 +78,16 @@ wait_band() {
 # lies behind it, on a busy machine for a while.
 open_siding 3 713 "a right click on the siding opened no window"
 empty= why="the second sub-track is drawn empty"
-for _ in $(seq 20); do
+found_empty() {
   if band_has_vehicle 1; then
-    if ! band_has_vehicle 0 same; then empty=0; break; fi
-    if ! band_has_vehicle 2 same; then empty=2; break; fi
+    if ! band_has_vehicle 0 same; then empty=0; return 0; fi
+    if ! band_has_vehicle 2 same; then empty=2; return 0; fi
     why="neither the first nor the third sub-track is drawn empty"
   fi
   grant_line
-  sleep 0.5
-done
-[ -n "$empty" ] || fail "$why"
+  return 1
+}
+wait_until 30 found_empty || fail "$why"
 cp "$work/probe.png" "$work/window.png"
 click_siding 3 100 80
 expect_status 1 "Łączenie - potrwa 180 s" "a right click on the locomotive did not start a coupling"
@@ -111,12 +99,8 @@ expect_status 1 "Trwa łączenie/rozłączanie" "the sub-track's consist was not
 # The first train on the line, into the empty sub-track; the route is laid
 # with the game paused, so that no other train asks for the line meanwhile.
 "$run" "$driver" command "$testowo" $pause
-for _ in $(seq 240); do
-  grant_line
-  [ "$(tile_colour 401)" = red ] && break
-  sleep 0.5
-done
-[ "$(tile_colour 401)" = red ] || fail "no train came in on the line"
+came_in() { grant_line; tile_is 401 red; }
+wait_until 180 came_in || fail "no train came in on the line"
 sleep 2
 grant_line
 "$run" "$driver" command "$testowo" $pause

@@ -19,16 +19,13 @@ cp "$exe" "$work/gra/semarion.exe"
 cp "$exe" "$work/bez_stacji/bin/semarion.exe"
 
 start() {
-  "$run" "$1" &
-  pid=$!
+  program=$1
+  launch_program
   wait_window "$title" 60 || fail "no window titled '$title'"
 }
 stop() {
   "$run" "$driver" close "$title"
-  local rc=0
-  wait "$pid" || rc=$?
-  pid=
-  [ "$rc" -eq 0 ] || fail "semarion.exe ended with $rc"
+  expect_exit 0
 }
 
 ini=$work/gra/semarion.ini

@@ -32,8 +32,7 @@ read -r _ _ list_w list_h < <("$run" "$driver" pane "$window" 501 | tr -d '\r')
 sleep 1.5  # a refresh of its timer
 import -window root "$work/track_list.png"
 "$run" "$driver" click "$window" 1
-for _ in $(seq 30); do "$run" "$driver" wait "$window" 0 >/dev/null 2>&1 || break; sleep 0.1; done
-"$run" "$driver" wait "$window" 0 >/dev/null 2>&1 && fail "Zamknij did not close the track list"
+wait_closed "$window" 20 || fail "Zamknij did not close the track list"
 
 open_by_key
 read -r _ _ again_w again_h < <("$run" "$driver" pane "$window" 501 | tr -d '\r')

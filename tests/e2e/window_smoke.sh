@@ -8,34 +8,29 @@ exe=$1 driver=$2
 here=$(cd "$(dirname "$0")" && pwd)
 run=$here/../wine/wine-run.sh
 . "$SEMARION_WINE_SESSION/env"
-out=$PWD/e2e/window_smoke
-mkdir -p "$out"
-title="Semarion Win32 port - Phase 1"
+work=$PWD/e2e/window_smoke
+. "$here/game_helpers.bash"
+mkdir -p "$work"
+program=$exe
 
-"$run" "$exe" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+launch_program
+wait_window "$no_game" 60 || fail "no window titled '$no_game'"
+xdotool search --name "^$no_game\$" >/dev/null || fail "X has no window '$no_game'"
+import -window root "$work/screenshot.png"
 
-"$run" "$driver" wait "$title" 60 || { echo "no window titled '$title'"; exit 1; }
-xdotool search --name "^$title\$" >/dev/null || { echo "X has no window '$title'"; exit 1; }
-import -window root "$out/screenshot.png"
-
-"$run" "$driver" command "$title" 40030
-"$run" "$driver" wait "Pomoc" 30 || { echo "Pomoc - Spis treści showed nothing"; exit 1; }
+"$run" "$driver" command "$no_game" 40030
+wait_window "Pomoc" 30 || fail "Pomoc - Spis treści showed nothing"
 said=$("$run" "$driver" dialogs | tr -d '\r' | iconv -f CP1250 -t UTF-8)
 grep -qF "Pomoc: Pomoc nie jest zainstalowana. Program szuka jej w pliku" <<<"$said" &&
-  grep -qF "help\spis.html" <<<"$said" || { echo "the help's message: $said"; exit 1; }
+  grep -qF "help\spis.html" <<<"$said" || fail "the help's message: $said"
 "$run" "$driver" click "Pomoc" 1
-"$run" "$driver" close "$title"
-
-rc=0
-wait $pid || rc=$?
+"$run" "$driver" close "$no_game"
+expect_exit 0
 trap - EXIT
-[ "$rc" -eq 0 ] || { echo "semarion.exe ended with $rc"; exit 1; }
 
 rc=0
-(unset DISPLAY; timeout 60 wine "$exe" 2>"$out/no_display.err") || rc=$?
-[ "$rc" -eq 4 ] || { echo "without a display semarion.exe ended with $rc"; exit 1; }
-grep -q "^semarion: nie udało się utworzyć okna programu" "$out/no_display.err" ||
-  { echo "without a display semarion.exe said: $(cat "$out/no_display.err")"; exit 1; }
-echo "screenshot: $out/screenshot.png"
+(unset DISPLAY; timeout 60 wine "$exe" 2>"$work/no_display.err") || rc=$?
+[ "$rc" -eq 4 ] || fail "without a display semarion.exe ended with $rc"
+grep -q "^semarion: nie udało się utworzyć okna programu" "$work/no_display.err" ||
+  fail "without a display semarion.exe said: $(cat "$work/no_display.err")"
+echo "screenshot: $work/screenshot.png"

@@ -11,6 +11,7 @@
 #include "model/game.h"
 #include "simulation/line_sections.h"
 #include "support/canvas.h"
+#include "support/dialog_script.h"
 #include "support/main_window_fixture.h"
 #include "support/sample_game.h"
 #include "support/screenshot.h"
@@ -22,18 +23,6 @@
 #include "ui/win32/section_dialog.h"
 
 namespace {
-
-void (*gScript)(HWND dialog);  // what the player does in the open dialog
-const wchar_t* gTitle;         // of the dialog the script waits for
-bool gScriptRan;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    HWND dialog = FindWindowW(L"#32770", gTitle);
-    gScriptRan = dialog != nullptr;
-    if (dialog) gScript(dialog);
-}
 
 std::string Text(HWND dialog, int id)
 {
@@ -74,7 +63,6 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        gScriptRan = false;
         testowo_.emplace("Testowo");
         for (int32_t p = 0; p < TheGame().PointCount(); ++p)
             if (TheGame().PointKind(p) == kPointLine) line_ = p;
@@ -88,18 +76,12 @@ protected:
         testowo_.reset();  // puts back the window's hooks before the window goes
         MainWindowFixture::TearDown();
     }
-    void Script(const wchar_t* title, void (*script)(HWND dialog))
-    {
-        gTitle = title;
-        gScript = script;
-        SetTimer(nullptr, 0, 10, RunScript);
-    }
     void Ask(void (*script)(HWND dialog), int askMode = 1)
     {
         gSectionRequest.answer = -1;
-        Script(L"Pozwolenie zajęcia odcinka", script);
+        ScheduleDialogScript(L"Pozwolenie zajęcia odcinka", script);
         OpenSectionPermissionDialog(window_, askMode);
-        EXPECT_TRUE(gScriptRan);
+        EXPECT_TRUE(DialogScriptRan());
     }
 
     int32_t line_ = -1;  ///< Testowo's line with block sections
@@ -110,7 +92,7 @@ private:
 
 TEST_F(LineWindows, EntriesTableFromTheMenuRemembersItsSize)
 {
-    Script(L"Wjazdy/Wyjazdy", [](HWND dialog) {
+    ScheduleDialogScript(L"Wjazdy/Wyjazdy", [](HWND dialog) {
         HWND pane = FindWindowExA(dialog, nullptr, "SemarionWWPane", nullptr);
         ASSERT_NE(pane, nullptr);
         RECT client;
@@ -132,14 +114,13 @@ TEST_F(LineWindows, EntriesTableFromTheMenuRemembersItsSize)
         SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     });
     Command(kCmdEntriesExits);
-    ASSERT_TRUE(gScriptRan);
+    ASSERT_TRUE(DialogScriptRan());
     EXPECT_GT(gSettings.wjazdyW, 230);
     EXPECT_GT(gSettings.wjazdyH, 40);
 
     gSettings.wjazdyW = 400;
     gSettings.wjazdyH = 300;
-    gScriptRan = false;
-    Script(L"Wjazdy/Wyjazdy", [](HWND dialog) {
+    ScheduleDialogScript(L"Wjazdy/Wyjazdy", [](HWND dialog) {
         EXPECT_EQ(WindowSize(dialog).cx, 400);
         EXPECT_EQ(WindowSize(dialog).cy, 300);
         RECT client;
@@ -153,19 +134,19 @@ TEST_F(LineWindows, EntriesTableFromTheMenuRemembersItsSize)
         SendDlgItemMessageA(dialog, kEntriesCloseButton, BM_CLICK, 0, 0);
     });
     Command(kCmdEntriesExits);
-    EXPECT_TRUE(gScriptRan);
+    EXPECT_TRUE(DialogScriptRan());
     EXPECT_EQ(gSettings.wjazdyW, 400);
 }
 
 TEST_F(LineWindows, EntriesTableNeedsAGame)
 {
     gUi.gameRunning = false;
-    Script(L"Wjazdy/Wyjazdy", [](HWND dialog) { EndDialog(dialog, IDCANCEL); });
+    ScheduleDialogScript(L"Wjazdy/Wyjazdy", [](HWND dialog) { EndDialog(dialog, IDCANCEL); });
     OpenEntriesExitsDialog(window_);
     MSG msg;
     Sleep(30);
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    EXPECT_FALSE(gScriptRan);
+    EXPECT_FALSE(DialogScriptRan());
 }
 
 TEST_F(LineWindows, AskModeWaitsTheMinutesTypedOrLetsTheTrainOn)

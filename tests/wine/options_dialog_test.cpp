@@ -8,6 +8,7 @@
 
 #include "support/canvas.h"
 #include "support/delay_options_recorder.h"
+#include "support/dialog_script.h"
 #include "support/main_window_fixture.h"
 #include "support/screenshot.h"
 #include "ui/commands.h"
@@ -18,23 +19,17 @@
 
 namespace {
 
-void (*gScript)(HWND dialog);       // what the player does in the open dialog
-bool gScriptRan;
+DialogScript gScript;               // what the player does in the open dialog
 void (*gPopupScript)(HWND popup);   // what the player does in a dialog the options open
 bool gPopupRan;
 HWND gOptions;
 
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
+// Painted as the player sees it: the swatches and the pictures read its surface.
+void RunOptionsScript(HWND dialog)
 {
-    KillTimer(nullptr, id);
-    gOptions = FindWindowW(L"#32770", L"Opcje");
-    ASSERT_NE(gOptions, nullptr);
-    // Shown as the player sees it: the swatches and the pictures read its surface.
-    ShowWindow(gOptions, SW_SHOWNORMAL);
-    UpdateWindow(gOptions);
-    gScriptRan = true;
-    gScript(gOptions);
+    gOptions = dialog;
+    UpdateWindow(dialog);
+    gScript(dialog);
 }
 
 BOOL CALLBACK FindOwnedPopup(HWND window, LPARAM found)
@@ -116,22 +111,21 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        gScriptRan = false;
         SetKnownDelayOptions();
     }
     void RunFromMenu(int command, void (*script)(HWND dialog))
     {
         gScript = script;
-        SetTimer(nullptr, 0, 10, RunScript);
+        ScheduleDialogScript(L"Opcje", RunOptionsScript);
         Command(command);
-        EXPECT_TRUE(gScriptRan);
+        EXPECT_TRUE(DialogScriptRan());
     }
     INT_PTR Run(int page, void (*script)(HWND dialog))
     {
         gScript = script;
-        SetTimer(nullptr, 0, 10, RunScript);
+        ScheduleDialogScript(L"Opcje", RunOptionsScript);
         INT_PTR result = OpenOptionsDialog(window_, page);
-        EXPECT_TRUE(gScriptRan);
+        EXPECT_TRUE(DialogScriptRan());
         return result;
     }
 };

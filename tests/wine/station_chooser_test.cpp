@@ -14,6 +14,7 @@
 #include "sources/station_choice.h"
 #include "sources/win32/text_cp1250.h"
 #include "support/canvas.h"
+#include "support/dialog_script.h"
 #include "support/main_window_fixture.h"
 #include "support/screenshot.h"
 #include "ui/settings.h"
@@ -33,8 +34,6 @@ struct Message {
     std::string caption;  ///< code page 1250
 };
 std::vector<Message> gMessages;
-void (*gScript)(HWND dialog);  // what the player does in the open dialog
-bool gScriptRan;
 std::vector<std::wstring> gFileDialogFolders;  // initial folders of the open-file dialogs
 std::wstring gFileAnswer;                      // what they choose; empty: cancel
 
@@ -49,18 +48,6 @@ bool AnswerFile(HWND, const std::wstring& folder, std::wstring& path)
     gFileDialogFolders.push_back(folder);
     path = gFileAnswer;
     return !gFileAnswer.empty();
-}
-
-// Runs the script once the dialog is shown; a script stopped by a failed
-// assertion leaves the dialog to be cancelled here.
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
-{
-    HWND dialog = FindWindowW(L"#32770", kTitle);
-    if (!dialog || !IsWindowVisible(dialog)) return;
-    KillTimer(nullptr, id);
-    gScriptRan = true;
-    gScript(dialog);
-    if (testing::Test::HasFatalFailure()) EndDialog(dialog, 0);
 }
 
 int Count(HWND dialog, int list) { return static_cast<int>(SendDlgItemMessageW(dialog, list, LB_GETCOUNT, 0, 0)); }
@@ -102,7 +89,6 @@ protected:
         gMessages.clear();
         gFileDialogFolders.clear();
         gFileAnswer.clear();
-        gScriptRan = false;
         savedCalls_ = gStationChooserCalls;
         gStationChooserCalls = {Record, AnswerFile};
         savedFolder_ = gGameFolder;
@@ -140,10 +126,9 @@ protected:
     // Opens the chooser with the script to run in it.
     std::wstring Choose(void (*script)(HWND))
     {
-        gScript = script;
-        SetTimer(nullptr, 0, 100, RunScript);
+        ScheduleDialogScript(kTitle, script);
         std::wstring chosen = ChooseStationTimetable(window_, WideToAnsi(kTitle).c_str());
-        EXPECT_TRUE(gScriptRan);
+        EXPECT_TRUE(DialogScriptRan());
         return chosen;
     }
 

@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "support/dialog_script.h"
 #include "support/main_window_fixture.h"
 #include "support/screenshot.h"
 #include "ui/commands.h"
@@ -18,23 +19,12 @@
 
 namespace {
 
+constexpr wchar_t kTitle[] = L"Widok - rozmiary";
 std::map<std::string, std::string> gWritten;  // key -> value of the settings writes
 int gToolPaneRepaints;
-void (*gScript)(HWND dialog);  // what the player does in the open dialog
-bool gScriptRan;
 
 std::string NoValue(const char*, const char*, const char* fallback, const char*) { return fallback; }
 void Record(const char*, const char* key, const char* value, const char*) { gWritten[key] = value; }
-
-// Runs the script once the dialog's own message loop runs.
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    HWND dialog = FindWindowW(L"#32770", L"Widok - rozmiary");
-    ASSERT_NE(dialog, nullptr);
-    gScriptRan = true;
-    gScript(dialog);
-}
 
 std::string Label(HWND dialog, int id)
 {
@@ -74,7 +64,6 @@ protected:
         MainWindowFixture::SetUp();
         gWritten.clear();
         gToolPaneRepaints = 0;
-        gScriptRan = false;
         savedIni_ = SetIniAccess({NoValue, Record});
         gWindowServices.invalidateToolPanes = [] { ++gToolPaneRepaints; };
         gUi.gameRunning = true;
@@ -87,18 +76,16 @@ protected:
     }
     INT_PTR Run(void (*script)(HWND dialog))
     {
-        gScript = script;
-        SetTimer(nullptr, 0, 10, RunScript);
+        ScheduleDialogScript(kTitle, script);
         INT_PTR result = OpenViewSizeDialog(window_);
-        EXPECT_TRUE(gScriptRan);
+        EXPECT_TRUE(DialogScriptRan());
         return result;
     }
     void RunFromMenu(void (*script)(HWND dialog))
     {
-        gScript = script;
-        SetTimer(nullptr, 0, 10, RunScript);
+        ScheduleDialogScript(kTitle, script);
         Command(kCmdViewSizes);
-        EXPECT_TRUE(gScriptRan);
+        EXPECT_TRUE(DialogScriptRan());
     }
 
 private:
