@@ -32,10 +32,10 @@ std::string ClockText(int hhmm, int seconds, bool paused, const char* reason)
 
 StatusBarEdges StatusBarPartEdges(int clientWidth, int clockWidth)
 {
-    int width = clientWidth < 400 ? 400 : clientWidth;
-    int clock = clockWidth > kMinClockWidth ? clockWidth : kMinClockWidth;
-    int message = width - clock > kScoreEdge ? width - clock : kScoreEdge;
-    return StatusBarEdges{{kScoreEdge, message, -1}};
+    const int width = clientWidth > 0 ? clientWidth : 0;
+    const int wanted = clockWidth > kMinClockWidth ? clockWidth : kMinClockWidth;
+    const int clockEdge = wanted < width ? width - wanted : 0;
+    return StatusBarEdges{{clockEdge < kScoreEdge ? clockEdge : kScoreEdge, clockEdge, -1}};
 }
 
 std::string ClockStatusText()

@@ -9,10 +9,10 @@ constexpr int kStatusScore = 0;
 constexpr int kStatusMessage = 1;
 constexpr int kStatusClock = 2;
 
-// Right edges of the three parts for a client width (counted as at least 400)
-// and the width the clock part's longest text needs: the clock part is at
-// least 170 wide and wide enough for it, and the message line gives way down
-// to nothing. The last edge is -1: to the window's end.
+// Right edges of the three parts for a client width and the width the clock
+// part's longest text needs: the clock part is at least 170 wide and wide
+// enough for it, up to the whole bar; the message line gives way down to
+// nothing, then the score. The last edge is -1: to the window's end.
 struct StatusBarEdges {
     int edges[3];  ///< right edge of each part
 };

@@ -27,6 +27,8 @@
 //                               (code page 1250); nothing when there is none
 //   driver memory TITLE         prints the private memory (PagefileUsage) and
 //                               the working set of the window's process, in KB
+//   driver size TITLE W H       gives the window this outer width and height,
+//                               as a drag of its frame would, not activating it
 #include <windows.h>
 
 #include <commctrl.h>
@@ -298,7 +300,7 @@ int main(int argc, char** argv)
     if (argc < 3) {
         std::fprintf(stderr,
                      "usage: driver wait|close|command|menu|statusbar|statustext|statusfit|pane|slide|click|settext|"
-                     "text|filedialog|memory TITLE [...] | driver dialogs | driver foreground SECONDS\n");
+                     "text|filedialog|memory|size TITLE [...] | driver dialogs | driver foreground SECONDS\n");
         return 2;
     }
     HWND hwnd = FindWindowA(nullptr, argv[2]);
@@ -308,6 +310,11 @@ int main(int argc, char** argv)
         return PostMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0) ? 0 : 1;
     if (std::strcmp(argv[1], "menu") == 0) return PrintMenu(hwnd);
     if (std::strcmp(argv[1], "memory") == 0) return PrintMemory(hwnd);
+    if (argc >= 5 && std::strcmp(argv[1], "size") == 0)
+        return SetWindowPos(hwnd, nullptr, 0, 0, std::atoi(argv[3]), std::atoi(argv[4]),
+                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)
+                   ? 0
+                   : 1;
     if (std::strcmp(argv[1], "statusbar") == 0) return PrintStatusBar(hwnd);
     if (argc >= 4 && std::strcmp(argv[1], "statustext") == 0) return PrintStatusText(hwnd, std::atoi(argv[3]));
     if (argc >= 4 && std::strcmp(argv[1], "statusfit") == 0) return PrintStatusFit(hwnd, std::atoi(argv[3]));

@@ -57,6 +57,13 @@ since=$(now_ms)
 xdotool click 1
 expect_clock "$since" "  \(pauza: układasz drogę - Esc przerywa\)" "laying a route showed no pause"
 import -window root "$work/route.png"
+# A window 420 pixels wide still shows the route's pause whole: the clock
+# part takes the room its text needs.
+"$run" "$driver" size "$game" 420 600
+since=$(now_ms)
+expect_clock "$since" "  \(pauza: układasz drogę - Esc przerywa\)" "the route's pause at 420 pixels"
+import -window root "$work/route_narrow.png"
+"$run" "$driver" size "$game" 900 600
 since=$(now_ms)
 xdotool key Escape
 expect_clock "$since" "$running_clock" "Esc left the route's pause in the clock part"
@@ -96,4 +103,4 @@ since=$(now_ms)
 expect_clock "$since" "$running_clock" "the preview closed left its pause in the clock part"
 close_without_saving "$tarninowo"
 trap - EXIT
-echo "screenshots: $work/route.png $work/inactive.png $work/preview.png"
+echo "screenshots: $work/route.png $work/route_narrow.png $work/inactive.png $work/preview.png"

@@ -163,13 +163,20 @@ TEST_F(Commands, StatusBarTexts)
     EXPECT_EQ(kinds[2], "Godzina: 23:59:59  (pauza: otwarty podgląd składu)");
     EXPECT_EQ(kinds[3], "Godzina: 23:59:59  (pauza: okno gry nieaktywne)");
 
-    // The clock part is 170 wide or as wide as its text needs; the message
-    // line gives way, down to nothing.
+    // The clock part is 170 wide or as wide as its text needs, up to the
+    // whole bar; the message line gives way down to nothing, then the score.
     EXPECT_EQ(StatusBarPartEdges(900, 0).edges[1], 730);
     EXPECT_EQ(StatusBarPartEdges(900, 330).edges[1], 570);
-    EXPECT_EQ(StatusBarPartEdges(300, 100).edges[1], 230);
-    EXPECT_EQ(StatusBarPartEdges(400, 330).edges[1], 120);
-    EXPECT_EQ(StatusBarPartEdges(0, 0).edges[0], 120);
+    EXPECT_EQ(StatusBarPartEdges(900, 330).edges[0], 120);
+    EXPECT_EQ(StatusBarPartEdges(300, 100).edges[1], 130);
+    EXPECT_EQ(StatusBarPartEdges(450, 330).edges[1], 120);
+    const StatusBarEdges narrow = StatusBarPartEdges(404, 369);
+    EXPECT_EQ(narrow.edges[0], 35);
+    EXPECT_EQ(narrow.edges[1], 35);
+    const StatusBarEdges tiny = StatusBarPartEdges(300, 369);
+    EXPECT_EQ(tiny.edges[0], 0);
+    EXPECT_EQ(tiny.edges[1], 0);
+    EXPECT_EQ(StatusBarPartEdges(0, 0).edges[0], 0);
     EXPECT_EQ(StatusBarPartEdges(0, 0).edges[2], -1);
 }
 

@@ -373,6 +373,18 @@ TEST_F(GameFiles, SaveAsChoosesTheFileAndTheSaveQuestionSavesThere)
     AskSaveGame(window_);
     EXPECT_EQ(gDialogs.size(), 2u);  // the current save is overwritten without asking
     EXPECT_TRUE(std::filesystem::exists(folder_ + "jako.sav"));
+
+    // Saved as into a folder that is not there: the failure is told, and
+    // Ctrl+S goes on writing the game's own save.
+    std::filesystem::remove(folder_ + "jako.sav");
+    gMessages.clear();
+    gChosen = Wide(folder_ + "brak\\nowy.sav");
+    EXPECT_FALSE(SaveGameAsCommand(window_));
+    ASSERT_EQ(gMessages.size(), 1u);
+    EXPECT_EQ(gMessages[0].caption, "Błąd zapisu");
+    EXPECT_EQ(gCurrentSavePath, Wide(folder_ + "jako.sav"));
+    EXPECT_TRUE(SaveGameCommand(window_));
+    EXPECT_TRUE(std::filesystem::exists(folder_ + "jako.sav"));
 }
 
 TEST_F(GameFiles, TheAutosaveIsWrittenAfterItsIntervalAndLoadsAgain)

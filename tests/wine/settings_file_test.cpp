@@ -14,6 +14,7 @@
 namespace {
 
 std::string gStatus;  // what the settings said in the status bar
+int gStatusCount;     // how often they said something
 
 // A scratch folder under the temporary folder, emptied first.
 class SettingsOnDisk : public ::testing::Test {
@@ -126,13 +127,17 @@ TEST_F(SettingsOnDisk, ValuesSurviveARoundTrip)
 
 // A save writes a draft beside the file, begun as its copy, which then takes
 // its place; when the draft cannot be made the file stays as it was and the
-// status bar says so.
+// status bar says so, once. Read back before it replaces the file, the draft
+// of a sound save passes whatever the old file holds: keys without a value,
+// comments, names in other letter case, values in quotes and blanks.
 TEST_F(SettingsOnDisk, ASaveGoesThroughADraftAndAFailedOneKeepsTheFile)
 {
     gGameFolder = Folder("gra");
     const std::string ini = GetIniPath();
-    std::ofstream(ini, std::ios::binary) << "[Inne]\r\nKlucz=1\r\n[Zegar]\r\nInterval=999\r\n";
+    std::ofstream(ini, std::ios::binary) << "[Inne]\r\nKlucz=1\r\ngoły\r\n;uwaga\r\nCytat=\"a b\"\r\n"
+                                            "[zegar]\r\ninterval=999\r\n";
     gSettings.interval = 1500;
+    gSettings.bladPlik = "  \"Audio\\01.wav\" ";
     EXPECT_TRUE(SaveSettings());
     char value[16];
     GetPrivateProfileStringA("Inne", "Klucz", "", value, sizeof value, ini.c_str());
@@ -142,13 +147,18 @@ TEST_F(SettingsOnDisk, ASaveGoesThroughADraftAndAFailedOneKeepsTheFile)
     EXPECT_EQ(GetFileAttributesA((ini + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
 
     const std::string saved = ReadWholeFile(ini);
-    NotifyHooks oldHooks = SetNotifyHooks({nullptr, [](const char* text) { gStatus = text; }});
+    NotifyHooks oldHooks = SetNotifyHooks({nullptr, [](const char* text) {
+                                               gStatus = text;
+                                               ++gStatusCount;
+                                           }});
+    gStatusCount = 0;
     CreateDirectoryA((ini + ".tmp").c_str(), nullptr);
     gSettings.interval = 2000;
     EXPECT_FALSE(SaveSettings());
     SetNotifyHooks(oldHooks);
     RemoveDirectoryA((ini + ".tmp").c_str());
     EXPECT_EQ(gStatus, kSettingsNotSaved);
+    EXPECT_EQ(gStatusCount, 1);
     EXPECT_EQ(ReadWholeFile(ini), saved);
 }
 

@@ -103,7 +103,9 @@ bool SaveGameCommand(HWND owner)
 bool SaveGameAsCommand(HWND owner)
 {
     std::wstring chosen;
-    if (!gChooseGameFile(owner, GameFileDialog::kSaveAs, chosen)) return false;
+    // A path the save could not be written to is not the game's save: Ctrl+S
+    // goes on writing the one it had.
+    if (!gChooseGameFile(owner, GameFileDialog::kSaveAs, chosen) || !SaveGameTo(owner, chosen)) return false;
     gCurrentSavePath = chosen;
-    return SaveGameTo(owner, chosen);
+    return true;
 }

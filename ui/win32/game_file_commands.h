@@ -26,4 +26,5 @@ bool LoadGameCommand(HWND owner);
 void LoadLastAutosaveCommand(HWND owner);
 // Over the current save, or to a file chosen first; true when it was saved.
 bool SaveGameCommand(HWND owner);
+// To a file chosen first, which becomes the current save once it is written.
 bool SaveGameAsCommand(HWND owner);

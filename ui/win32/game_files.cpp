@@ -19,6 +19,7 @@
 #include "ui/station_remarks.h"
 #include "ui/station_view.h"
 #include "ui/status_texts.h"
+#include "ui/ui_state.h"
 #include "ui/win32/clock_timer.h"
 #include "ui/win32/main_commands.h"
 #include "ui/win32/main_window.h"
@@ -225,6 +226,11 @@ void AutosaveTick()
     if (!AutosaveDue()) return;
     const bool saved = WriteSavedGame(GetAutosavePath());
     SetStatusText(1, AutosaveStatusText(saved, TheGame().Now()).c_str());
+}
+
+void AutosaveAtSessionEnd()
+{
+    if (gUi.gameRunning) WriteSavedGame(GetAutosavePath());
 }
 
 void FreeStationBackground()

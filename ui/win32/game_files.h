@@ -44,4 +44,8 @@ bool WriteSavedGame(const std::wstring& widePath);
 bool SaveGameTo(HWND owner, const std::wstring& widePath);
 
 void AutosaveTick();  // once per simulation timer message
+// The Windows session ends, and the program with it, with no question
+// asked: a running game goes to the autosave, which "Wczytaj ostatni
+// autozapis" brings back. A failure has no one left to be told.
+void AutosaveAtSessionEnd();
 void FreeStationBackground();  // its load moves on, as with every load

@@ -84,6 +84,16 @@ void OnDestroy(HWND window)
     PostQuitMessage(0);
 }
 
+// The session ends: the program is ended right after this message, with no
+// WM_DESTROY and no time for a question, so the game and the settings are
+// kept here as closing would keep them.
+void OnEndSession(bool ending)
+{
+    if (!ending) return;
+    AutosaveAtSessionEnd();
+    SaveSettings();
+}
+
 void OnKeyDown(HWND window, WPARAM key)
 {
     if (key >= '1' && key <= '9') {
@@ -186,6 +196,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_DESTROY:
         OnDestroy(window);
+        return 0;
+    case WM_ENDSESSION:
+        OnEndSession(wParam != FALSE);
         return 0;
     case WM_ACTIVATEAPP:
         gUi.appActive = wParam != 0;
