@@ -11,6 +11,7 @@
 #include "simulation/notify.h"
 #include "sources/delay_data.h"
 #include "sources/rozklad_setting.h"
+#include "sources/wide_text.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ struct DelayRefreshState {
     std::string requestText;  ///< the delays text parsed last; a refresh sends it
     std::string replyText;    ///< a new delays text waiting for the poll, else empty
     std::string errorText;    ///< a failure waiting for the poll, else empty
+    uint64_t game = 0;        ///< counts the games begun; a refresh belongs to the one that asked
     bool busy = false;        ///< a refresh thread is running
 };
 
@@ -61,8 +63,9 @@ RefreshOutcome TakeOutcome()
     return outcome;
 }
 
-// The status bar and the event log show one line: each run of line breaks
-// (and any other control character) of an error becomes one blank.
+// The status bar and the event log show one line of code page 1250: each
+// run of line breaks (and any other control character) of an error becomes
+// one blank, and a byte the code page cannot show becomes "?".
 std::string OneLine(const std::string& text)
 {
     std::string line;
@@ -87,7 +90,8 @@ void ReportOutcome(Game& game, const RefreshOutcome& outcome)
         NotifyRepaint();
     } else if (!outcome.error.empty()) {
         gDelayData.refreshInterval = kFailedRefreshMinutes;
-        NotifyStatusText(("Opóźnienia bez zmian: " + OneLine(outcome.error.substr(0, kErrorShown))).c_str());
+        NotifyStatusText(
+            ("Opóźnienia bez zmian: " + OneLine(DisplayableCp1250(outcome.error).substr(0, kErrorShown))).c_str());
     }
 }
 
@@ -137,6 +141,16 @@ void StoreDelaysRequest(const std::string& text)
     shared.requestText = text;
 }
 
+void ForgetDelayRefresh()
+{
+    DelayRefreshState& shared = Shared();
+    std::lock_guard<std::mutex> guard(shared.lock);
+    ++shared.game;
+    shared.requestText.clear();
+    shared.replyText.clear();
+    shared.errorText.clear();
+}
+
 bool DelayRefreshBusy()
 {
     DelayRefreshState& shared = Shared();
@@ -160,14 +174,20 @@ void DelayRefreshThread()
 {
     DelayRefreshState& shared = Shared();
     std::string request;
+    uint64_t askedBy = 0;
     {
         std::lock_guard<std::mutex> guard(shared.lock);
         request = shared.requestText;
+        askedBy = shared.game;
     }
     std::string error;
     const DelaysTransport transport = gTransport;
     std::string reply = transport(request, error);
     std::lock_guard<std::mutex> guard(shared.lock);
+    if (shared.game != askedBy) {  // the game that asked is gone: nothing to tell
+        shared.busy = false;
+        return;
+    }
     if (!reply.empty()) error.clear();
     else if (error.empty()) error = kNoAnswer;
     shared.replyText.swap(reply);
