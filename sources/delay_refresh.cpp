@@ -25,7 +25,8 @@ struct DelayRefreshState {
     std::string requestText;  ///< the delays text parsed last; a refresh sends it
     std::string replyText;    ///< a new delays text waiting for the poll, else empty
     std::string errorText;    ///< a failure waiting for the poll, else empty
-    uint64_t game = 0;        ///< counts the games begun; a refresh belongs to the one that asked
+    uint64_t game = 0;        ///< counts the games begun
+    uint64_t askedBy = 0;     ///< the game whose poll started the running refresh
     bool busy = false;        ///< a refresh thread is running
 };
 
@@ -109,6 +110,7 @@ bool ClaimRefresh()
     std::lock_guard<std::mutex> guard(shared.lock);
     if (shared.requestText.empty()) return false;
     shared.busy = true;
+    shared.askedBy = shared.game;
     return true;
 }
 
@@ -174,17 +176,15 @@ void DelayRefreshThread()
 {
     DelayRefreshState& shared = Shared();
     std::string request;
-    uint64_t askedBy = 0;
     {
         std::lock_guard<std::mutex> guard(shared.lock);
         request = shared.requestText;
-        askedBy = shared.game;
     }
     std::string error;
     const DelaysTransport transport = gTransport;
     std::string reply = transport(request, error);
     std::lock_guard<std::mutex> guard(shared.lock);
-    if (shared.game != askedBy) {  // the game that asked is gone: nothing to tell
+    if (shared.game != shared.askedBy) {  // the game that asked is gone: nothing to tell
         shared.busy = false;
         return;
     }
