@@ -34,6 +34,7 @@ LocalTimeSource gLocalTime = CLibraryLocalTime;
 
 void ClearDelays()
 {
+    ForgetDelayRefresh();
     gDelayData.pending.clear();
     gDelayData.hasStamp = false;
     gDelayData.loaded = false;

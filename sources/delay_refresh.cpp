@@ -11,6 +11,7 @@
 #include "simulation/notify.h"
 #include "sources/delay_data.h"
 #include "sources/rozklad_setting.h"
+#include "sources/wide_text.h"
 
 namespace {
 
@@ -24,6 +25,8 @@ struct DelayRefreshState {
     std::string requestText;  ///< the delays text parsed last; a refresh sends it
     std::string replyText;    ///< a new delays text waiting for the poll, else empty
     std::string errorText;    ///< a failure waiting for the poll, else empty
+    uint64_t game = 0;        ///< counts the games begun
+    uint64_t askedBy = 0;     ///< the game whose poll started the running refresh
     bool busy = false;        ///< a refresh thread is running
 };
 
@@ -61,8 +64,9 @@ RefreshOutcome TakeOutcome()
     return outcome;
 }
 
-// The status bar and the event log show one line: each run of line breaks
-// (and any other control character) of an error becomes one blank.
+// The status bar and the event log show one line of code page 1250: each
+// run of line breaks (and any other control character) of an error becomes
+// one blank, and a byte the code page cannot show becomes "?".
 std::string OneLine(const std::string& text)
 {
     std::string line;
@@ -87,7 +91,8 @@ void ReportOutcome(Game& game, const RefreshOutcome& outcome)
         NotifyRepaint();
     } else if (!outcome.error.empty()) {
         gDelayData.refreshInterval = kFailedRefreshMinutes;
-        NotifyStatusText(("Opóźnienia bez zmian: " + OneLine(outcome.error.substr(0, kErrorShown))).c_str());
+        NotifyStatusText(
+            ("Opóźnienia bez zmian: " + OneLine(DisplayableCp1250(outcome.error).substr(0, kErrorShown))).c_str());
     }
 }
 
@@ -105,6 +110,7 @@ bool ClaimRefresh()
     std::lock_guard<std::mutex> guard(shared.lock);
     if (shared.requestText.empty()) return false;
     shared.busy = true;
+    shared.askedBy = shared.game;
     return true;
 }
 
@@ -135,6 +141,16 @@ void StoreDelaysRequest(const std::string& text)
     DelayRefreshState& shared = Shared();
     std::lock_guard<std::mutex> guard(shared.lock);
     shared.requestText = text;
+}
+
+void ForgetDelayRefresh()
+{
+    DelayRefreshState& shared = Shared();
+    std::lock_guard<std::mutex> guard(shared.lock);
+    ++shared.game;
+    shared.requestText.clear();
+    shared.replyText.clear();
+    shared.errorText.clear();
 }
 
 bool DelayRefreshBusy()
@@ -168,6 +184,10 @@ void DelayRefreshThread()
     const DelaysTransport transport = gTransport;
     std::string reply = transport(request, error);
     std::lock_guard<std::mutex> guard(shared.lock);
+    if (shared.game != shared.askedBy) {  // the game that asked is gone: nothing to tell
+        shared.busy = false;
+        return;
+    }
     if (!reply.empty()) error.clear();
     else if (error.empty()) error = kNoAnswer;
     shared.replyText.swap(reply);

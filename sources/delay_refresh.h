@@ -20,6 +20,9 @@ int32_t DelayRefreshMinutes();
 
 // The request text that the next refresh sends.
 void StoreDelaysRequest(const std::string& text);
+// A game begins: a refresh under way, or its answer waiting, belongs to the
+// last game and is dropped; nothing is sent until the new game's text is stored.
+void ForgetDelayRefresh();
 // Whether a refresh thread is running.
 bool DelayRefreshBusy();
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 const char kContainerMagic[] = "SEMARION1\n";
+const char kCutDelaysReply[] = "Odpowiedz serwera urwana.";
 
 namespace {
 
@@ -93,7 +94,7 @@ bool FirstDelaysPart(const std::string& reply, std::string& text, std::string& e
     }
     const ContainerParts read = ReadContainerParts(reply, 1);
     if (read.end == PartsEnd::kCutShort) {
-        error = "Odpowiedz serwera urwana.";
+        error = kCutDelaysReply;
         return false;
     }
     if (read.parts.empty()) {

@@ -36,7 +36,9 @@ bool HasContainerMagic(const std::string& reply);
 // Parts of a reply that begins with the magic, at most maxParts of them.
 ContainerParts ReadContainerParts(const std::string& reply, size_t maxParts);
 
-// The delays reply: the first part's data, or false with the error text.
+// The delays reply: the first part's data, or false with the error text
+// (kCutDelaysReply for a reply that ends inside its first part).
+extern const char kCutDelaysReply[];
 bool FirstDelaysPart(const std::string& reply, std::string& text, std::string& error);
 
 // The path a request goes to: the address's path ("/" when it has none) with

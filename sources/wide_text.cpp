@@ -77,7 +77,47 @@ bool DecodeUtf8(const std::string& text, size_t& i, char32_t& c)
     return true;
 }
 
+// The code page 1250 byte of a character, "?" when the code page has none.
+// The bytes it leaves undefined stand in the table above as the control
+// characters 0x80..0x9F, which are no character of it either.
+char Cp1250Byte(char32_t c)
+{
+    if (c < 0x80) return static_cast<char>(c);
+    if (c < 0xA0) return '?';
+    for (size_t i = 0; i < 128; ++i) {
+        if (kCp1250High[i] == c) return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+// Well-formed UTF-8 with at least one byte of 0x80 or above (plain ASCII
+// reads the same in either code).
+bool IsUtf8BeyondAscii(const std::string& text)
+{
+    bool beyond = false;
+    for (size_t i = 0; i < text.size();) {
+        beyond = beyond || static_cast<unsigned char>(text[i]) >= 0x80;
+        char32_t c;
+        if (!DecodeUtf8(text, i, c)) return false;
+    }
+    return beyond;
+}
+
 }  // namespace
+
+std::string DisplayableCp1250(const std::string& text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    const bool utf8 = IsUtf8BeyondAscii(text);
+    for (size_t i = 0; i < text.size();) {
+        char32_t c = static_cast<unsigned char>(text[i]);
+        if (utf8) DecodeUtf8(text, i, c);
+        else ++i;
+        shown += Cp1250Byte(c < 0x80 || utf8 ? c : kCp1250High[c - 0x80]);
+    }
+    return shown;
+}
 
 std::wstring WideFromCp1250(const std::string& text)
 {

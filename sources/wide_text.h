@@ -9,6 +9,11 @@
 // leaves undefined keep their own value, as the system's conversion does.
 std::wstring WideFromCp1250(const std::string& text);
 
+// Text from outside for a one-line display in code page 1250: well-formed
+// UTF-8 with bytes of 0x80 and above is converted from UTF-8 first; every
+// character or byte the code page cannot show becomes "?".
+std::string DisplayableCp1250(const std::string& text);
+
 // The characters of UTF-8 text into wide; false (wide unspecified) when the
 // bytes are not well-formed UTF-8.
 bool WideFromUtf8(const std::string& text, std::wstring& wide);

@@ -5,6 +5,7 @@
 
 #include <winhttp.h>
 
+#include <atomic>
 #include <cstdio>
 
 #include "sources/server_container.h"
@@ -20,6 +21,7 @@ constexpr size_t kRefusalBodyShown = 500;
 constexpr char kCannotConnect[] = "Nie moge polaczyc sie z serwerem (kod bledu %lu).";
 constexpr char kNoAnswer[] = "Serwer nie odpowiada (kod bledu %lu).";
 constexpr DWORD kSocketTimedOut = 10060;  // WSAETIMEDOUT
+constexpr DWORD kShortestWaitMs = 1;      // 0 would mean no limit at all
 
 ServerTimeouts gTimeouts = kServerTimeouts;
 
@@ -32,6 +34,140 @@ struct InternetHandle {
         if (handle) WinHttpCloseHandle(handle);
     }
 };
+
+// What one request shares with WinHTTP's callback. WinHTTP may still finish
+// a call after the request's thread gave up on it at the deadline, so the
+// buffers a call fills live here, and the last of the two owners frees it:
+// the request's thread, and the request handle (at its closing notice).
+struct RequestState {
+    HANDLE done = nullptr;       ///< set at each completion of a call
+    std::atomic<int> owners{1};  ///< the thread, and the handle once it reports here
+    DWORD completion = 0;        ///< what the last completion was
+    DWORD error = 0;             ///< the error of a failed call
+    DWORD bytes = 0;             ///< bytes available, or bytes read
+    std::wstring headers;        ///< sent with the request
+    std::string body;            ///< sent with the request
+    std::string chunk;           ///< a read's buffer
+};
+
+void Release(RequestState* state)
+{
+    if (state->owners.fetch_sub(1) != 1) return;
+    CloseHandle(state->done);
+    delete state;
+}
+
+void CALLBACK OnRequestStatus(HINTERNET, DWORD_PTR context, DWORD status, void* info, DWORD length)
+{
+    RequestState* state = reinterpret_cast<RequestState*>(context);
+    if (!state) return;
+    switch (status) {
+    case WINHTTP_CALLBACK_STATUS_HANDLE_CLOSING:
+        Release(state);
+        return;
+    case WINHTTP_CALLBACK_STATUS_REQUEST_ERROR:
+        state->error = static_cast<WINHTTP_ASYNC_RESULT*>(info)->dwError;
+        break;
+    case WINHTTP_CALLBACK_STATUS_DATA_AVAILABLE:
+        state->bytes = *static_cast<DWORD*>(info);
+        break;
+    case WINHTTP_CALLBACK_STATUS_READ_COMPLETE:
+        state->bytes = length;
+        break;
+    case WINHTTP_CALLBACK_STATUS_SENDREQUEST_COMPLETE:
+    case WINHTTP_CALLBACK_STATUS_HEADERS_AVAILABLE:
+        break;
+    default:
+        return;
+    }
+    state->completion = status;
+    SetEvent(state->done);
+}
+
+// Every wait of WinHTTP ends after the given time; Wine starts each socket
+// wait afresh with it. The reply's own wait has an option of its own,
+// infinite unless set.
+bool LimitWaits(HINTERNET request, DWORD waitMs)
+{
+    return WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &waitMs, sizeof waitMs) &&
+           WinHttpSetTimeouts(request, gTimeouts.resolveMs, gTimeouts.connectMs, gTimeouts.sendMs,
+                              static_cast<int>(waitMs));
+}
+
+// Wine reports a wait that ran out as the socket's time-out, Windows as
+// WinHTTP's.
+DWORD RequestError(DWORD code) { return code == kSocketTimedOut ? static_cast<DWORD>(ERROR_WINHTTP_TIMEOUT) : code; }
+
+// The request handle and what it shares with the callback. Closing it at
+// the deadline does not stop a wait already under way in Wine, so its
+// waits are cut short first: WinHTTP's own thread then ends too.
+struct AsyncRequest {
+    HINTERNET handle = nullptr;  ///< null when not opened
+    RequestState* state = nullptr;  ///< set when the request is opened
+    ~AsyncRequest()
+    {
+        if (handle) {
+            LimitWaits(handle, kShortestWaitMs);
+            WinHttpCloseHandle(handle);
+        }
+        if (state) Release(state);
+    }
+};
+
+// Opens the request with its callback; false (the error code set) when any
+// step fails.
+bool OpenAsyncRequest(HINTERNET connection, const std::wstring& path, DWORD flags, AsyncRequest& request)
+{
+    request.state = new RequestState;
+    request.state->done = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    if (!request.state->done) return false;
+    request.handle = WinHttpOpenRequest(connection, L"POST", path.c_str(), nullptr, WINHTTP_NO_REFERER,
+                                        WINHTTP_DEFAULT_ACCEPT_TYPES, flags);
+    if (!request.handle) return false;
+    DWORD_PTR context = reinterpret_cast<DWORD_PTR>(request.state);
+    if (!WinHttpSetOption(request.handle, WINHTTP_OPTION_CONTEXT_VALUE, &context, sizeof context)) return false;
+    const DWORD notices = WINHTTP_CALLBACK_FLAG_ALL_COMPLETIONS | WINHTTP_CALLBACK_FLAG_HANDLES;
+    if (WinHttpSetStatusCallback(request.handle, OnRequestStatus, notices, 0) == WINHTTP_INVALID_STATUS_CALLBACK)
+        return false;
+    ++request.state->owners;  // from now on the handle's closing notice releases it
+    return true;
+}
+
+// Waits for the completion of a call that `started` (its return value),
+// the one it expects or an error, never past the deadline; false, with the
+// error code set, when the call failed or the deadline came first.
+bool AwaitCall(const AsyncRequest& request, bool started, DWORD expected, ULONGLONG deadline, DWORD& error)
+{
+    if (!started) {
+        error = RequestError(GetLastError());
+        return false;
+    }
+    for (;;) {
+        const ULONGLONG now = GetTickCount64();
+        const DWORD left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
+        if (WaitForSingleObject(request.state->done, left) != WAIT_OBJECT_0) {
+            error = ERROR_WINHTTP_TIMEOUT;
+            return false;
+        }
+        if (request.state->completion == expected) return true;
+        if (request.state->completion == WINHTTP_CALLBACK_STATUS_REQUEST_ERROR) {
+            error = RequestError(request.state->error);
+            return false;
+        }
+    }
+}
+
+// What is left of the reply's time for WinHTTP's own waits; false, with
+// the time-out's error, when nothing is.
+bool LimitReplyWait(HINTERNET request, ULONGLONG deadline)
+{
+    const ULONGLONG now = GetTickCount64();
+    if (now >= deadline) {
+        SetLastError(ERROR_WINHTTP_TIMEOUT);
+        return false;
+    }
+    return LimitWaits(request, static_cast<DWORD>(deadline - now));
+}
 
 std::string FormatCode(const char* format, unsigned long code)
 {
@@ -48,43 +184,12 @@ std::wstring Headers(const std::wstring& station, const std::string& token)
     return headers;
 }
 
-DWORD StatusCode(HINTERNET request)
+// A number header of the reply; false when the reply has none.
+bool NumberHeader(HINTERNET request, DWORD query, DWORD& value)
 {
-    DWORD status = 0;
-    DWORD size = sizeof status;
-    if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
-                             WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX))
-        return 0;
-    return status;
-}
-
-// The session's receive time-out does not bound the wait for the reply's
-// headers: that wait has an option of its own, infinite unless set. Wine
-// puts the option on the connection when the send opens it, and waits for
-// the headers already in the send; it changes a connection's wait only when
-// the request's time-outs are set. So each wait gets both, from before the
-// send on, with what is left of the reply's time; false when nothing is.
-bool LimitReplyWait(HINTERNET request, ULONGLONG deadline)
-{
-    const ULONGLONG now = GetTickCount64();
-    if (now >= deadline) {
-        SetLastError(ERROR_WINHTTP_TIMEOUT);
-        return false;
-    }
-    DWORD left = static_cast<DWORD>(deadline - now);
-    return WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &left, sizeof left) &&
-           WinHttpSetTimeouts(request, gTimeouts.resolveMs, gTimeouts.connectMs, gTimeouts.sendMs,
-                              static_cast<int>(left));
-}
-
-ULONGLONG ReplyDeadline() { return GetTickCount64() + static_cast<ULONGLONG>(gTimeouts.receiveMs); }
-
-// The error of a failed send or receive: Wine reports a reply that did not
-// come in time as the socket's time-out, Windows as WinHTTP's.
-DWORD RequestError()
-{
-    const DWORD code = GetLastError();
-    return code == kSocketTimedOut ? static_cast<DWORD>(ERROR_WINHTTP_TIMEOUT) : code;
+    DWORD size = sizeof value;
+    return WinHttpQueryHeaders(request, query | WINHTTP_QUERY_FLAG_NUMBER, WINHTTP_HEADER_NAME_BY_INDEX, &value,
+                               &size, WINHTTP_NO_HEADER_INDEX) != FALSE;
 }
 
 // A server that cannot be reached, or whose name is unknown, surfaces at the
@@ -97,28 +202,38 @@ std::string SendFailure(DWORD code)
 
 // How the reading of a reply's body ended.
 enum class ReplyEnd {
-    kWhole,     ///< no more data, or a read failed: what came is the reply
+    kWhole,     ///< no more data came, and all that the reply announced
+    kCut,       ///< a read failed, or less came than the reply announced
     kTooLong,   ///< it grew past any reply the game needs
-    kTimedOut,  ///< the reply's time ran out before it was whole
+    kTimedOut,  ///< the request's deadline came before it was whole
 };
 
-ReplyEnd EndOfFailedRead() { return RequestError() == ERROR_WINHTTP_TIMEOUT ? ReplyEnd::kTimedOut : ReplyEnd::kWhole; }
+ReplyEnd EndOfFailedRead(DWORD error) { return error == ERROR_WINHTTP_TIMEOUT ? ReplyEnd::kTimedOut : ReplyEnd::kCut; }
 
-// Reads the body while data comes, until the reply's time is up.
-ReplyEnd ReadReply(HINTERNET request, ULONGLONG deadline, std::string& reply)
+// Reads the body while data comes, until the deadline.
+ReplyEnd ReadReply(const AsyncRequest& request, ULONGLONG deadline, std::string& reply)
 {
+    RequestState& state = *request.state;
     reply.clear();
     for (;;) {
-        DWORD available = 0;
-        if (!LimitReplyWait(request, deadline) || !WinHttpQueryDataAvailable(request, &available))
-            return EndOfFailedRead();
-        if (available == 0) return ReplyEnd::kWhole;
+        DWORD error = 0;
+        if (!AwaitCall(request,
+                       LimitReplyWait(request.handle, deadline) && WinHttpQueryDataAvailable(request.handle, nullptr),
+                       WINHTTP_CALLBACK_STATUS_DATA_AVAILABLE, deadline, error))
+            return EndOfFailedRead(error);
+        const DWORD available = state.bytes;
+        if (available == 0) break;
         if (available > kMaxReplyBytes - reply.size()) return ReplyEnd::kTooLong;
-        std::string chunk(available, '\0');
-        DWORD read = 0;
-        if (!WinHttpReadData(request, &chunk[0], available, &read)) return EndOfFailedRead();
-        reply.append(chunk, 0, read);
+        state.chunk.assign(available, '\0');
+        if (!AwaitCall(request, WinHttpReadData(request.handle, &state.chunk[0], available, nullptr),
+                       WINHTTP_CALLBACK_STATUS_READ_COMPLETE, deadline, error))
+            return EndOfFailedRead(error);
+        reply.append(state.chunk, 0, state.bytes);
     }
+    DWORD announced = 0;
+    if (NumberHeader(request.handle, WINHTTP_QUERY_CONTENT_LENGTH, announced) && reply.size() != announced)
+        return ReplyEnd::kCut;
+    return ReplyEnd::kWhole;
 }
 
 }  // namespace
@@ -137,8 +252,8 @@ std::string PercentEncodeUtf8(const std::wstring& text)
 
 HINTERNET OpenServerSession()
 {
-    HINTERNET session =
-        WinHttpOpen(kUserAgent, WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+    HINTERNET session = WinHttpOpen(kUserAgent, WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY, WINHTTP_NO_PROXY_NAME,
+                                    WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC);
     if (session)
         WinHttpSetTimeouts(session, gTimeouts.resolveMs, gTimeouts.connectMs, gTimeouts.sendMs, gTimeouts.receiveMs);
     return session;
@@ -152,7 +267,8 @@ ServerTimeouts SetServerTimeouts(const ServerTimeouts& timeouts)
 }
 
 bool HttpPostBinary(const std::wstring& server, const std::string& token, const std::wstring& station,
-                    const std::string& body, std::string& reply, std::string& error, const std::wstring& endpoint)
+                    const std::string& body, std::string& reply, std::string& error, const std::wstring& endpoint,
+                    const char* cutReply)
 {
     wchar_t host[kHostChars] = {};
     wchar_t path[kPathChars] = {};
@@ -179,36 +295,49 @@ bool HttpPostBinary(const std::wstring& server, const std::string& token, const 
         return false;
     }
     const DWORD secure = parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0;
-    InternetHandle request{WinHttpOpenRequest(connection.handle, L"POST", requestPath.c_str(), nullptr,
-                                              WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, secure)};
-    if (!request.handle) {
+    AsyncRequest request;
+    if (!OpenAsyncRequest(connection.handle, requestPath, secure, request)) {
         error = FormatCode(kCannotConnect, GetLastError());
         return false;
     }
-    const std::wstring headers = Headers(station, token);
+    // One deadline from the send on, whatever the server does byte by byte.
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(gTimeouts.receiveMs);
+    RequestState& state = *request.state;
+    state.headers = Headers(station, token);
+    state.body = body;
     const DWORD size = static_cast<DWORD>(body.size());
-    if (!LimitReplyWait(request.handle, ReplyDeadline()) ||
-        !WinHttpSendRequest(request.handle, headers.c_str(), static_cast<DWORD>(headers.size()),
-                            const_cast<char*>(body.data()), size, size, 0)) {
-        error = SendFailure(RequestError());
+    DWORD code = 0;
+    const DWORD headersSize = static_cast<DWORD>(state.headers.size());
+    const DWORD_PTR context = reinterpret_cast<DWORD_PTR>(request.state);
+    if (!AwaitCall(request,
+                   LimitReplyWait(request.handle, deadline) &&
+                       WinHttpSendRequest(request.handle, state.headers.c_str(), headersSize, &state.body[0], size,
+                                          size, context),
+                   WINHTTP_CALLBACK_STATUS_SENDREQUEST_COMPLETE, deadline, code)) {
+        error = SendFailure(code);
         return false;
     }
-    const ULONGLONG deadline = ReplyDeadline();
-    if (!LimitReplyWait(request.handle, deadline) || !WinHttpReceiveResponse(request.handle, nullptr)) {
-        error = FormatCode(kNoAnswer, RequestError());
+    if (!AwaitCall(request, LimitReplyWait(request.handle, deadline) && WinHttpReceiveResponse(request.handle, nullptr),
+                   WINHTTP_CALLBACK_STATUS_HEADERS_AVAILABLE, deadline, code)) {
+        error = FormatCode(kNoAnswer, code);
         return false;
     }
-    const DWORD status = StatusCode(request.handle);
-    const ReplyEnd end = ReadReply(request.handle, deadline, reply);
-    if (end == ReplyEnd::kTooLong) {
+    DWORD status = 0;
+    if (!NumberHeader(request.handle, WINHTTP_QUERY_STATUS_CODE, status)) status = 0;
+    const ReplyEnd replyEnd = ReadReply(request, deadline, reply);
+    if (replyEnd == ReplyEnd::kTooLong) {
         error = "Serwer odpowiedzial czyms, czego nie rozumiem.";
         return false;
     }
-    if (end == ReplyEnd::kTimedOut) {  // a reply cut short by the clock is no answer
+    if (replyEnd == ReplyEnd::kTimedOut) {  // a reply cut short by the clock is no answer
         error = FormatCode(kNoAnswer, ERROR_WINHTTP_TIMEOUT);
         return false;
     }
-    if (status == kOk) return true;
+    if (status == kOk && replyEnd == ReplyEnd::kWhole) return true;
+    if (status == kOk) {
+        error = cutReply;
+        return false;
+    }
     error = FormatCode("Serwer odmowil (kod %lu).\n\n", status) + reply.substr(0, kRefusalBodyShown);
     return false;
 }

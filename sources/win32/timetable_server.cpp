@@ -11,6 +11,7 @@ namespace {
 
 constexpr char kNoServer[] = "Nie ustawiono serwera rozkladow.";
 constexpr char kNotUnderstood[] = "Serwer odpowiedzial czyms, czego nie rozumiem.";
+constexpr char kNoTimetable[] = "Serwer nie przyslal rozkladu.";
 constexpr char kDelaysPartName[] = "rozklad.opoz";
 
 // The template's bytes and, when its station file can be read, that file's.
@@ -39,7 +40,7 @@ std::wstring WriteReceivedFiles(const TemplatePlace& place, const std::string& r
         }
         if (EndsWithRoz(part.name)) timetable = path;
     }
-    if (timetable.empty()) error = "Serwer nie przyslal rozkladu.";
+    if (timetable.empty()) error = kNoTimetable;
     return timetable;
 }
 
@@ -70,7 +71,7 @@ std::wstring DownloadTimetable(const std::wstring& templatePath, std::string& er
     const TemplatePlace place = SplitTemplatePath(templatePath);
     std::string reply;
     if (!HttpPostBinary(AnsiToWide(server), RozkladSetting("Token"), place.station,
-                        TimetableRequestBody(place, timetable), reply, error, L"rozklad"))
+                        TimetableRequestBody(place, timetable), reply, error, L"rozklad", kNoTimetable))
         return std::wstring();
     if (!HasContainerMagic(reply)) {
         error = kNotUnderstood;
@@ -94,7 +95,7 @@ std::string RefreshDelays(const std::string& current, std::string& error)
     AppendPart(body, kDelaysPartName, current);
     std::string reply;
     if (!HttpPostBinary(AnsiToWide(server), RozkladSetting("Token"), std::wstring(), body, reply, error,
-                        L"opoznienia"))
+                        L"opoznienia", kCutDelaysReply))
         return std::string();
     std::string text;
     FirstDelaysPart(reply, text, error);

@@ -3,6 +3,8 @@
 // background refresh on a real thread behind a transport of the test's own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <map>
 #include <string>
@@ -43,6 +45,14 @@ std::string Answer(const std::string& current, std::string& error)
     gAnswers.erase(gAnswers.begin());
     error = answer.second;
     return answer.first;
+}
+
+// A transport that holds its answer until the test lets it go.
+std::atomic<bool> gReleased{true};
+std::string HeldAnswer(const std::string& current, std::string& error)
+{
+    while (!gReleased) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return Answer(current, error);
 }
 
 std::string ReadIni(const char* section, const char* key, const char* fallback, const char*)
@@ -234,6 +244,51 @@ TEST_F(TodayDelays, RefreshSendsTheTextAndTakesTheAnswerAtTheNextPoll)
     PollAfter(5);
     PollAfter(0);
     EXPECT_EQ(gStatus.back(), "Opóźnienia bez zmian: brak odpowiedzi");
+}
+
+// A refresh belongs to the game that asked: its answer, waiting for the poll
+// or still on the way, never reaches the next game, which keeps the delays
+// of its own file and later sends its own text.
+TEST_F(TodayDelays, AnAnswerForTheLastGameNeverReachesTheNext)
+{
+    const auto refreshReports = [] {
+        return std::count_if(gStatus.begin(), gStatus.end(),
+                             [](const std::string& text) { return text.rfind("Opóźnienia", 0) == 0; });
+    };
+    gSettings.interval = 10000;
+    Load("7 5 5\n8 1 1\n");
+    gAnswers = {{"6 30 30\n7 30 30\n", ""}};
+    PollAfter(5);
+    ASSERT_EQ(gSent.size(), 1u);
+    ASSERT_EQ(game.NewGameFromTimetable(timetable_.c_str()), kNewGameStarted);
+    Load("8 2 2\n");
+    PollAfter(0);
+    ASSERT_EQ(DelayEntryCount(), 1u);
+    EXPECT_EQ(gDelayData.pending[0].train, kEastbound);
+    EXPECT_EQ(gDelayData.pending[0].arrivalDelay, 2);
+    EXPECT_EQ(refreshReports(), 0);
+
+    gReleased = false;
+    SetDelaysTransport(HeldAnswer);
+    gAnswers = {{"", "Serwer nie odpowiada (kod bledu 12002)."}};
+    gNowMs += 5 * kMinuteMs;
+    PollDelayRefresh(game, DelayRefreshGate());
+    ASSERT_TRUE(DelayRefreshBusy());
+    Load("6 4 4\n");  // the same station started again while the request is on the way
+    gReleased = true;
+    PollAfter(0);
+    PollAfter(0);
+    ASSERT_EQ(DelayEntryCount(), 1u);
+    EXPECT_EQ(gDelayData.pending[0].train, kFirstArriving);
+    EXPECT_EQ(refreshReports(), 0);
+    EXPECT_NE(gDelayData.refreshInterval, kFailedRefreshMinutes);
+
+    gAnswers = {{"6 5 5\n", ""}};
+    PollAfter(5);
+    PollAfter(0);
+    EXPECT_EQ(gSent.back(), "6 4 4\n");
+    EXPECT_EQ(gDelayData.pending[0].arrivalDelay, 5);
+    EXPECT_EQ(gStatus.back(), "Opóźnienia odświeżone: 1 pociągów");
 }
 
 TEST_F(TodayDelays, NoRefreshWhenOffFasterThanRealTimePausedOrNothingToSend)

@@ -32,3 +32,14 @@ TEST(WideText, Utf8IsDecodedOnlyWhenWellFormed)
                             "\xc5\x41"})
         EXPECT_FALSE(WideFromUtf8(bad, wide)) << bad;
 }
+
+// A server's text on a one-line display: no byte that code page 1250 leaves
+// undefined reaches the screen, and UTF-8 is read as UTF-8.
+TEST(WideText, OneLineDisplaysShowOnlyWhatCodePage1250Defines)
+{
+    EXPECT_EQ(DisplayableCp1250("B\x81\x83\x88\x90\x98" "d"), "B?????d");
+    EXPECT_EQ(DisplayableCp1250("Błąd „serwera” – €"), "Błąd „serwera” – €");  // code page 1250 as it came
+    EXPECT_EQ(DisplayableCp1250(u8"BŁĄD SERWERA: „Łódź” \u2603 \U0001F682"), "BŁĄD SERWERA: „Łódź” ? ?");
+    EXPECT_EQ(DisplayableCp1250(u8"\u0081x\u0098"), "?x?");
+    EXPECT_EQ(DisplayableCp1250("tylko ASCII\r\n"), "tylko ASCII\r\n");
+}

@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "model/game.h"
@@ -29,6 +31,7 @@
 #include "support/main_window_fixture.h"
 #include "support/sample_game.h"
 #include "ui/pacing.h"
+#include "ui/event_box.h"
 #include "ui/startup.h"
 #include "ui/status_texts.h"
 #include "ui/timetable_commands.h"
@@ -40,8 +43,8 @@ namespace {
 
 constexpr wchar_t kPython[] = L"/usr/bin/python3";
 constexpr int kStartWaitMs = 15000;
-constexpr int kShortReplyMs = 2000;  // a silent server's time, shortened
-constexpr auto kLongestWait = std::chrono::milliseconds(kShortReplyMs + 5000);
+constexpr int kShortReplyMs = 4000;  // the reply's time, shortened
+constexpr auto kLongestWait = std::chrono::milliseconds(kShortReplyMs + 3000);
 
 std::wstring Widen(const std::string& text) { return AnsiToWide(text); }
 
@@ -78,6 +81,21 @@ void RemoveTree(const std::wstring& folder)
     RemoveDirectoryW(folder.c_str());
 }
 
+// Every file of a folder and its bytes.
+std::map<std::wstring, std::string> FolderFiles(const std::wstring& folder)
+{
+    std::map<std::wstring, std::string> files;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return files;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            files[found.cFileName] = ReadBytes(folder + L"\\" + found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return files;
+}
+
 // The stand-in server, started once for the suite. Wine runs the Unix
 // python3 but cannot wait for it, so the server ends itself: on the test's
 // request to /koniec, or after five minutes at the latest.
@@ -111,7 +129,7 @@ public:
     {
         if (port_ == 0) return;
         std::string reply, error;
-        HttpPostBinary(Address(L""), "", L"", NewContainer(), reply, error, L"koniec");
+        HttpPostBinary(Address(L""), "", L"", NewContainer(), reply, error, L"koniec", "");
         port_ = 0;
     }
     static std::wstring Address(const std::wstring& path)
@@ -296,7 +314,15 @@ TEST_F(TimetableServer, MalformedAndRefusedRepliesOfTheTimetableRequest)
         EXPECT_EQ(error, failure.error) << WideToAnsi(failure.scenario);
     }
 
-    Server(L"/urwana");  // the parts before the cut stay
+    // A reply shorter than it announced: whole parts or not, nothing of it
+    // is kept.
+    const std::map<std::wstring, std::string> before = FolderFiles(folder);
+    Server(L"/urwana-tresc");
+    EXPECT_EQ(DownloadTimetable(path, error), L"");
+    EXPECT_EQ(error, "Serwer nie przyslal rozkladu.");
+    EXPECT_EQ(FolderFiles(folder), before);
+
+    Server(L"/urwana");  // the parts before a cut inside the container stay
     EXPECT_EQ(DownloadTimetable(path, error), folder + L"dzis.roz");
     EXPECT_FALSE(Exists(folder + L"ucieta.roz"));
 
@@ -365,36 +391,49 @@ TEST_F(TimetableServer, TheSchemeDecidesTheSecureFlagAndTheSessionItsTimeOuts)
     EXPECT_EQ(kServerTimeouts.receiveMs, 240000);
 }
 
-// A server that takes the request and says nothing, or falls silent in the
-// middle of its reply, holds the window no longer than the reply's time.
-TEST_F(TimetableServer, ASilentServerHoldsTheWindowOnlyForTheReplysTime)
+// Whatever the server does byte by byte (nothing at all, the start of its
+// reply and then nothing, its headers a byte a second, its headers just
+// before the reply's time and then its body a byte a second), the download on
+// the window's thread and a delays request beside it each end at the reply's
+// time with the time-out's message, and the download leaves the folder as it was.
+TEST_F(TimetableServer, EachRequestEndsAtTheReplysTimeWhateverTheServerSends)
 {
     SetServerTimeouts({15000, 15000, 30000, kShortReplyMs});
     static std::vector<std::wstring> shown;
-    shown.clear();
     gTimetableCommandCalls.messageBox = [](HWND, const std::wstring& text, const char*, UINT) {
         shown.push_back(text);
         return IDOK;
     };
     const std::wstring path = Template(L"Testowo");
-    Server(L"/cisza");
-    auto start = std::chrono::steady_clock::now();
-    TodayFromServer(path);
-    auto waited = std::chrono::steady_clock::now() - start;
-    EXPECT_GE(waited, std::chrono::milliseconds(kShortReplyMs - 200));
-    EXPECT_LE(waited, kLongestWait);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(WideToAnsi(shown[0]), "Nie udało się pobrać rozkładu z serwera.\n\nSerwer nie odpowiada (kod bledu 12002).");
+    const std::map<std::wstring, std::string> before = FolderFiles(root_ + L"\\Testowo");
+    const std::wstring lateHeaders = L"/pozne-naglowki-" + std::to_wstring(kShortReplyMs - 300);
+    for (const std::wstring& scenario : {std::wstring(L"/cisza"), std::wstring(L"/cisza-w-srodku"),
+                                         std::wstring(L"/po-bajcie"), lateHeaders}) {
+        SCOPED_TRACE(WideToAnsi(scenario));
+        Server(scenario);
+        shown.clear();
+        std::string refreshError;
+        std::chrono::steady_clock::duration refreshTook{};
+        std::thread refresh([&] {
+            const auto start = std::chrono::steady_clock::now();
+            RefreshDelays("7 5 4\n", refreshError);
+            refreshTook = std::chrono::steady_clock::now() - start;
+        });
+        const auto start = std::chrono::steady_clock::now();
+        TodayFromServer(path);
+        const auto waited = std::chrono::steady_clock::now() - start;
+        refresh.join();
+        EXPECT_GE(waited, std::chrono::milliseconds(kShortReplyMs - 200));
+        EXPECT_LE(waited, kLongestWait);
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(WideToAnsi(shown[0]),
+                  "Nie udało się pobrać rozkładu z serwera.\n\nSerwer nie odpowiada (kod bledu 12002).");
+        EXPECT_LE(refreshTook, kLongestWait);
+        EXPECT_EQ(refreshError, "Serwer nie odpowiada (kod bledu 12002).");
+        EXPECT_EQ(FolderFiles(root_ + L"\\Testowo"), before);
+    }
     EXPECT_EQ(StatusText(kStatusMessage), "");
     EXPECT_TRUE(WindowAnswers(window_));
-
-    Server(L"/cisza-w-srodku");  // the headers and the magic, then nothing
-    std::string error;
-    start = std::chrono::steady_clock::now();
-    EXPECT_EQ(RefreshDelays("7 5 4\n", error), "");
-    waited = std::chrono::steady_clock::now() - start;
-    EXPECT_LE(waited, kLongestWait);
-    EXPECT_EQ(error, "Serwer nie odpowiada (kod bledu 12002).");
 }
 
 // A refusal whose body is one long word: the box keeps every byte shown and
@@ -440,6 +479,7 @@ TEST_F(TimetableServer, DelaysRequestSendsTheTextAndReadsTheFirstPart)
     } failures[] = {
         {L"/pusta", "Pusta odpowiedz serwera."},
         {L"/urwana", "Odpowiedz serwera urwana."},
+        {L"/urwana-tresc", "Odpowiedz serwera urwana."},
         {L"/zly-naglowek", "Serwer odpowiedzial czyms, czego nie rozumiem."},
         {L"/blad500", "Serwer odmowil (kod 500).\n\nAwaria serwera."},
         {L"/bez-rozkladu", ""},  // an empty part: no text, no error
@@ -498,30 +538,28 @@ TEST_F(TimetableServer, RefreshThreadBringsNewerDelaysIntoTheRunningGame)
     SetTickSource(oldTicks);
 }
 
-// A refresh whose server says nothing ends at the reply's time, and the
-// shift runs on meanwhile: the window's timer messages step the clock.
-TEST_F(TimetableServer, ASilentServerHoldsNeitherTheRefreshNorTheShift)
+// A refresh whose server sends its headers a byte a second ends at the
+// reply's time, and the shift runs on meanwhile: the window's timer messages
+// step the clock. The next refresh comes on time and brings its answer; a
+// refusal in bytes that code page 1250 leaves undefined, or in UTF-8, reaches
+// the status bar and the event box without them.
+TEST_F(TimetableServer, ASlowServerHoldsNeitherTheRefreshNorTheShift)
 {
     static uint64_t nowMs = 1000000;
     SetServerTimeouts({15000, 15000, 30000, kShortReplyMs});
     const std::wstring path = Template(L"Testowo");
     ASSERT_TRUE(WriteWholeFileW(root_ + L"\\Testowo\\Testowo.opoz", "7 5 4\n"));
-    Server(L"/cisza");
+    Server(L"/po-bajcie");
     SetRozklad("OdswiezanieMinut", "1");
     const TickSource oldTicks = SetTickSource([] { return nowMs; });
     const DelaysTransport oldTransport = SetDelaysTransport(RefreshDelays);
     gWindowServices.openSectionPermissionDialog = [](HWND, int) { gSectionRequest.answer = 0; };
     gSettings.dzwiek = false;
+    gSettings.opisyTorow = true;  // the event box
     gUi.appActive = true;
-    {
-        SampleGame testowo("Testowo");
-        gGameFolder = WideToAnsi(root_);  // for the settings file
-        gSettings.interval = ClockStepMillis();  // real time
-        LoadDelaysFile(TheGame(), WideToAnsi(path), ClockRealTimeOrSlower());
-        nowMs += 60000;
+    const auto refreshAfter = [&](uint64_t minutes) {
+        nowMs += minutes * 60000;
         SendMessageA(window_, WM_TIMER, 1, 0);
-        EXPECT_TRUE(DelayRefreshBusy());
-        const std::string before = StatusText(2);
         const auto start = std::chrono::steady_clock::now();
         while (DelayRefreshBusy() && std::chrono::steady_clock::now() - start < kLongestWait) {
             nowMs += 1000;
@@ -529,11 +567,36 @@ TEST_F(TimetableServer, ASilentServerHoldsNeitherTheRefreshNorTheShift)
             Sleep(50);
         }
         EXPECT_FALSE(DelayRefreshBusy());
-        EXPECT_NE(StatusText(2), before);  // "Godzina: ..." went on
         nowMs += 1000;
         SendMessageA(window_, WM_TIMER, 1, 0);
-        EXPECT_EQ(StatusText(kStatusMessage), "Opóźnienia bez zmian: Serwer nie odpowiada (kod bledu 12002).");
+        return StatusText(kStatusMessage);
+    };
+    {
+        SampleGame testowo("Testowo");
+        gGameFolder = WideToAnsi(root_);  // for the settings file
+        gSettings.interval = ClockStepMillis();  // real time
+        LoadDelaysFile(TheGame(), WideToAnsi(path), ClockRealTimeOrSlower());
+        const std::string before = StatusText(2);
+        EXPECT_EQ(refreshAfter(1), "Opóźnienia bez zmian: Serwer nie odpowiada (kod bledu 12002).");
+        EXPECT_NE(StatusText(2), before);  // "Godzina: ..." went on
         EXPECT_EQ(gDelayData.refreshInterval, kFailedRefreshMinutes);
+
+        Server(L"");
+        EXPECT_EQ(refreshAfter(kFailedRefreshMinutes), "Opóźnienia odświeżone: 1 pociągów");
+        EXPECT_EQ(gDelayData.pending[0].arrivalDelay, 6);
+
+        Server(L"/krzaki");
+        EXPECT_EQ(refreshAfter(1), "Opóźnienia bez zmian: Serwer odmowil (kod 500). Blad ????? serwera łącza");
+        Server(L"/utf8");
+        const std::string shown = refreshAfter(kFailedRefreshMinutes);
+        EXPECT_EQ(shown, "Opóźnienia bez zmian: Serwer odmowil (kod 500). BŁĄD SERWERA ?");
+        const std::vector<EventBoxLine> box = EventBoxLinesNow(true);
+        ASSERT_FALSE(box.empty());
+        const auto showsIt = [](const EventBoxLine& line) { return line.text.find("BŁĄD SERWERA ?") != std::string::npos; };
+        EXPECT_NE(std::find_if(box.begin(), box.end(), showsIt), box.end());
+        for (const EventBoxLine& line : box)
+            for (const char undefined : {'\x81', '\x83', '\x88', '\x90', '\x98'})
+                EXPECT_EQ(line.text.find(undefined), std::string::npos) << line.text;
     }
     gDelayData = DelayData();
     StoreDelaysRequest("");

@@ -17,9 +17,15 @@ Every answer also tells what the request looked like: a timetable answer has
 a part "zapytanie.txt", a delays answer "#" comment lines (the game skips
 them). A path whose segment before the endpoint names a test case answers
 that case instead: blad500, dlugie-slowo, pusta, urwana, dwa-rozklady,
-zle-nazwy, bez-rozkladu, zly-naglowek; and on either endpoint, cisza takes the
-request and never answers, cisza-w-srodku sends the headers and the start of
-the body and then nothing more. A POST to /koniec stops the server.
+zle-nazwy, bez-rozkladu, zly-naglowek, urwana-tresc (a whole timetable
+container, but shorter than its Content-Length, then the connection closes),
+krzaki (a refusal with bytes code page 1250 leaves undefined), utf8 (a
+refusal in UTF-8); and on either endpoint, cisza takes the request and never
+answers, cisza-w-srodku sends the headers and the start of the body and then
+nothing more, po-bajcie-MS sends the status line and then its headers one
+byte every MS milliseconds (1000 without the number), pozne-naglowki-MS is
+silent for MS milliseconds, then sends whole headers and its body one byte a
+second. A POST to /koniec stops the server.
 
   python3 tools/timetable_server/server.py --port 8080
   python3 tools/timetable_server/server.py --port 0 --port-file /tmp/port --lifetime 300
@@ -43,7 +49,17 @@ sys.path.insert(0, os.path.join(HERE, "..", "..", "game", "narzedzia"))
 sys.dont_write_bytecode = True
 from wzorzec import count_trains, made_up_delays, stamp_line  # noqa: E402
 CASES = ("blad500", "dlugie-slowo", "pusta", "urwana", "dwa-rozklady", "zle-nazwy", "bez-rozkladu", "zly-naglowek",
-         "cisza", "cisza-w-srodku")
+         "urwana-tresc", "krzaki", "utf8", "cisza", "cisza-w-srodku", "po-bajcie", "pozne-naglowki")
+SLOW_CASES = ("cisza", "cisza-w-srodku", "po-bajcie", "pozne-naglowki")
+TRICKLE_LIMIT = 600  # seconds: a trickle ends at the latest then
+
+
+def split_case(segment):
+    """The test case a path segment names and its milliseconds ("name-MS"), or ("", None)."""
+    match = re.fullmatch(r"(.*?)(?:-(\d+))?", segment)
+    if match.group(1) not in CASES:
+        return "", None
+    return match.group(1), int(match.group(2)) if match.group(2) else None
 
 
 def build_container(parts):
@@ -138,9 +154,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.reply(400, b"To nie jest kontener SEMARION1.")
             return
         endpoint = segments[-1] if segments else ""
-        case = segments[-2] if len(segments) > 1 and segments[-2] in CASES else ""
-        if case.startswith("cisza"):
-            self.fall_silent(case)
+        case, ms = split_case(segments[-2]) if len(segments) > 1 else ("", None)
+        if case in SLOW_CASES:
+            try:
+                self.answer_slowly(case, ms)
+            except OSError:
+                pass  # the client gave up, as it should
             return
         if endpoint == "rozklad":
             self.timetable(parts, case)
@@ -149,16 +168,34 @@ class Handler(http.server.BaseHTTPRequestHandler):
         else:
             self.reply(404, b"Nie ma takiego punktu: " + path.encode("utf-8", "replace"))
 
-    def fall_silent(self, case):
-        """Holds the connection open without a word more, until the server ends."""
-        if case == "cisza-w-srodku":
+    def answer_slowly(self, case, ms):
+        """Falls silent, or sends a byte at a time, until the client gives up or the server ends."""
+        if case == "po-bajcie":
+            self.wfile.write(b"HTTP/1.1 200 OK\r\n")
+            self.trickle(b"X-Powoli: " + b"a" * 100000, (ms or 1000) / 1000.0)
+        elif case == "pozne-naglowki":
+            time.sleep((ms or 0) / 1000.0)
+            self.send_response(200)
+            self.send_header("Content-Length", "1000")
+            self.end_headers()
+            self.trickle(MAGIC + b"x" * 990, 1.0)
+        elif case == "cisza-w-srodku":
             self.send_response(200)
             self.send_header("Content-Length", "1000")
             self.end_headers()
             self.wfile.write(MAGIC)
             self.wfile.flush()
-        while True:
-            time.sleep(3600)
+        time.sleep(TRICKLE_LIMIT)
+
+    def trickle(self, data, interval):
+        """Sends data one byte per interval over the socket, for TRICKLE_LIMIT seconds at most."""
+        end = time.monotonic() + TRICKLE_LIMIT
+        for byte in data:
+            if time.monotonic() > end:
+                return
+            self.wfile.write(bytes([byte]))
+            self.wfile.flush()
+            time.sleep(interval)
 
     def timetable(self, parts, case):
         station, lines = self.request_lines(parts)
@@ -209,13 +246,36 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.reply(200, build_container([question]))
         elif case == "zly-naglowek":
             self.reply(200, b"SEMARION2\nplik.roz\t1\nx")
+        elif case == "urwana-tresc":
+            self.cut_reply(build_container([question, roz, ("dzis.opoz", b"0 1 1\n")]))
+        elif case in ("krzaki", "utf8"):
+            self.refusal_in_odd_bytes(case)
         else:
             return False
         return True
 
+    def cut_reply(self, body):
+        """A reply that announces more than it sends, then closes the connection."""
+        self.send_response(200)
+        self.send_header("Content-Length", str(len(body) + 100))
+        self.end_headers()
+        self.wfile.write(body)
+        self.wfile.flush()
+        self.close_connection = True
+
+    def refusal_in_odd_bytes(self, case):
+        if case == "krzaki":
+            self.reply(500, b"Blad \x81\x83\x88\x90\x98 serwera \xb3\xb9cza")
+        else:
+            self.reply(500, "BŁĄD SERWERA ☃".encode("utf-8"))
+
     def delays(self, parts, case):
         _, lines = self.request_lines(parts)
-        if case == "pusta":
+        if case in ("krzaki", "utf8"):
+            self.refusal_in_odd_bytes(case)
+        elif case == "urwana-tresc":
+            self.cut_reply(build_container([("rozklad.opoz", b"0 1 1\n")]))
+        elif case == "pusta":
             self.reply(200, MAGIC)
         elif case == "urwana":
             self.reply(200, MAGIC + b"rozklad.opoz\t500\nkrotko")
