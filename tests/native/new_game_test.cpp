@@ -23,6 +23,28 @@ int CountedStandardDraw()
     return std::rand();
 }
 
+int CountedFixedDraw()
+{
+    ++gDrawCount;
+    return 100;  // operational depot locomotives, steam ones not serviced
+}
+
+// The serial the next vehicle made gets; making it takes that serial.
+int32_t NextVehicleSerial()
+{
+    VehicleSlot probe;
+    probe.Fill(0, 1, kKindCar, 0, 1, 0, kMotionStanding);
+    return probe.EnsureSerial();
+}
+
+int32_t VehiclesAtTheStation(Game& game)
+{
+    int32_t vehicles = game.depot.Count();
+    for (int32_t row = 0; row < game.pointCount + game.subTrackCount; ++row)
+        for (int32_t s = 0; s < kSlotsPerPoint; ++s) vehicles += game.SlotAt(row, s)->IsEmpty() ? 0 : 1;
+    return vehicles;
+}
+
 class NewTestowo : public testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(game.NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted); }
@@ -89,6 +111,30 @@ TEST(NewGame, DepotLocomotivesComeDamagedOnALowDrawOutsideATestGame)
     game.SetTestGame(false);
     ASSERT_EQ(game.NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted);
     EXPECT_EQ(DepotText(game), "EU07.7:3 EU07.7:3 SU45.45:3");
+}
+
+TEST(NewGame, ALocomotiveTheFullDepotRefusesIsMadeOnce)
+{
+    // Four Ol49 more for a depot of six holding three: the last one stands
+    // outside. Each locomotive of the depot draws its damage and, being
+    // steam, its serviced flag once; the Ol49 on the locomotive track and the
+    // two trains drawn onto a sub-track and a freight platform draw once each.
+    const RandomSource old = SetRandomSource(CountedFixedDraw);
+    Game game;
+    const int32_t firstSerial = NextVehicleSerial() + 1;
+    gDrawCount = 0;
+    const int32_t result = StartTestowoVariant(
+        game, {{"Testowo\n8,", "Testowo\n9,"}, {"2,1,44,713,0,1,", "2,1,44,713,0,1,\n4,4,900,0,0,0,"}});
+    const int draws = gDrawCount;
+    const int32_t serials = NextVehicleSerial() - firstSerial;
+    SetRandomSource(old);
+
+    ASSERT_EQ(result, kNewGameStarted);
+    EXPECT_EQ(draws, 3 + 4 * 2 + 1 + 2);
+    EXPECT_EQ(DepotText(game), "EU07.7:3 EU07.7:3 SU45.45:3 Ol49.900:3 Ol49.900:3 Ol49.900:3");
+    EXPECT_EQ(RowText(game, kStcDepot), "0:Ol49#900 r0");
+    EXPECT_EQ(game.SlotAt(kStcDepot, 0)->Serviced(), 0);
+    EXPECT_EQ(serials, VehiclesAtTheStation(game)) << "one serial for each vehicle made";
 }
 
 TEST(NewGame, AVersionOneHeadPutsEveryLocomotiveIntoTheDepot)
