@@ -143,7 +143,7 @@ TEST(NewGame, AVersionOneHeadPutsEveryLocomotiveIntoTheDepot)
     Game game;
     std::string head = "1,\nTestowo\n2,\n1,2,7,\n3,1,45,\n";
     std::string roz = ReadWholeFile(TestowoFile("Testowo.roz"));
-    roz = head + roz.substr(roz.find("10,\n1,0,0,"));
+    roz = head + roz.substr(roz.find("\n10,\n") + 1);
     roz = roz.substr(0, roz.rfind("0,\n"));  // no category table before version 3
     const std::string folder = TestFolder();
     WriteFileIn(folder, "Testowo.stc", ReadWholeFile(TestowoFile("Testowo.stc")));
@@ -187,7 +187,7 @@ TEST(NewGame, RefusesEachFaultWithItsCode)
         {"train on no point", {{"0,0,412,1,0,0,", "0,0,1234,1,0,0,"}}, {}, kNewGameBadStartPoint},
         {"train past the sub-tracks", {{"0,0,713,1,1,0,", "0,0,713,1,3,0,"}}, {}, kNewGameBadStartPoint},
         {"freight platform full", {{"33101,0,0,2,2,", "33101,0,0,0,0,"}}, {}, kNewGameNoRoom},
-        {"electric unit for the siding", {{"1,0,0,0,3,1100,", "1,0,0,0,5,1100,"}}, {}, kNewGameNoRoom},
+        {"electric unit for the siding", {{"1,2330,401,1,3,1100,", "1,2330,401,1,5,1100,"}}, {}, kNewGameNoRoom},
         {"no siding at all",
          {{"0,0,713,1,1,0,", "0,0,512,1,0,0,"}, {"2,1,44,713,0,1,", "2,1,44,713,0,0,"}},
          {{"10,3,\n", "10,0,\n"}, {"5,3,713,0,0,0,", "6,0,713,0,0,0,"}},
