@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/game.h"
@@ -39,13 +40,6 @@ struct LocoGroup {
     int32_t tile = 0;      ///< TileCode; negative: the first is coupled to the next slot; 0: the depot
     int32_t slot = 0;      ///< slot on the point
     int32_t subTrack = 0;  ///< sub-track offset in a siding
-};
-
-// A depot locomotive the full depot did not take in.
-struct OutsideLoco {
-    int32_t type = 0;         ///< vehicle type
-    int32_t number = 0;       ///< vehicle number
-    int32_t operational = 1;  ///< 0: it came damaged
 };
 
 struct StartTrain {
@@ -158,13 +152,14 @@ private:
 
     // One in about twenty comes damaged, except in a test game (the flag as
     // the previous game left it: the new game's own choice comes later).
-    // One that a full depot refuses waits until every group is placed.
+    // One that a full depot refuses waits, as it was made, until every group
+    // is placed: made again it would draw again and take another serial.
     int32_t PutLocoInDepot(const LocoGroup& group)
     {
         const bool damaged = Draw(kDamageDraw) < kDamagedBelow && !t_.IsTestGame();
         VehicleSlot loco;
         loco.Fill(0, group.type, t_.VehicleTypeKind(group.type), group.number, damaged ? 0 : 1, 0, kMotionStanding);
-        if (game_.depot.Add(loco) != kDepotOk) outside_.push_back({group.type, group.number, damaged ? 0 : 1});
+        if (game_.depot.Add(loco) != kDepotOk) outside_.push_back(std::move(loco));
         return kNewGameStarted;
     }
 
@@ -174,18 +169,17 @@ private:
     void LeaveOutsideTheDepot()
     {
         int32_t s = 0;
-        for (const OutsideLoco& loco : outside_) {
+        for (VehicleSlot& loco : outside_) {
             while (s < kSlotsPerPoint && !game_.SlotAt(kDepotPoint, s)->IsEmpty()) ++s;
             const bool placed = s < kSlotsPerPoint;
-            if (placed) {
-                game_.SlotAt(kDepotPoint, s)->Fill(0, loco.type, t_.VehicleTypeKind(loco.type), loco.number,
-                                                   loco.operational, 0, kMotionStanding);
-                MarkPointTiles(kDepotPoint, 1);
-            }
             char text[kNoteChars];
             std::snprintf(text, sizeof text, placed ? kLocoLeftOutside : kLocoNotPlaced,
-                          t_.VehicleTypeName(loco.type), loco.number, s + 1);
+                          t_.VehicleTypeName(loco.Type()), loco.Number(), s + 1);
             game_.startNotes.push_back(text);
+            if (placed) {
+                game_.SlotAt(kDepotPoint, s)->MoveFrom(loco);
+                MarkPointTiles(kDepotPoint, 1);
+            }
         }
     }
 
@@ -381,7 +375,7 @@ private:
     Game& game_;       ///< the game being started
     Timetable& t_;     ///< its timetable
     int32_t version_ = 0;  ///< timetable file version
-    std::vector<OutsideLoco> outside_;  ///< refused by the full depot, in the order of the head
+    std::vector<VehicleSlot> outside_;  ///< refused by the full depot, in the order of the head
     std::vector<StartTrain> groups_[kStartGroupCount];  ///< start trains by group
     std::vector<int32_t> freightRoom_;  ///< freight platforms in point order; -1 once full
 };

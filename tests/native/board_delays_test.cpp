@@ -82,7 +82,8 @@ TEST_F(DelaysOnTestowo, BehindTheClockCountsTheScheduledTimeUntilOneIsDrawnAndNo
     EXPECT_EQ(MinutesBehindExpected(game, kTwArriving, kRawRow, kArrivalSide), 10);
     game.timetable.ExpectedTime(kTwArriving, kRawRow, kArrivalSide, 535);
     EXPECT_EQ(MinutesBehindExpected(game, kTwArriving, kRawRow, kArrivalSide), 5);
-    // Row 0 starts here: it has no arrival, and 0:00 is no time behind 2:00.
+    // A row that starts here has no arrival, and 0:00 is no time behind 2:00.
+    game.timetable.ScheduledTime(kTwCarOfEu07, kRawRow, kArrivalSide, 0);
     game.clock.Set(2, 0, 0);
     EXPECT_EQ(MinutesBehindExpected(game, kTwCarOfEu07, kRawRow, kArrivalSide), 0);
 }

@@ -83,10 +83,21 @@ TEST_F(BoardsOnTestowo, ArrivalsListTheStandingTrainsWhereTheyStandAndTheComingO
     const BoardRow standing = Arrival(kTwCarOfEu07);
     EXPECT_EQ(standing.colour, kBoardStandingColour);
     EXPECT_EQ(standing.font, BoardFont::kRegular);
-    // No entry and no arrival time: the train starts here.
-    EXPECT_EQ(CellsText(standing), "78:OS 146:I 178:P1");
+    // It came in last evening: yesterday's entry, time, number and origin.
+    EXPECT_EQ(CellsText(standing), "2:2 15:22:40 78:OS 106:1300 146:I 178:P1");
+    EXPECT_EQ(standing.relation, "Malinowo - Testowo");
     EXPECT_EQ(CellAt(standing, 178)->colour, kBoardPlaceColour);
     EXPECT_EQ(CellAt(standing, 146)->colour, kBoardStandingColour);
+    // Every train the board lists has its time and its number.
+    int32_t listed = 0;
+    for (int32_t i = 0; i < game.TrainCount(); ++i) {
+        const std::optional<BoardRow> row = ArrivalBoardRow(game, i);
+        if (!row) continue;
+        ++listed;
+        EXPECT_NE(CellAt(*row, 15), nullptr) << "position " << i;
+        EXPECT_NE(CellAt(*row, 106), nullptr) << "position " << i;
+    }
+    EXPECT_EQ(listed, 10);
 
     const BoardRow coming = Arrival(kTwArriving);
     EXPECT_EQ(coming.colour, kBoardColour);
@@ -249,13 +260,15 @@ TEST_F(BoardsOnTestowo, RowsFillThePaneUntilOneDoesNotFitAndLongRelationsPushThe
     EXPECT_TRUE(plan.full);
 
     // A relation of three lines pushes the rows after it down.
-    const RelationHeight longFirst = [](const std::string& text, int32_t) {
-        return text == "Testowo - Testowo" ? 30 : 10;
+    const RelationHeight longSecond = [](const std::string& text, int32_t) {
+        return text == "Jeżynowo - Testowo" ? 30 : 10;
     };
-    plan = PlanBoardList(game, true, false, 19, 1000, s, longFirst);
-    ASSERT_GE(plan.rows.size(), 4u);
+    plan = PlanBoardList(game, true, true, 19, 1000, s, longSecond);
+    ASSERT_GE(plan.rows.size(), 3u);
     EXPECT_EQ(plan.rows[0].relationHeight, 10);
     EXPECT_EQ(plan.rows[1].y, 19 + 27);
+    EXPECT_EQ(plan.rows[1].relationHeight, 30);
+    EXPECT_EQ(plan.rows[2].y, 19 + 27 + 13 + 30 + 4);
 
     EXPECT_TRUE(PlanBoardList(game, false, true, 19, 1000, s, TenPerLine).rows.empty()) << "no game";
 }

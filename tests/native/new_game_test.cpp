@@ -23,6 +23,28 @@ int CountedStandardDraw()
     return std::rand();
 }
 
+int CountedFixedDraw()
+{
+    ++gDrawCount;
+    return 100;  // operational depot locomotives, steam ones not serviced
+}
+
+// The serial the next vehicle made gets; making it takes that serial.
+int32_t NextVehicleSerial()
+{
+    VehicleSlot probe;
+    probe.Fill(0, 1, kKindCar, 0, 1, 0, kMotionStanding);
+    return probe.EnsureSerial();
+}
+
+int32_t VehiclesAtTheStation(Game& game)
+{
+    int32_t vehicles = game.depot.Count();
+    for (int32_t row = 0; row < game.pointCount + game.subTrackCount; ++row)
+        for (int32_t s = 0; s < kSlotsPerPoint; ++s) vehicles += game.SlotAt(row, s)->IsEmpty() ? 0 : 1;
+    return vehicles;
+}
+
 class NewTestowo : public testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(game.NewGameFromTimetable(TestowoFile("Testowo.roz").c_str()), kNewGameStarted); }
@@ -91,13 +113,37 @@ TEST(NewGame, DepotLocomotivesComeDamagedOnALowDrawOutsideATestGame)
     EXPECT_EQ(DepotText(game), "EU07.7:3 EU07.7:3 SU45.45:3");
 }
 
+TEST(NewGame, ALocomotiveTheFullDepotRefusesIsMadeOnce)
+{
+    // Four Ol49 more for a depot of six holding three: the last one stands
+    // outside. Each locomotive of the depot draws its damage and, being
+    // steam, its serviced flag once; the Ol49 on the locomotive track and the
+    // two trains drawn onto a sub-track and a freight platform draw once each.
+    const RandomSource old = SetRandomSource(CountedFixedDraw);
+    Game game;
+    const int32_t firstSerial = NextVehicleSerial() + 1;
+    gDrawCount = 0;
+    const int32_t result = StartTestowoVariant(
+        game, {{"Testowo\n8,", "Testowo\n9,"}, {"2,1,44,713,0,1,", "2,1,44,713,0,1,\n4,4,900,0,0,0,"}});
+    const int draws = gDrawCount;
+    const int32_t serials = NextVehicleSerial() - firstSerial;
+    SetRandomSource(old);
+
+    ASSERT_EQ(result, kNewGameStarted);
+    EXPECT_EQ(draws, 3 + 4 * 2 + 1 + 2);
+    EXPECT_EQ(DepotText(game), "EU07.7:3 EU07.7:3 SU45.45:3 Ol49.900:3 Ol49.900:3 Ol49.900:3");
+    EXPECT_EQ(RowText(game, kStcDepot), "0:Ol49#900 r0");
+    EXPECT_EQ(game.SlotAt(kStcDepot, 0)->Serviced(), 0);
+    EXPECT_EQ(serials, VehiclesAtTheStation(game)) << "one serial for each vehicle made";
+}
+
 TEST(NewGame, AVersionOneHeadPutsEveryLocomotiveIntoTheDepot)
 {
     FixedRandom draws(100);
     Game game;
     std::string head = "1,\nTestowo\n2,\n1,2,7,\n3,1,45,\n";
     std::string roz = ReadWholeFile(TestowoFile("Testowo.roz"));
-    roz = head + roz.substr(roz.find("10,\n1,0,0,"));
+    roz = head + roz.substr(roz.find("\n10,\n") + 1);
     roz = roz.substr(0, roz.rfind("0,\n"));  // no category table before version 3
     const std::string folder = TestFolder();
     WriteFileIn(folder, "Testowo.stc", ReadWholeFile(TestowoFile("Testowo.stc")));
@@ -141,7 +187,7 @@ TEST(NewGame, RefusesEachFaultWithItsCode)
         {"train on no point", {{"0,0,412,1,0,0,", "0,0,1234,1,0,0,"}}, {}, kNewGameBadStartPoint},
         {"train past the sub-tracks", {{"0,0,713,1,1,0,", "0,0,713,1,3,0,"}}, {}, kNewGameBadStartPoint},
         {"freight platform full", {{"33101,0,0,2,2,", "33101,0,0,0,0,"}}, {}, kNewGameNoRoom},
-        {"electric unit for the siding", {{"1,0,0,0,3,1100,", "1,0,0,0,5,1100,"}}, {}, kNewGameNoRoom},
+        {"electric unit for the siding", {{"1,2330,401,1,3,1100,", "1,2330,401,1,5,1100,"}}, {}, kNewGameNoRoom},
         {"no siding at all",
          {{"0,0,713,1,1,0,", "0,0,512,1,0,0,"}, {"2,1,44,713,0,1,", "2,1,44,713,0,0,"}},
          {{"10,3,\n", "10,0,\n"}, {"5,3,713,0,0,0,", "6,0,713,0,0,0,"}},

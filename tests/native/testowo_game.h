@@ -35,9 +35,9 @@ enum TestowoType : int32_t {
 
 // Rows of Testowo.roz.
 enum TestowoTrain : int32_t {
-    kTwCarOfEu07 = 0,    ///< standing, OS, leaves 5:20 by the east exit 542, type EU07 planned
-    kTwUnitTrain = 1,    ///< the EN57, leaves 5:10 by 542
-    kTwFreight = 2,      ///< TW, leaves 5:40 by the line 401
+    kTwCarOfEu07 = 0,    ///< standing since 22:40 (1300 from 442), OS, leaves 5:20 by the east exit 542, type EU07 planned
+    kTwUnitTrain = 1,    ///< the EN57, standing since 23:15 (8100 from 442), leaves 5:10 by 542
+    kTwFreight = 2,      ///< TW, standing since 21:50 (60100 from 401), leaves 5:40 by the line 401
     kTwArriving = 6,     ///< POS, arrives 5:30 at 442, leaves 5:45 by 401, arriving role
     kTwPassenger = 7,    ///< OS, arrives 6:10 at 401
     kTwEastbound = 8,    ///< OS, arrives 6:50 at 442, leaves 7:00 by 542
