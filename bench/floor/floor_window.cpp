@@ -1,16 +1,26 @@
-// The floor under the game's Wine figures: the least a Win32 program of the
-// game's shape costs under Wine. Its window has the game's size (900 x 600)
-// and a timer of the game's period at the default pace (one second); each
-// tick it repaints the whole client area from a bitmap kept since the start,
-// as the game's panes do from theirs. Nothing else: no game, no files.
+// The floor under the game's Wine figures: the least a Win32 program doing the
+// game's work per timer message costs under Wine. Its window has the game's
+// size (900 x 600) and the game's status bar; its timer has the period the
+// game's pacing gives the station at the default settings (78 ms at an
+// Interval of 780 ms and a station step of 10 s). Each message sets the status
+// bar's clock and score as the game's clock does and repaints a child pane of
+// the size of the game's station pane from a bitmap kept since the start, as
+// the game's panes do from theirs. Nothing else: no simulation, no files but
+// the station, which gives the step.
 //
-//   floor                           shows the window until it is closed
+//   floor STATION.stc WIDTH HEIGHT  shows the window, its pane's client area
+//                                   WIDTH x HEIGHT, until it is closed; prints
+//                                   "timer period N ms" first
 //   floor repaint COUNT             prints one full repaint of a 1280 x 800
-//                                   client area from the kept bitmap, in the
-//                                   repaint benchmark's line "NAME ... median X ms"
+//                                   pane from the kept bitmap, in the repaint
+//                                   benchmark's line "NAME ... median X ms"
 //
-// Built by scripts/bench.sh alone: no part of the game links it.
+// Built with the Windows build as floor.exe (a short name: Linux keeps 15
+// characters of a process name, by which scripts/bench.sh finds it); no part
+// of the game links it.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -18,16 +28,24 @@
 #include <cstring>
 #include <vector>
 
+#include "model/game.h"
+#include "ui/pacing.h"
+#include "ui/status_texts.h"
+#include "ui/win32/status_bar.h"
+
 namespace {
 
-constexpr int kWindowWidth = 900;
+constexpr int kWindowWidth = 900;  // the game's main window
 constexpr int kWindowHeight = 600;
-constexpr UINT kTimerPeriodMs = 1000;
-constexpr int kRepaintWidth = 1280;
+constexpr int kRepaintWidth = 1280;  // the repaint benchmark's station pane
 constexpr int kRepaintHeight = 800;
+constexpr UINT_PTR kFloorTimer = 1;
 constexpr char kClassName[] = "SemarionFloor";
+constexpr char kPaneClassName[] = "SemarionFloorPane";
 
-HBITMAP gKept;  // drawn once, blitted on every paint
+HBITMAP gKept;          // drawn once, blitted on every paint
+HWND gPane;             // the station pane's stand-in
+int gSecondsShown = 0;  // the clock the status bar shows, one second a message
 
 // A bitmap with something in it, so that the blit copies real pixels.
 HBITMAP DrawKept(HWND window, int width, int height)
@@ -62,14 +80,38 @@ void PaintKept(HWND window)
     EndPaint(window, &paint);
 }
 
+// The texts the game's clock sets after each message: the time, which moves
+// on, and the score, which mostly does not.
+void SetClockTexts()
+{
+    ++gSecondsShown;
+    char clock[32];
+    std::snprintf(clock, sizeof clock, "Godzina: %02d:%02d:%02d", gSecondsShown / 3600 % 24, gSecondsShown / 60 % 60,
+                  gSecondsShown % 60);
+    SetStatusText(kStatusClock, clock);
+    SetStatusText(kStatusScore, "Punkty karne: 0");
+}
+
+LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
+    PaintKept(window);
+    return 0;
+}
+
 LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_TIMER:
-        InvalidateRect(window, nullptr, FALSE);
+    case WM_CREATE:
+        CreateStatusBar(window);
         return 0;
-    case WM_PAINT:
-        PaintKept(window);
+    case WM_SIZE:
+        SendMessageW(gStatusBar, WM_SIZE, 0, 0);
+        SetStatusBarParts();
+        return 0;
+    case WM_TIMER:
+        SetClockTexts();
+        InvalidateRect(gPane, nullptr, FALSE);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -79,16 +121,51 @@ LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
 }
 
-HWND MakeWindow(int width, int height)
+bool RegisterClasses()
 {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = FloorProc;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    if (!RegisterClassA(&windowClass)) return nullptr;
-    return CreateWindowExA(0, kClassName, "Semarion floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, width,
-                           height, nullptr, nullptr, windowClass.hInstance, nullptr);
+    WNDCLASSA paneClass = windowClass;
+    paneClass.lpfnWndProc = PaneProc;
+    paneClass.hbrBackground = nullptr;
+    paneClass.lpszClassName = kPaneClassName;
+    return RegisterClassA(&windowClass) && RegisterClassA(&paneClass);
+}
+
+// The main window of the game's size with the pane as the game makes its
+// station pane: a child with a sunken edge, of this window size.
+HWND MakeWindows(int paneWidth, int paneHeight)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HWND window = CreateWindowExA(0, kClassName, "Semarion floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
+    if (!window) return nullptr;
+    gPane = CreateWindowExA(WS_EX_CLIENTEDGE, kPaneClassName, "", WS_CHILD | WS_VISIBLE, 0, 0, paneWidth, paneHeight,
+                            window, nullptr, instance, nullptr);
+    return gPane ? window : nullptr;
+}
+
+// The pane's window size for a client area of width x height.
+SIZE PaneWindowSize(int width, int height)
+{
+    RECT frame = {0, 0, width, height};
+    AdjustWindowRectEx(&frame, WS_CHILD | WS_VISIBLE, FALSE, WS_EX_CLIENTEDGE);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// The period the game's timer takes on this station at the default settings;
+// 0 when the station does not load.
+int GameTimerPeriod(const char* station)
+{
+    if (TheGame().LoadStationFile(station) != 0) return 0;
+    SyncStepFromGame();
+    return TimerPeriodMs();
 }
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
@@ -98,19 +175,20 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
     return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+// As the repaint benchmark does the game's: the pane set to 1280 x 800 in
+// the window of the game's size, redrawn at once.
 int MeasureRepaints(int count)
 {
-    RECT frame = {0, 0, kRepaintWidth, kRepaintHeight};
-    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    HWND window = MakeWindow(frame.right - frame.left, frame.bottom - frame.top);
+    HWND window = MakeWindows(kRepaintWidth, kRepaintHeight);
     if (!window) return 1;
-    ShowWindow(window, SW_SHOW);
-    gKept = DrawKept(window, kRepaintWidth, kRepaintHeight);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    UpdateWindow(window);
+    gKept = DrawKept(gPane, kRepaintWidth, kRepaintHeight);
     std::vector<double> times;
     for (int i = 0; i < count; ++i) {
         LARGE_INTEGER t0, t1;
         QueryPerformanceCounter(&t0);
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        RedrawWindow(gPane, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         QueryPerformanceCounter(&t1);
         times.push_back(Milliseconds(t0, t1));
     }
@@ -118,19 +196,25 @@ int MeasureRepaints(int count)
     std::printf("%-32s %4d repaints  median %.3f ms  fastest %.3f ms\n", "floor repaint", count,
                 times[times.size() / 2], times.front());
     DestroyWindow(window);
+    DeleteObject(gKept);
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int ShowUntilClosed(const char* station, int paneWidth, int paneHeight)
 {
-    if (argc == 3 && std::strcmp(argv[1], "repaint") == 0) return MeasureRepaints(std::max(1, std::atoi(argv[2])));
-    HWND window = MakeWindow(kWindowWidth, kWindowHeight);
+    const int period = GameTimerPeriod(station);
+    if (period == 0) {
+        std::fprintf(stderr, "floor: the station %s does not load\n", station);
+        return 1;
+    }
+    const SIZE pane = PaneWindowSize(paneWidth, paneHeight);
+    HWND window = MakeWindows(pane.cx, pane.cy);
     if (!window) return 1;
-    gKept = DrawKept(window, kWindowWidth, kWindowHeight);
+    gKept = DrawKept(gPane, paneWidth, paneHeight);
+    std::printf("timer period %d ms\n", period);
+    std::fflush(stdout);
     ShowWindow(window, SW_SHOW);
-    SetTimer(window, 1, kTimerPeriodMs, nullptr);
+    SetTimer(window, kFloorTimer, static_cast<UINT>(period), nullptr);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
@@ -138,4 +222,15 @@ int main(int argc, char** argv)
     }
     DeleteObject(gKept);
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (!RegisterClasses()) return 1;
+    if (argc == 3 && std::strcmp(argv[1], "repaint") == 0) return MeasureRepaints(std::max(1, std::atoi(argv[2])));
+    if (argc == 4) return ShowUntilClosed(argv[1], std::max(1, std::atoi(argv[2])), std::max(1, std::atoi(argv[3])));
+    std::fprintf(stderr, "usage: floor STATION.stc WIDTH HEIGHT | floor repaint COUNT\n");
+    return 2;
 }
