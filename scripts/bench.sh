@@ -27,12 +27,13 @@
 # its own, and a figure its own benchmark takes over another path than the
 # timer message is marked "not comparable".
 #
-# The game folders are the player's (build/win/game: the program beside
-# Stacje, Tabor, Audio, narzedzia) without a settings file: the default pace.
+# The game folders are the player's, as scripts/play.sh stages it (the
+# program beside Stacje, Tabor, Audio, narzedzia), without a settings file:
+# the default pace.
 # A CPU measurement lasts CPU_SECONDS and as much longer as the program needs
 # to use 100 clock ticks, at most five minutes: fewer ticks fail the run. A
-# dialog open after the warm-up or at the end of the measurement (a message
-# box the program showed, say) fails the run, naming the dialog.
+# dialog open as the measurement starts or ends (a message box the program
+# showed, say) fails the run, naming the dialog.
 #
 # A figure without a single sample fails the run, naming it. A run that
 # fails (a window that does not show) is taken once more; failing again, its

@@ -30,7 +30,7 @@
 
 #include "model/game.h"
 #include "ui/pacing.h"
-#include "ui/status_texts.h"
+#include "ui/ui_state.h"
 #include "ui/win32/status_bar.h"
 
 namespace {
@@ -43,9 +43,8 @@ constexpr UINT_PTR kFloorTimer = 1;
 constexpr char kClassName[] = "SemarionFloor";
 constexpr char kPaneClassName[] = "SemarionFloorPane";
 
-HBITMAP gKept;          // drawn once, blitted on every paint
-HWND gPane;             // the station pane's stand-in
-int gSecondsShown = 0;  // the clock the status bar shows, one second a message
+HBITMAP gKept;  // drawn once, blitted on every paint
+HWND gPane;     // the station pane's stand-in
 
 // A bitmap with something in it, so that the blit copies real pixels.
 HBITMAP DrawKept(HWND window, int width, int height)
@@ -80,16 +79,17 @@ void PaintKept(HWND window)
     EndPaint(window, &paint);
 }
 
-// The texts the game's clock sets after each message: the time, which moves
-// on, and the score, which mostly does not.
-void SetClockTexts()
+// The game's clock one second on, as a message at the default pace moves it,
+// and the status bar's clock and score set as the game sets them after each
+// message: the time moves on, the score mostly does not.
+void TickStatusBar()
 {
-    ++gSecondsShown;
-    char clock[32];
-    std::snprintf(clock, sizeof clock, "Godzina: %02d:%02d:%02d", gSecondsShown / 3600 % 24, gSecondsShown / 60 % 60,
-                  gSecondsShown % 60);
-    SetStatusText(kStatusClock, clock);
-    SetStatusText(kStatusScore, "Punkty karne: 0");
+    try {
+        TheGame().clock.Tick();
+    } catch (int) {
+        // Midnight: the clock has turned to 0:00; the floor has no day to roll over.
+    }
+    UpdateStatusBar();
 }
 
 LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -110,7 +110,7 @@ LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         SetStatusBarParts();
         return 0;
     case WM_TIMER:
-        SetClockTexts();
+        TickStatusBar();
         InvalidateRect(gPane, nullptr, FALSE);
         return 0;
     case WM_DESTROY:
@@ -160,11 +160,13 @@ SIZE PaneWindowSize(int width, int height)
 }
 
 // The period the game's timer takes on this station at the default settings;
-// 0 when the station does not load.
+// 0 when the station does not load. The station's clock is then the one the
+// status bar shows.
 int GameTimerPeriod(const char* station)
 {
     if (TheGame().LoadStationFile(station) != 0) return 0;
     SyncStepFromGame();
+    gUi.gameRunning = true;
     return TimerPeriodMs();
 }
 
