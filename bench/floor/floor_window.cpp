@@ -4,15 +4,16 @@
 // game's pacing gives the station at the default settings (78 ms at an
 // Interval of 780 ms and a station step of 10 s). Each message sets the status
 // bar's clock and score as the game's clock does and repaints a child pane of
-// the size of the game's station pane from a bitmap kept since the start, as
-// the game's panes do from theirs. Nothing else: no simulation, no files but
-// the station, which gives the step.
+// the size of the game's station pane through the game's own pane frame, from
+// a buffer kept since the first paint, as the station pane does while its
+// picture stays. Nothing else: no simulation, no files but the station, which
+// gives the step.
 //
 //   floor STATION.stc WIDTH HEIGHT  shows the window, its pane's client area
 //                                   WIDTH x HEIGHT, until it is closed; prints
 //                                   "timer period N ms" first
 //   floor repaint COUNT             prints one full repaint of a 1280 x 800
-//                                   pane from the kept bitmap, in the repaint
+//                                   pane from the kept buffer, in the repaint
 //                                   benchmark's line "NAME ... median X ms"
 //
 // Built with the Windows build as floor.exe (a short name: Linux keeps 15
@@ -31,6 +32,7 @@
 #include "model/game.h"
 #include "ui/pacing.h"
 #include "ui/ui_state.h"
+#include "ui/win32/pane_paint.h"
 #include "ui/win32/status_bar.h"
 
 namespace {
@@ -43,40 +45,20 @@ constexpr UINT_PTR kFloorTimer = 1;
 constexpr char kClassName[] = "SemarionFloor";
 constexpr char kPaneClassName[] = "SemarionFloorPane";
 
-HBITMAP gKept;  // drawn once, blitted on every paint
-HWND gPane;     // the station pane's stand-in
+HWND gPane;  // the station pane's stand-in
 
-// A bitmap with something in it, so that the blit copies real pixels.
-HBITMAP DrawKept(HWND window, int width, int height)
+// Bands of colour, drawn into the pane's kept buffer once, so that each
+// paint copies real pixels and draws nothing, as the station pane's does
+// while its picture stays.
+void PaintBands(HDC dc, int width, int height, bool kept)
 {
-    HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
+    if (kept) return;
     for (int x = 0; x < width; x += 14) {
         RECT band = {x, 0, x + 14, height};
         HBRUSH brush = CreateSolidBrush(RGB(x % 256, 128, 255 - x % 256));
-        FillRect(memory, &band, brush);
+        FillRect(dc, &band, brush);
         DeleteObject(brush);
     }
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
-    return bitmap;
-}
-
-void PaintKept(HWND window)
-{
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    RECT client;
-    GetClientRect(window, &client);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, gKept);
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    EndPaint(window, &paint);
 }
 
 // The game's clock one second on, as a message at the default pace moves it,
@@ -92,11 +74,10 @@ void TickStatusBar()
     UpdateStatusBar();
 }
 
+// The game's pane frame: a paint blits the pane's kept buffer to the window.
 LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
-    PaintKept(window);
-    return 0;
+    return PaneProcWithPainter(window, message, wParam, lParam, PaintBands);
 }
 
 LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -185,7 +166,6 @@ int MeasureRepaints(int count)
     if (!window) return 1;
     ShowWindow(window, SW_SHOWNOACTIVATE);
     UpdateWindow(window);
-    gKept = DrawKept(gPane, kRepaintWidth, kRepaintHeight);
     std::vector<double> times;
     for (int i = 0; i < count; ++i) {
         LARGE_INTEGER t0, t1;
@@ -198,7 +178,6 @@ int MeasureRepaints(int count)
     std::printf("%-32s %4d repaints  median %.3f ms  fastest %.3f ms\n", "floor repaint", count,
                 times[times.size() / 2], times.front());
     DestroyWindow(window);
-    DeleteObject(gKept);
     return 0;
 }
 
@@ -212,7 +191,6 @@ int ShowUntilClosed(const char* station, int paneWidth, int paneHeight)
     const SIZE pane = PaneWindowSize(paneWidth, paneHeight);
     HWND window = MakeWindows(pane.cx, pane.cy);
     if (!window) return 1;
-    gKept = DrawKept(gPane, paneWidth, paneHeight);
     std::printf("timer period %d ms\n", period);
     std::fflush(stdout);
     ShowWindow(window, SW_SHOW);
@@ -222,7 +200,6 @@ int ShowUntilClosed(const char* station, int paneWidth, int paneHeight)
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    DeleteObject(gKept);
     return 0;
 }
 
