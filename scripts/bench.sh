@@ -15,8 +15,9 @@
 # in the same run. Its window has the game's size and status bar, its timer
 # the period the game's pacing gives Tarninowo at the default settings (printed:
 # 78 ms), and each message it sets the status bar's clock and score and
-# repaints, from a kept bitmap, a pane of the size of the game's station pane
-# (measured on the program once before the runs, and printed).
+# repaints, through the game's pane frame from its kept buffer, a pane of the
+# size of the game's station pane (measured on the program once before the
+# runs, and printed).
 #
 #   scripts/bench.sh [REF]
 #
