@@ -6,7 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 build=$root/build/win
-"$root/scripts/build_win.sh" game_folder semarion_driver
+"$root/scripts/build_win.sh" "$build" game_folder semarion_driver
 
 session=$build/memory-session
 bash tests/wine/session.sh start "$session" >/dev/null

@@ -2,7 +2,8 @@
 # The speed figures of a running Tarninowo shift, each as min / median over
 # several runs:
 #   1. CPU over a running shift at the default pace, after a warm-up (Wine):
-#      the program alone, and the program with wineserver and Xvfb
+#      the program alone, and the program with wineserver and Xvfb; each
+#      figure with the clock ticks it rests on
 #   2. one full repaint of the station pane at 1280 x 800 (Wine)
 #   3. cold start to a shown window (no wineserver running)
 #   4. Tarninowo from the command line to its options dialog, cold
@@ -10,8 +11,13 @@
 #      instruction count under callgrind averaged over a whole day
 #   6. a whole day, 86 400 steps, through the timer message (native)
 # The Wine figures are also given as a ratio to the floor: bench/floor, a
-# minimal Win32 program of the game's window size and timer period that
-# repaints its client area from a kept bitmap, measured in the same run.
+# minimal Win32 program that does the game's work per timer message, measured
+# in the same run. Its window has the game's size and status bar, its timer
+# the period the game's pacing gives Tarninowo at the default settings (printed:
+# 78 ms), and each message it sets the status bar's clock and score and
+# repaints, through the game's pane frame from its kept buffer, a pane of the
+# size of the game's station pane (measured on the program once before the
+# runs, and printed).
 #
 #   scripts/bench.sh [REF]
 #
@@ -22,13 +28,24 @@
 # its own, and a figure its own benchmark takes over another path than the
 # timer message is marked "not comparable".
 #
+# The game folders are the player's, as scripts/play.sh stages it (the
+# program beside Stacje, Tabor, Audio, narzedzia), without a settings file:
+# the default pace.
+# A CPU measurement lasts CPU_SECONDS and as much longer as the program needs
+# to use 100 clock ticks, at most five minutes: fewer ticks fail the run. A
+# dialog open as the measurement starts or ends (a message box the program
+# showed, say) fails the run, naming the dialog.
+#
 # A figure without a single sample fails the run, naming it. A run that
 # fails (a window that does not show) is taken once more; failing again, its
-# figure is reported as failed, the others still print, and the run fails.
+# figure is reported as failed with the second failure's reason, the others
+# still print, and the run fails.
 # RUNS (default 5) sets the runs per figure, CPU_RUNS (3), CPU_WARMUP (10)
 # and CPU_SECONDS (60) the CPU measurement; CALLGRIND=0 leaves the
 # instruction count out; FIGURES (default "cpu repaint start options step
-# day") chooses the figures.
+# day") chooses the figures. NO_AUDIO=1 leaves Audio/ out of the game
+# folders: the first sound then opens a message box, which shows that a
+# dialog fails the figure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -70,6 +87,7 @@ sync() {
 }
 
 labels=()
+declare -A source    # label -> source folder
 declare -A tree      # label -> build folder
 declare -A apart     # label,figure -> why that figure is not comparable
 if [ -n "$ref" ]; then
@@ -97,16 +115,16 @@ if [ -n "$ref" ]; then
     apart[before,repaint]="not comparable: its own repaint benchmark"
   fi
   labels+=(before)
+  source[before]=$before/src
   tree[before]=$before/build
 fi
 build_native "$root" "$root/build"
 build_win "$root" "$root/build"
+cmake --build "$root/build/win" -j "$jobs" --target semarion_floor >/dev/null
 labels+=(after)
+source[after]=$root
 tree[after]=$root/build
-# A short name: the process is found by its name, which Linux keeps to 15 characters.
-floor_exe=$root/build/bench-floor/floor.exe
-mkdir -p "$(dirname "$floor_exe")"
-x86_64-w64-mingw32-g++-posix -O2 -std=c++17 -static -o "$floor_exe" "$root/bench/floor/floor_window.cpp" -lgdi32
+floor_exe=$root/build/win/floor.exe
 
 session=$root/build/bench-session
 bash tests/wine/session.sh start "$session" >/dev/null
@@ -119,20 +137,22 @@ main_title="Semarion Win32 port - Phase 2 - Tarninowo.stc"
 no_game_title="Semarion Win32 port - Phase 1"
 floor_title="Semarion floor"
 
-# game_dir LABEL: the game folder of LABEL's program, Tarninowo and the
-# rolling stock, and no settings file (the default pace); made by make_games.
+# game_dir LABEL: the game folder of LABEL's program as the player gets it,
+# its program beside its sources' game/, and no settings file (the default
+# pace); made afresh by make_game before each start, so that nothing a run
+# leaves there (its settings, an autosave) changes the next.
 game_dir() { echo "$root/build/bench-game-$1"; }
-make_games() {
-  local label dir
-  for label in "${labels[@]}"; do
-    dir=$(game_dir "$label")
-    rm -rf "$dir" && mkdir -p "$dir/Stacje"
-    cp "${tree[$label]}/win/bin/semarion.exe" "$dir/"
-    cp -r "$root/game/Stacje/Tarninowo" "$dir/Stacje/"
-    cp -r "$root/game/Tabor" "$dir/"
-  done
+make_game() {
+  local dir
+  dir=$(game_dir "$1")
+  rm -rf "$dir" && mkdir -p "$dir"
+  cp -r "${source[$1]}/game/." "$dir/"
+  cp "${tree[$1]}/win/bin/semarion.exe" "$dir/"
+  if [ "${NO_AUDIO:-0}" = 1 ]; then rm -rf "$dir/Audio"; fi
 }
 timetable() { winepath -w "$(game_dir "$1")/Stacje/Tarninowo/Tarninowo.roz" 2>/dev/null; }
+# The station the floor takes its timer period from: this tree's Tarninowo.
+floor_station() { winepath -w "$root/game/Stacje/Tarninowo/Tarninowo.stc" 2>/dev/null; }
 
 # The process named $1 (a pattern) running in this session's Wine prefix.
 program_pid() {
@@ -160,14 +180,47 @@ stop_program() {
   wineserver -w 2>/dev/null || true
 }
 
-# launch LABEL [ARGS]: starts LABEL's program (the floor's for "floor") in
+# launch LABEL [ARGS]: starts LABEL's program (the floor for "floor", on
+# Tarninowo with the game's station pane, writing its period to floor_out) in
 # the background as $launched.
+floor_out=$root/build/bench-floor.out
 launch() {
   local label=$1; shift
-  if [ "$label" = floor ]; then "$run" "$floor_exe" >/dev/null 2>&1 &
-  else "$run" "$(game_dir "$label")/semarion.exe" "$@" >/dev/null 2>&1 &
+  if [ "$label" = floor ]; then "$run" "$floor_exe" "$(floor_station)" $floor_pane >"$floor_out" 2>&1 &
+  else make_game "$label"; "$run" "$(game_dir "$label")/semarion.exe" "$@" >/dev/null 2>&1 &
   fi
   launched=$!
+}
+
+driver=${tree[after]}/win/tests/semarion_driver.exe
+drive() { "$run" "$driver" "$@" 2>/dev/null | tr -d '\r' | iconv -f CP1250 -t UTF-8; }
+
+# start_shift LABEL: starts LABEL's program on Tarninowo and takes the new
+# game's options as they are, as $launched; false when no shift runs.
+start_shift() {
+  launch "$1" "$(timetable "$1")"
+  if ! drive wait "Nowa gra" 60 >/dev/null || ! drive click "Nowa gra" 1 >/dev/null ||
+     ! wait_window "$main_title" "$launched"; then
+    echo "no running shift" >&2; stop_program "$launched"; return 1
+  fi
+}
+
+# no_dialog WHEN: false, naming each dialog on the desktop (caption: texts),
+# when there is any.
+no_dialog() {
+  local shown
+  shown=$(drive dialogs | paste -sd ';' -) || true
+  [ -z "$shown" ] || { echo "a dialog $1: $shown" >&2; return 1; }
+}
+
+# game_pane: "WIDTH HEIGHT", the client area of this tree's station pane on
+# a running shift of Tarninowo, which the floor's pane takes.
+game_pane() {
+  start_shift after || return 1
+  local pane
+  pane=$(drive pane "$main_title" 101) || true
+  stop_program "$launched"
+  awk 'NF == 4 && $3 > 0 && $4 > 0 { print $3, $4; found = 1 } END { exit !found }' <<<"$pane"
 }
 
 # cold_start LABEL TITLE [ARGS]: seconds from a start without a wineserver to the window.
@@ -195,33 +248,42 @@ ticks() {
   echo "$t"
 }
 
-# cpu_sample LABEL: "ALONE TOTAL", percent of one core the program takes over
-# CPU_SECONDS of a running shift (the floor: of its window), alone and with
-# wineserver and Xvfb, after CPU_WARMUP seconds.
+# cpu_sample LABEL: four lines, the percent of one core the program takes
+# over a running shift (the floor: of its window), alone and with wineserver
+# and Xvfb, after CPU_WARMUP seconds, then the clock ticks each rests on. The
+# measurement lasts CPU_SECONDS and on until the program alone has used
+# min_ticks, at most max_seconds; a dialog open as it starts or ends fails
+# it.
+min_ticks=100
+max_seconds=$((cpu_seconds > 300 ? cpu_seconds : 300))
 cpu_sample() {
-  local label=$1 exe=semarion.exe driver="${tree[after]}/win/tests/semarion_driver.exe"
+  local label=$1 exe=semarion.exe
   if [ "$label" = floor ]; then
     exe=floor.exe
     launch floor
     wait_window "$floor_title" "$launched" || { echo "no window '$floor_title'" >&2; stop_program "$launched"; return 1; }
   else
-    launch "$label" "$(timetable "$label")"
-    if ! "$run" "$driver" wait "Nowa gra" 60 >/dev/null || ! "$run" "$driver" click "Nowa gra" 1 >/dev/null ||
-       ! wait_window "$main_title" "$launched"; then
-      echo "no running shift" >&2; stop_program "$launched"; return 1
-    fi
+    start_shift "$label" || return 1
   fi
   sleep "$cpu_warmup"
+  no_dialog "as the measured run starts" || { stop_program "$launched"; return 1; }
   local p server xvfb hz
   p=$(program_pid "$exe") server=$(program_pid 'wineserver(64)?') xvfb=$(cat "$session/xvfb.pid") hz=$(getconf CLK_TCK)
   [ -n "$p" ] && [ -n "$server" ] || { echo "no $exe or wineserver to measure" >&2; stop_program "$launched"; return 1; }
-  local alone0 all0 alone1 all1
-  alone0=$(ticks "$p") all0=$(ticks "$p" "$server" "$xvfb")
+  local t0 t1 alone0 all0 alone1 all1 deadline=$((SECONDS + max_seconds))
+  t0=$(date +%s.%N) alone0=$(ticks "$p") all0=$(ticks "$p" "$server" "$xvfb")
   sleep "$cpu_seconds"
-  alone1=$(ticks "$p") all1=$(ticks "$p" "$server" "$xvfb")
+  until [ $(($(ticks "$p") - alone0)) -ge "$min_ticks" ] || [ "$SECONDS" -ge "$deadline" ]; do sleep 1; done
+  t1=$(date +%s.%N) alone1=$(ticks "$p") all1=$(ticks "$p" "$server" "$xvfb")
+  no_dialog "as the measured run ends" || { stop_program "$launched"; return 1; }
   stop_program "$launched"
-  echo "($alone1 - $alone0) * 100 / $hz / $cpu_seconds" | bc -l
-  echo "($all1 - $all0) * 100 / $hz / $cpu_seconds" | bc -l
+  local used=$((alone1 - alone0)) seconds
+  seconds=$(echo "$t1 - $t0" | bc -l)
+  [ "$used" -ge "$min_ticks" ] || { printf 'only %d clock ticks in %.0f s\n' "$used" "$seconds" >&2; return 1; }
+  echo "$used * 100 / $hz / $seconds" | bc -l
+  echo "($all1 - $all0) * 100 / $hz / $seconds" | bc -l
+  echo "$used"
+  echo "$((all1 - all0))"
 }
 
 # repaint_sample LABEL: the medians of the repaint benchmark's cases, one a
@@ -279,14 +341,19 @@ declare -A samples failed
 take() {
   local label=$1 figure=$2; shift 2
   [ -z "${failed[$label,$figure]:-}" ] || return 0
-  local values
-  if ! values=$("$@") || [ -z "$values" ]; then
+  local values said=$root/build/bench-said
+  if ! values=$("$@" 2>"$said") || [ -z "$values" ]; then
+    cat "$said" >&2
     echo "$label: $figure failed, once more" >&2
-    if ! values=$("$@") || [ -z "$values" ]; then
-      failed[$label,$figure]="failed twice"
+    if ! values=$("$@" 2>"$said") || [ -z "$values" ]; then
+      cat "$said" >&2
+      local reason
+      reason=$(tail -n 1 "$said")
+      failed[$label,$figure]="failed twice${reason:+: $reason}"
       return 0
     fi
   fi
+  cat "$said" >&2
   local i=0 v key
   while read -r v; do
     key=$figure; [ "$i" -eq 0 ] || key=$figure.$((i + 1))
@@ -300,7 +367,12 @@ take() {
 wants() { [[ " $figures " == *" $1 "* ]]; }
 wine_labels=("${labels[@]}" floor)
 
-make_games
+# The floor's pane is the game's station pane, measured once.
+floor_pane=
+if wants cpu || wants start; then
+  floor_pane=$(game_pane) || floor_pane=$(game_pane) ||
+    { echo "the game's station pane could not be measured: no floor" >&2; exit 1; }
+fi
 for r in $(seq "$runs"); do
   echo "run $r of $runs" >&2
   if wants cpu && [ "$r" -le "$cpu_runs" ]; then
@@ -343,31 +415,42 @@ stat() {
     printf "%.3g / %.3g", v[1], m }'
 }
 median() { stat "$1" "$2" | sed 's|.* / ||'; }
-# cell LABEL FIGURE UNIT [FLOOR-FIGURE]: the figure with its unit and its
-# ratio to the floor's, or why it is missing.
+# span LABEL FIGURE: "MIN-MAX" of its samples, or the one value they all have.
+span() {
+  printf '%s' "${samples[$1,$2]:-}" | sort -n | awk 'NR == 1 { a = $1 } { b = $1 }
+    END { if (NR) printf(a == b ? "%d" : "%d-%d", a, b) }'
+}
+# why LABEL FIGURE: why a figure has no samples; FIGURE.2 and on share the
+# failure of FIGURE, whose command gave them all.
+why() { echo "${failed[$1,$2]:-${failed[$1,${2%.*}]:-no samples}}"; }
+# cell LABEL FIGURE UNIT [FLOOR-FIGURE [TICKS-FIGURE]]: the figure with its
+# unit, its ratio to the floor's and the clock ticks its samples rest on, or
+# why it is missing.
 cell() {
-  local label=$1 figure=$2 unit=$3 floor=${4:-} s
+  local label=$1 figure=$2 unit=$3 floor=${4:-} ticks=${5:-} s
   s=$(stat "$label" "$figure")
-  if [ -z "$s" ]; then printf '%s' "${failed[$label,$figure]:-no samples}"; return; fi
+  if [ -z "$s" ]; then why "$label" "$figure" | tr -d '\n'; return; fi
   printf '%s %s' "$s" "$unit"
+  [ -z "$ticks" ] || printf ' on %s ticks' "$(span "$label" "$ticks")"
   if [ -n "$floor" ] && [ "$label" != floor ] && [ -n "$(stat floor "$floor")" ]; then
     printf ' (%.2f× floor)' "$(echo "$(median "$label" "$figure") / $(median floor "$floor")" | bc -l)"
   fi
   local why=${apart[$label,${figure%%[0-9.]*}]:-}
   [ -z "$why" ] || printf ' [%s]' "$why"
 }
-# row NAME FIGURE UNIT [FLOOR-FIGURE]: a line of the table; each figure
-# without samples (not one its benchmark does not offer) is an error.
+# row NAME FIGURE UNIT [FLOOR-FIGURE [TICKS-FIGURE]]: a line of the table;
+# each figure without samples (not one its benchmark does not offer) is an
+# error.
 row() {
-  local name=$1 figure=$2 unit=$3 floor=${4:-} line=$1 label
+  local name=$1 figure=$2 unit=$3 floor=${4:-} ticks=${5:-} line=$1 label
   for label in "${labels[@]}"; do
-    line+=" | $(cell "$label" "$figure" "$unit" "$floor")"
+    line+=" | $(cell "$label" "$figure" "$unit" "$floor" "$ticks")"
     [ -n "$(stat "$label" "$figure")" ] || [ "${failed[$label,$figure]:-}" = "$not_offered" ] ||
-      errors+=("$name ($label): ${failed[$label,$figure]:-no samples}")
+      errors+=("$name ($label): $(why "$label" "$figure")")
   done
   if [ "$floor" = "$figure" ]; then
-    line+=" | $(cell floor "$floor" "$unit")"
-    [ -n "$(stat floor "$floor")" ] || errors+=("$name (floor): ${failed[floor,$floor]:-no samples}")
+    line+=" | $(cell floor "$floor" "$unit" "" "$ticks")"
+    [ -n "$(stat floor "$floor")" ] || errors+=("$name (floor): $(why floor "$floor")")
   else
     line+=" | -"
   fi
@@ -376,9 +459,16 @@ row() {
 
 echo
 echo "figure (min / median, CPU time for the native ones) | ${ref:+before | }after | floor"
+if [ -n "$floor_pane" ]; then
+  period=$(sed -n 's/^timer period \([0-9]*\) ms.*/\1/p' "$floor_out" 2>/dev/null | tr -d '\r')
+  echo "the floor: timer period ${period:-not printed}${period:+ ms}, the game's on Tarninowo at the default pace;" \
+    "its pane ${floor_pane/ / x }, the game's station pane"
+  [ -n "$period" ] || errors+=("the floor's timer period: not printed")
+fi
 if wants cpu; then
-  row "CPU of a running shift, default pace, over ${cpu_seconds} s, the program alone" cpu % cpu
-  row "the same, program + wineserver + Xvfb" cpu.2 % cpu.2
+  row "CPU of a running shift, default pace, over at least ${cpu_seconds} s and $min_ticks ticks, the program alone" \
+    cpu % cpu cpu.3
+  row "the same, program + wineserver + Xvfb" cpu.2 % cpu.2 cpu.4
 fi
 if wants repaint; then
   row "one full repaint of the station pane, 1280 x 800, start of the shift" repaint ms repaint

@@ -5,5 +5,5 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 build=$root/build/win
-"$root/scripts/build_win.sh" game_folder
+"$root/scripts/build_win.sh" "$build" game_folder
 (cd "$build" && cpack --config CPackConfig.cmake) | grep 'package:.*generated'

@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Builds the Windows program in its game folder (build/win/game) and starts a
+# Builds the Windows program in its game folder (build/play/game) and starts a
 # shift under Wine: on Tarninowo, or on the timetable given. On a display the
 # window is the player's; without one the shift runs on a private Xvfb screen
-# for a few seconds, build/win/screenshot.png shows it, and the program is
+# for a few seconds, build/play/screenshot.png shows it, and the program is
 # closed again (scripts/play_headless.sh).
 #   scripts/play.sh [timetable.roz]
+# The build and its Wine prefix (build/play/wineprefix) are play's own, apart
+# from the test command's build/win: the two may run at once in one checkout.
 set -euo pipefail
 timetable=()
 [ $# -eq 0 ] || timetable=("$(realpath -m "$1")")
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-build=$root/build/win
-"$root/scripts/build_win.sh" game_folder semarion_driver
+build=$root/build/play
+"$root/scripts/build_win.sh" "$build" game_folder semarion_driver
 game=$build/game
 [ ${#timetable[@]} -gt 0 ] || timetable=("$game/Stacje/Tarninowo/Tarninowo.roz")
 

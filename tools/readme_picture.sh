@@ -11,7 +11,7 @@ work=$build/readme-picture
 run=$root/tests/wine/wine-run.sh
 driver=$build/tests/semarion_driver.exe
 title="Semarion Win32 port - Phase 2 - Tarninowo.stc"
-"$root/scripts/build_win.sh" game_folder semarion_driver
+"$root/scripts/build_win.sh" "$build" game_folder semarion_driver
 
 rm -rf "$work"
 mkdir -p "$work"
