@@ -64,9 +64,8 @@ RefreshOutcome TakeOutcome()
     return outcome;
 }
 
-// The status bar and the event log show one line of code page 1250: each
-// run of line breaks (and any other control character) of an error becomes
-// one blank, and a byte the code page cannot show becomes "?".
+// The status bar and the event log show one line: each run of line breaks
+// (and any other control character) of an error becomes one blank.
 std::string OneLine(const std::string& text)
 {
     std::string line;

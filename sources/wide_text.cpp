@@ -112,9 +112,13 @@ std::string DisplayableCp1250(const std::string& text)
     const bool utf8 = IsUtf8BeyondAscii(text);
     for (size_t i = 0; i < text.size();) {
         char32_t c = static_cast<unsigned char>(text[i]);
-        if (utf8) DecodeUtf8(text, i, c);
-        else ++i;
-        shown += Cp1250Byte(c < 0x80 || utf8 ? c : kCp1250High[c - 0x80]);
+        if (utf8) {
+            DecodeUtf8(text, i, c);
+        } else {
+            ++i;
+            if (c >= 0x80) c = kCp1250High[c - 0x80];
+        }
+        shown += Cp1250Byte(c);
     }
     return shown;
 }
